@@ -1,0 +1,81 @@
+// Prints, for the usual monitor operations on the typical simulated monitor, the simulated bus
+// time and transaction count next to the pauses the monitor protocol mandates; and the time to
+// parse a capabilities string.
+#include "capabilities.h"
+#include "device_ctrl.h"
+#include "sim_system.h"
+
+#include <chrono>
+#include <cstdio>
+#include <functional>
+#include <string>
+
+namespace {
+
+struct Machine {
+    SimSystem system;
+    PhysicalHandle handle = SimBus::HandleOf(0);
+    CMonitorStatus state;
+    DeviceCtrl ctrl{system.Ports()};
+};
+
+void Measure(Machine& m, const char* what, std::uint64_t mandatedMs,
+             const std::function<bool()>& operation) {
+    m.system.trace.Clear();
+    const std::uint64_t start = m.system.clock.Now();
+    const bool ok = operation();
+    std::printf("%-44s %-4s bus %5llu ms  transactions %3zu  mandated pauses %5llu ms\n", what,
+                ok ? "ok" : "FAIL", static_cast<unsigned long long>(m.system.clock.Now() - start),
+                m.system.trace.Transactions(), static_cast<unsigned long long>(mandatedMs));
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const std::string file = argc > 1 ? argv[1] : DIMORA_SIM_MONITORS "/typical.txt";
+    Machine m;
+    std::string error;
+    if (!LoadSimDescriptionFile(file, m.system, error)) {
+        std::fprintf(stderr, "%s\n", error.c_str());
+        return 2;
+    }
+    const auto& config = m.system.bus.Monitor(0).Config();
+    ParseCapabilities(config.capabilities, m.state.capabilityCodes);
+    ParseVendorPages(std::string(config.slots[0].begin(), config.slots[0].end()),
+                     m.state.vendorPages);
+    m.state.physicalHandle = &m.handle;
+
+    std::printf("Simulated monitor: %s\n", config.name.c_str());
+    Measure(m, "take ownership (free register)", 20 + 10,
+            [&] { return m.ctrl.TakeOwnership(m.handle, true); });
+    Measure(m, "picture-mode write (page 30 e2)", 20 + 340,
+            [&] { return m.ctrl.WriteFeature(&m.state, 0x30, 0xE2, 1, false); });
+    Measure(m, "read every colour feature (5 std + 3 vendor)", 5 * 20 + 20 + 3 * 20, [&] {
+        std::uint32_t cur = 0, max = 0;
+        bool ok = true;
+        for (std::uint8_t code : {0x10, 0x12, 0x16, 0x18, 0x1A})
+            ok = m.ctrl.ReadFeature(&m.state, 0, code, &cur, &max, false, true) && ok;
+        ok = m.ctrl.ReadFeature(&m.state, 0x30, 0xE3, &cur, &max, false, true) && ok;
+        ok = m.ctrl.ReadFeature(&m.state, 0x30, 0xE4, &cur, &max, true, true) && ok;
+        return m.ctrl.ReadFeature(&m.state, 0x30, 0xE5, &cur, &max, true, true) && ok;
+    });
+    std::uint8_t buffer[18];
+    Measure(m, "slot 2 read, 18 bytes (serial number)", 20 + 20 + 20 + 5 * 20,
+            [&] { return m.ctrl.ReadBlock(&m.state, 2, buffer, sizeof buffer, false); });
+    Measure(m, "slot 3 read, 18 bytes (model name, no select)", 20 + 20 + 5 * 20,
+            [&] { return m.ctrl.ReadBlock(&m.state, 3, buffer, sizeof buffer, true); });
+    Measure(m, "release ownership", 10, [&] { return m.ctrl.ReleaseOwnership(m.handle); });
+
+    const int rounds = 20000;
+    const auto start = std::chrono::steady_clock::now();
+    std::size_t entries = 0;
+    for (int i = 0; i < rounds; ++i) {
+        CapabilityCodes codes;
+        ParseCapabilities(config.capabilities, codes);
+        entries += codes.size();
+    }
+    const std::chrono::duration<double, std::micro> spent = std::chrono::steady_clock::now() - start;
+    std::printf("capabilities parse: %.2f us per string (%zu bytes, %zu entries, %d rounds)\n",
+                spent.count() / rounds, config.capabilities.size(), entries / rounds, rounds);
+    return 0;
+}

@@ -1,0 +1,34 @@
+// The simulated DDC/CI bus: a set of simulated monitors, each behind its own physical handle,
+// with every transaction recorded in the trace.
+#pragma once
+
+#include "../utility/monitor/ports.h"
+#include "sim_monitor.h"
+#include "sim_trace.h"
+
+#include <memory>
+#include <vector>
+
+class SimBus : public DdcPort {
+public:
+    explicit SimBus(SimTrace& trace) : m_trace(trace) {}
+
+    int Add(SimMonitorConfig config);
+    std::size_t Count() const { return m_monitors.size(); }
+    SimMonitor& Monitor(int index) { return *m_monitors[static_cast<std::size_t>(index)]; }
+    // Handles are small non-null values, one per monitor.
+    static PhysicalHandle HandleOf(int index);
+    // The monitor behind a handle, or -1.
+    int IndexOf(PhysicalHandle handle) const;
+
+    bool GetVcpFeature(PhysicalHandle handle, std::uint8_t code, std::uint32_t& current,
+                       std::uint32_t& maximum) override;
+    bool SetVcpFeature(PhysicalHandle handle, std::uint8_t code, std::uint32_t value) override;
+    bool GetCapabilitiesStringLength(PhysicalHandle handle, std::uint32_t& length) override;
+    bool CapabilitiesRequestAndReply(PhysicalHandle handle, char* buffer,
+                                     std::uint32_t length) override;
+
+private:
+    SimTrace& m_trace;
+    std::vector<std::unique_ptr<SimMonitor>> m_monitors;
+};

@@ -1,0 +1,20 @@
+// A virtual clock: sleeping advances it at once, so tests and benchmarks never wait for real.
+#pragma once
+
+#include "../utility/monitor/ports.h"
+#include "sim_trace.h"
+
+class SimClock : public ClockPort {
+public:
+    explicit SimClock(SimTrace& trace) : m_trace(trace) {}
+    void Sleep(std::uint32_t ms) override {
+        m_now += ms;
+        m_trace.Add({SimEvent::Kind::Sleep, -1, 0, ms, 0, 0, true});
+    }
+    std::uint32_t TickCount() override { return static_cast<std::uint32_t>(m_now); }
+    std::uint64_t Now() const { return m_now; }
+
+private:
+    SimTrace& m_trace;
+    std::uint64_t m_now = 0;
+};

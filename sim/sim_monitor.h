@@ -1,0 +1,75 @@
+// One simulated maker monitor on the DDC/CI wire: standard VCP registers, the vendor extension
+// (page register 0xE1, 16-bit owner register 0xE0, per-page codes 0xE2 and up), the four
+// block-transfer slots on page 0x10, and injectable faults.
+#pragma once
+
+#include "../utility/monitor/monitor_types.h"
+
+#include <array>
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+struct SimRegister {
+    std::uint32_t current = 0;
+    std::uint32_t maximum = 0;
+};
+
+struct SimFault {
+    enum class Kind { Read, Write };
+    Kind kind;
+    std::uint16_t page; // 0 for standard codes and the page and owner registers
+    std::uint8_t code;
+    int count;          // transactions still to fail
+};
+
+// What a description file says about one monitor.
+struct SimMonitorConfig {
+    std::string name;
+    std::string device = "\\\\.\\DISPLAY1";
+    std::array<std::int32_t, 4> desktop{0, 0, 1920, 1080}; // left, top, right, bottom
+    bool makerRecognised = true;                            // reported by libpanq
+    std::string capabilities;
+    int capabilitiesFailures = 0;
+    std::map<std::uint8_t, SimRegister> vcp;
+    std::map<VendorKey, SimRegister> vendor;
+    std::array<std::vector<std::uint8_t>, 4> slots;
+    std::array<std::optional<std::uint32_t>, 4> announcedLength; // odd lengths on purpose
+    std::uint32_t owner = 0;
+    std::vector<SimFault> faults;
+    std::optional<int> vanishAfter; // transactions answered before the monitor disappears
+};
+
+class SimMonitor {
+public:
+    explicit SimMonitor(SimMonitorConfig config);
+
+    bool Read(std::uint8_t code, std::uint32_t& current, std::uint32_t& maximum);
+    bool Write(std::uint8_t code, std::uint32_t value);
+    bool CapabilitiesLength(std::uint32_t& length);
+    bool Capabilities(char* buffer, std::uint32_t length);
+
+    const SimMonitorConfig& Config() const { return m_config; }
+    std::uint16_t Page() const { return m_page; }
+    std::uint32_t Owner() const { return m_config.owner; }
+    // Current value of a standard (page 0) or vendor register; nullopt when it does not exist.
+    std::optional<std::uint32_t> Value(std::uint16_t page, std::uint8_t code) const;
+    // Store commands received (page 0xF0 code 0xE3), with their values.
+    const std::vector<std::uint32_t>& StoreCommands() const { return m_stores; }
+
+private:
+    bool Answering();
+    bool Faulted(SimFault::Kind kind, std::uint8_t code);
+    int SlotOf(std::uint8_t code) const;
+    bool ReadSlot(int slot, int reg, std::uint32_t& current, std::uint32_t& maximum);
+    void RestoreColourDefaults();
+
+    SimMonitorConfig m_config;
+    SimMonitorConfig m_initial;
+    std::uint16_t m_page = 0;
+    std::array<std::uint32_t, 4> m_offset{};
+    std::vector<std::uint32_t> m_stores;
+    int m_transactions = 0;
+};

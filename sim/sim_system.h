@@ -1,0 +1,23 @@
+// Everything a simulated machine offers the monitor layer: clock, bus, process table and trace.
+#pragma once
+
+#include "sim_bus.h"
+#include "sim_clock.h"
+#include "sim_processes.h"
+
+#include <iosfwd>
+#include <string>
+
+struct SimSystem {
+    SimTrace trace;
+    SimClock clock{trace};
+    SimBus bus{trace};
+    SimProcesses processes;
+
+    MonitorPorts Ports() { return MonitorPorts{bus, clock, processes}; }
+};
+
+// Reads a monitor description (format in sim/README.md) into `system`. On failure `error` names
+// the line and what is wrong with it.
+bool LoadSimDescription(std::istream& in, SimSystem& system, std::string& error);
+bool LoadSimDescriptionFile(const std::string& path, SimSystem& system, std::string& error);

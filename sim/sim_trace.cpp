@@ -1,0 +1,44 @@
+#include "sim_trace.h"
+
+#include <cstdio>
+
+std::size_t SimTrace::Transactions() const {
+    std::size_t count = 0;
+    for (const auto& event : m_events)
+        count += event.kind != SimEvent::Kind::Sleep;
+    return count;
+}
+
+std::uint64_t SimTrace::PausedMs() const {
+    std::uint64_t ms = 0;
+    for (const auto& event : m_events) {
+        if (event.kind == SimEvent::Kind::Sleep)
+            ms += event.value;
+    }
+    return ms;
+}
+
+std::string SimTrace::Format(const SimEvent& event) {
+    char line[96];
+    const char* result = event.ok ? "ok" : "fail";
+    switch (event.kind) {
+    case SimEvent::Kind::Get:
+        if (event.ok)
+            std::snprintf(line, sizeof line, "get %02x ok cur=%x max=%x", event.code,
+                          static_cast<unsigned>(event.current), static_cast<unsigned>(event.maximum));
+        else
+            std::snprintf(line, sizeof line, "get %02x fail", event.code);
+        break;
+    case SimEvent::Kind::Set:
+        std::snprintf(line, sizeof line, "set %02x=%x %s", event.code,
+                      static_cast<unsigned>(event.value), result);
+        break;
+    case SimEvent::Kind::Caps:
+        std::snprintf(line, sizeof line, "caps %s", result);
+        break;
+    case SimEvent::Kind::Sleep:
+        std::snprintf(line, sizeof line, "sleep %u", static_cast<unsigned>(event.value));
+        break;
+    }
+    return line;
+}

@@ -1,0 +1,74 @@
+// ddcdiag: diagnostics over the monitor layer, for developers and for support.
+#include "commands.h"
+
+#include <cstring>
+#include <iostream>
+
+namespace {
+
+const char kHelp[] = R"(usage: ddcdiag COMMAND [OPTIONS]
+
+Commands (each reads standard input and writes one result per input line):
+
+  parse-caps
+      Input: one capabilities string per line (the line's bytes without its newline).
+      Output: "ok" or "fail", then for every entry of the capability codes map in map order
+      (ascending code; entries of one code in insertion order) a space and CC=V, CC two
+      lower-case hex digits, V "*" for a code listed without values, else two hex digits.
+      Example: ok 02=* 04=* 10=* 12=* 14=05 14=08 14=0b 16=*
+
+  parse-vendor-pages
+      The same for the vendor page map, entries PPPP.CC=V (page four hex digits).
+      Example: ok 0010.e2=* 0030.e2=00
+
+  run --sim FILE
+      Runs monitor operations against the monitors described in FILE (format: sim/README.md).
+      Input, one operation per line (PAGE and CODE in hex as in "30 e2"; VALUE, SLOT and
+      CAPACITY decimal or 0x-prefixed hex; SKIP and RETRY 0 or 1; "#" starts a comment):
+        monitor N                     work on described monitor N (0-based, default 0)
+        take RETRY                    TakeOwnership
+        release                       ReleaseOwnership
+        read PAGE CODE SKIP RETRY     ReadFeature (page 0 = standard MCCS codes)
+        write PAGE CODE VALUE SKIP    WriteFeature
+        group-read SKIP               ReadFeatureGroup (page e0, codes e4-e7)
+        group-write V0 V1 V2 V3 SKIP  WriteFeatureGroup
+        block SLOT CAPACITY SKIP      ReadBlock
+        permitted                     IsAdjustmentPermitted
+      SKIP means the page register is not written first. The monitor maps are parsed from the
+      description's capabilities string and slot-0 text, as an enumeration would.
+      Output per operation:
+        > the input line
+        one line per bus event, in order:
+          get CC ok cur=X max=Y | get CC fail     a VCP read (values lower-case hex)
+          set CC=V ok | set CC=V fail             a VCP write (V lower-case hex)
+          caps ok | caps fail                     a capabilities request
+          sleep MS                                a pause (decimal milliseconds)
+        = RESULT, one of:
+          ok | fail
+          ok cur=X max=Y                          read
+          ok e4=A e5=B e6=C e7=D                  group-read
+          ok len=N data=HEX                       block (N bytes, two hex digits each)
+          error: WHY                              the line was not understood
+      After the last line: total bus=MSms transactions=N
+      Exit code 0, or 1 when a line was not understood, 2 when FILE cannot be loaded.
+
+  --help
+      This text.
+)";
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc >= 2 && std::strcmp(argv[1], "parse-caps") == 0)
+        return ParseCapsCommand(std::cin, std::cout);
+    if (argc >= 2 && std::strcmp(argv[1], "parse-vendor-pages") == 0)
+        return ParseVendorPagesCommand(std::cin, std::cout);
+    if (argc == 4 && std::strcmp(argv[1], "run") == 0 && std::strcmp(argv[2], "--sim") == 0)
+        return RunCommand(argv[3], std::cin, std::cout, std::cerr);
+    if (argc >= 2 && std::strcmp(argv[1], "--help") == 0) {
+        std::cout << kHelp;
+        return 0;
+    }
+    std::cerr << kHelp;
+    return 2;
+}

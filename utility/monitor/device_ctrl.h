@@ -1,0 +1,63 @@
+// The one object through which every monitor operation passes: VCP reads and writes checked
+// against what the monitor declared, the maker's vendor pages, the owner register and the block
+// transfer.
+#pragma once
+
+#include "monitor_status.h"
+#include "ports.h"
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+class DeviceCtrl {
+public:
+    explicit DeviceCtrl(const MonitorPorts& ports) : m_ports(ports) {}
+    DeviceCtrl(const DeviceCtrl&) = delete;
+    DeviceCtrl& operator=(const DeviceCtrl&) = delete;
+    virtual ~DeviceCtrl() = default;
+
+    // Page 0 is the standard MCCS codes; any other page selects a vendor page first (unless
+    // `skipPageSelect`) and needs ownership. `retry` allows five attempts.
+    bool ReadFeature(const CMonitorStatus* state, std::uint16_t page, std::uint8_t code,
+                     std::uint32_t* current, std::uint32_t* maximum, bool skipPageSelect,
+                     bool retry);
+    bool WriteFeature(const CMonitorStatus* state, std::uint16_t page, std::uint8_t code,
+                      std::uint32_t value, bool skipPageSelect);
+
+    // The four six-colour values of page 0xE0 (codes 0xE4 ... 0xE7); a write commits with 0xE8.
+    bool ReadFeatureGroup(const CMonitorStatus* state, std::array<std::uint32_t, 4>& values,
+                          bool skipPageSelect);
+    bool WriteFeatureGroup(const CMonitorStatus* state, const std::array<std::uint32_t, 4>& values,
+                           bool skipPageSelect);
+
+    // Reads block-transfer slot 0 ... 3 into `buffer`, at most `capacity` bytes. On success
+    // `*length` (when given) is the number of bytes copied; on failure the buffer is untouched.
+    bool ReadBlock(const CMonitorStatus* state, int slot, std::uint8_t* buffer,
+                   std::size_t capacity, bool skipPageSelect, std::size_t* length = nullptr);
+
+    // Claims the monitor by writing this process's identifier into the owner register.
+    bool TakeOwnership(PhysicalHandle handle, bool retry);
+    bool ReleaseOwnership(PhysicalHandle handle);
+    // True when an owner register value no longer belongs to another running program.
+    bool IsOwnerFree(std::uint32_t value);
+    bool IsAdjustmentPermitted(const CMonitorStatus* state);
+
+    // The program-wide ownership flag: set while this program holds the monitor it works on.
+    bool HasOwnership() const { return m_ownership; }
+    void SetOwnershipFlag(bool owned) { m_ownership = owned; }
+
+    const MonitorPorts& Ports() const { return m_ports; }
+
+private:
+    bool ReadWithRetry(PhysicalHandle handle, std::uint8_t code, std::uint32_t* current,
+                       std::uint32_t* maximum, bool retry);
+    bool SelectPage(PhysicalHandle handle, std::uint16_t page, bool skipPageSelect);
+
+    MonitorPorts m_ports;
+    bool m_ownership = false;
+};
+
+// This program's executable base name, upper case, as the owner check compares it.
+inline constexpr std::string_view kOwnExecutableBase = "DIMORADDCCI";

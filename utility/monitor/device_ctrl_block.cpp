@@ -1,0 +1,73 @@
+// Block transfer: a byte string read four bytes at a time out of the maximum and current words
+// of a data register, after the length register and an offset reset.
+#include "device_ctrl.h"
+
+#include "capabilities.h"
+#include "vcp.h"
+#include "write_pauses.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+constexpr std::uint16_t kBlockPage = 0x10;
+constexpr int kMaxWordFailures = 30;
+constexpr std::uint32_t kResyncPauseMs = 100;
+
+} // namespace
+
+bool DeviceCtrl::ReadBlock(const CMonitorStatus* state, int slot, std::uint8_t* buffer,
+                           std::size_t capacity, bool skipPageSelect, std::size_t* length) {
+    const PhysicalHandle handle = state ? state->Handle() : nullptr;
+    if (!handle || !buffer || slot < 0 || slot > 3)
+        return false;
+    const auto lengthCode = static_cast<std::uint8_t>(0xE2 + 3 * slot);
+    const auto offsetCode = static_cast<std::uint8_t>(lengthCode + 1);
+    const auto dataCode = static_cast<std::uint8_t>(lengthCode + 2);
+    // Slot 0 holds the vendor page list itself, so it is read before the map exists.
+    if (slot != 0) {
+        for (std::uint8_t code : {lengthCode, offsetCode, dataCode}) {
+            if (!Contains(state->vendorPages, VendorKey{kBlockPage, code}, kAnyValue))
+                return false;
+        }
+    }
+    if (!m_ownership || !SelectPage(handle, kBlockPage, skipPageSelect))
+        return false;
+
+    std::uint32_t announced = 0;
+    std::uint32_t maximum = 0;
+    if (!GetVcp(m_ports, handle, lengthCode, &announced, &maximum, kReadPauseMs))
+        return false;
+    if (!SetVcp(m_ports, handle, offsetCode, 0, kPageWritePauseMs))
+        return false;
+
+    // Bytes past the caller's capacity would be thrown away, so only the words that cover the
+    // kept bytes are read: a monitor announcing a huge length must not hold the thread for long.
+    const std::size_t kept = std::min<std::size_t>(announced, capacity);
+    const std::size_t words = (kept + 3) / 4;
+    std::vector<std::uint8_t> bytes;
+    bytes.reserve(words * 4);
+    std::uint32_t offset = 0;
+    int failures = 0;
+    while (bytes.size() < words * 4) {
+        std::uint32_t current = 0;
+        if (GetVcp(m_ports, handle, dataCode, &current, &maximum, kReadPauseMs)) {
+            bytes.push_back(static_cast<std::uint8_t>(maximum >> 8));
+            bytes.push_back(static_cast<std::uint8_t>(maximum));
+            bytes.push_back(static_cast<std::uint8_t>(current >> 8));
+            bytes.push_back(static_cast<std::uint8_t>(current));
+            offset += 4;
+            continue;
+        }
+        if (++failures >= kMaxWordFailures)
+            return false;
+        // Put the monitor's read position back on the word that failed, then read it again.
+        if (SetVcp(m_ports, handle, offsetCode, offset, kPageWritePauseMs))
+            m_ports.clock.Sleep(kResyncPauseMs);
+    }
+    std::copy_n(bytes.begin(), kept, buffer);
+    if (length)
+        *length = kept;
+    return true;
+}

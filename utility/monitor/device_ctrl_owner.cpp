@@ -1,0 +1,81 @@
+// The owner register: one program at a time writes its process identifier there before working
+// on a monitor's vendor pages.
+#include "device_ctrl.h"
+
+#include "vcp.h"
+#include "write_pauses.h"
+
+#include <algorithm>
+#include <cctype>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr std::uint32_t kOwnerRetryPauseMs = 200;
+
+// The register carries 16 bits, so only the low 16 bits of an identifier reach the monitor.
+constexpr std::uint32_t kOwnerMask = 0xFFFF;
+
+std::string ExecutableBase(const std::string& exeFile) {
+    std::string base = exeFile;
+    if (const auto slash = base.find_last_of('\\'); slash != std::string::npos)
+        base.erase(0, slash + 1);
+    if (const auto dot = base.find_last_of('.'); dot != std::string::npos)
+        base.erase(dot);
+    std::transform(base.begin(), base.end(), base.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    return base;
+}
+
+} // namespace
+
+bool DeviceCtrl::IsOwnerFree(std::uint32_t value) {
+    const std::uint32_t owner = value & kOwnerMask;
+    // Our own identifier, seen through the same 16 bits, is ours.
+    const std::uint32_t self = m_ports.processes.CurrentProcessId();
+    if ((self & kOwnerMask) == owner)
+        return true;
+    std::vector<ProcessInfo> processes;
+    m_ports.processes.Snapshot(processes);
+    bool otherProgram = false;
+    for (const auto& process : processes) {
+        if ((process.id & kOwnerMask) != owner)
+            continue;
+        // Another copy of this program (one that crashed, or an earlier run) never keeps us out.
+        if (ExecutableBase(process.exeFile) == kOwnExecutableBase)
+            return true;
+        otherProgram = true;
+    }
+    return !otherProgram;
+}
+
+bool DeviceCtrl::TakeOwnership(PhysicalHandle handle, bool retry) {
+    m_ownership = false;
+    const int attempts = retry ? 5 : 1;
+    bool free = false;
+    for (int attempt = 1; attempt <= attempts; ++attempt) {
+        std::uint32_t current = 0;
+        std::uint32_t maximum = 0;
+        if (GetVcp(m_ports, handle, kOwnerRegister, &current, &maximum, kReadPauseMs))
+            free = (current & kOwnerMask) == 0 || IsOwnerFree(current);
+        if (free)
+            break;
+        if (attempt < attempts)
+            m_ports.clock.Sleep(kOwnerRetryPauseMs);
+    }
+    if (free) {
+        const std::uint32_t pid = m_ports.processes.CurrentProcessId();
+        m_ownership = SetVcp(m_ports, handle, kOwnerRegister, pid, kOwnerWritePauseMs);
+    }
+    return m_ownership;
+}
+
+bool DeviceCtrl::ReleaseOwnership(PhysicalHandle handle) {
+    if (!m_ownership)
+        return true;
+    m_ownership = false;
+    if (!handle)
+        return false;
+    return SetVcp(m_ports, handle, kOwnerRegister, 0, kOwnerWritePauseMs);
+}
