@@ -1,8 +1,10 @@
-// Everything a simulated machine offers the monitor layer: clock, bus, process table and trace.
+// Everything a simulated machine offers the monitor layer: clock, bus, process table, desktop,
+// monitor-information library and trace.
 #pragma once
 
 #include "sim_bus.h"
 #include "sim_clock.h"
+#include "sim_display.h"
 #include "sim_processes.h"
 
 #include <iosfwd>
@@ -13,8 +15,9 @@ struct SimSystem {
     SimClock clock{trace};
     SimBus bus{trace};
     SimProcesses processes;
+    SimDisplay display{bus};
 
-    MonitorPorts Ports() { return MonitorPorts{bus, clock, processes}; }
+    MonitorPorts Ports() { return MonitorPorts{bus, clock, processes, display, display}; }
 };
 
 // Reads a monitor description (format in sim/README.md) into `system`. On failure `error` names
