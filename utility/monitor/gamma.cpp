@@ -1,0 +1,105 @@
+#include "gamma.h"
+
+#include <algorithm>
+#include <cstdint>
+
+namespace {
+
+// A failed gamma call is repeated after this pause ...
+constexpr std::uint32_t kRetryPauseMs = 100;
+// ... for as long as the transaction has not run longer than this.
+constexpr std::uint32_t kTransactionLimitMs = 5000;
+
+// The device keeps its ramp in the upper byte of each 16-bit entry.
+constexpr unsigned kRampShift = 8;
+
+} // namespace
+
+template <typename Call> bool CGamma::Transaction(Call call) {
+    const DeviceContext dc = m_port.CreateDc(m_deviceName.c_str());
+    if (!dc)
+        return false;
+    // Unsigned difference, so a tick count that wraps around during the wait still ends it.
+    const std::uint32_t start = m_clock.TickCount();
+    bool ok = false;
+    while (!(ok = call(dc))) {
+        m_clock.Sleep(kRetryPauseMs);
+        if (m_clock.TickCount() - start > kTransactionLimitMs)
+            break;
+    }
+    m_port.DeleteDc(dc);
+    return ok;
+}
+
+void CGamma::Init(std::string_view deviceName) {
+    m_usable = true;
+    deviceName = deviceName.substr(0, std::min(deviceName.find('\0'), kGammaDeviceNameMax));
+    m_deviceName.assign(deviceName);
+
+    if (!ReadRamp(m_savedRamp) || !WriteRamp(m_savedRamp))
+        m_usable = false;
+    // A driver may adjust what it is given; such a device cannot be restored faithfully.
+    GammaRamp check{};
+    if (!ReadRamp(check) || check != m_savedRamp)
+        m_usable = false;
+}
+
+bool CGamma::ReadRamp(GammaRamp& ramp) {
+    GammaRamp device{};
+    if (!Transaction([&](DeviceContext dc) { return m_port.GetDeviceGammaRamp(dc, device); }))
+        return false;
+    for (std::size_t i = 0; i < kGammaRampSize; ++i)
+        ramp[i] = static_cast<std::uint16_t>(device[i] >> kRampShift);
+    return true;
+}
+
+bool CGamma::WriteRamp(const GammaRamp& ramp) {
+    GammaRamp device;
+    for (std::size_t i = 0; i < kGammaRampSize; ++i)
+        device[i] = static_cast<std::uint16_t>(ramp[i] << kRampShift);
+    return Transaction([&](DeviceContext dc) { return m_port.SetDeviceGammaRamp(dc, device); });
+}
+
+void CGamma::Restore() {
+    if (m_usable)
+        WriteRamp(m_savedRamp);
+}
+
+void CGamma::ApplyLuminance(int level) {
+    if (!m_usable)
+        return;
+    const double step = (255 - level) / 255.0;
+    GammaRamp ramp;
+    for (std::size_t i = 0; i < 256; ++i) {
+        // x lies between `level` and 255, so it always fits an int.
+        const double x = std::max(level + static_cast<double>(i) * step, 0.0);
+        const auto entry = static_cast<std::uint16_t>(static_cast<int>(x));
+        ramp[i] = ramp[256 + i] = ramp[512 + i] = entry;
+    }
+    WriteRamp(ramp);
+}
+
+GammaList BuildGammaDevices(GammaPort& port, ClockPort& clock) {
+    GammaList list;
+    std::string name;
+    std::uint32_t flags = 0;
+    for (std::uint32_t index = 0; port.EnumDisplayDevice(index, name, flags); ++index) {
+        if (!(flags & kDisplayDeviceAttachedToDesktop))
+            continue;
+        auto gamma = std::make_unique<CGamma>(port, clock);
+        gamma->Init(name);
+        list.push_back(std::move(gamma));
+    }
+    return list;
+}
+
+bool ApplyFilterLuminance(GammaList& list, std::string_view deviceName, int luminance) {
+    for (auto& gamma : list) {
+        if (gamma->DeviceName() == deviceName) {
+            gamma->ApplyLuminance(0);
+            gamma->ApplyLuminance(luminance);
+            return true;
+        }
+    }
+    return false;
+}

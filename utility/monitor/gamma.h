@@ -1,0 +1,61 @@
+// The gamma ramp of one display device, used to darken or lighten the whole screen without
+// DDC/CI, and the program-wide list of such devices.
+#pragma once
+
+#include "gamma_port.h"
+#include "ports.h"
+
+#include <cstddef>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Longest display device name kept; longer names are cut.
+inline constexpr std::size_t kGammaDeviceNameMax = 32;
+
+class CGamma {
+  public:
+    CGamma(GammaPort& port, ClockPort& clock) : m_port(port), m_clock(clock) {}
+    CGamma(const CGamma&) = delete;
+    CGamma& operator=(const CGamma&) = delete;
+    virtual ~CGamma() = default;
+
+    // Keeps the device name and the device's current ramp, and decides whether the device is
+    // usable: its ramp can be read, written and read back unchanged.
+    void Init(std::string_view deviceName);
+
+    // One device transaction each, on ramps in the 0-255 scale; a failing call is retried every
+    // 100 ms for up to 5 s. A failed read leaves `ramp` untouched; a write never changes it.
+    bool ReadRamp(GammaRamp& ramp);
+    bool WriteRamp(const GammaRamp& ramp);
+
+    // Writes back the ramp the device had at Init. Does nothing on an unusable device.
+    void Restore();
+    // Writes a linear ramp from `level` up to 255 (below 0 clipped to 0) to all three colours.
+    // Does nothing on an unusable device.
+    void ApplyLuminance(int level);
+
+    const std::string& DeviceName() const { return m_deviceName; }
+    bool IsUsable() const { return m_usable; }
+    const GammaRamp& SavedRamp() const { return m_savedRamp; }
+
+  private:
+    // Creates the device context, runs `call` with retries and deletes the context again.
+    template <typename Call> bool Transaction(Call call);
+
+    GammaPort& m_port;
+    ClockPort& m_clock;
+    GammaRamp m_savedRamp{};
+    bool m_usable = false;
+    std::string m_deviceName;
+};
+
+using GammaList = std::vector<std::unique_ptr<CGamma>>;
+
+// One initialised CGamma per display device attached to the desktop, in enumeration order.
+GammaList BuildGammaDevices(GammaPort& port, ClockPort& clock);
+
+// Applies the screen filter's luminance to the device named exactly `deviceName`: first the
+// identity ramp, then `luminance`. False when no device has that name.
+bool ApplyFilterLuminance(GammaList& list, std::string_view deviceName, int luminance);

@@ -1,0 +1,200 @@
+// The gamma layer against in-memory display devices and a virtual clock.
+#include "gamma.h"
+
+#include <gtest/gtest.h>
+
+#include <deque>
+
+namespace {
+
+struct FakeDevice {
+    explicit FakeDevice(std::string n, std::uint32_t f = kDisplayDeviceAttachedToDesktop)
+        : name(std::move(n)), flags(f) {
+        for (std::size_t i = 0; i < kGammaRampSize; ++i)
+            ramp[i] = static_cast<std::uint16_t>((i % 256) * 257);
+    }
+    std::string name;
+    std::uint32_t flags;
+    GammaRamp ramp;      // 16-bit scale
+    int getFailures = 0; // calls to fail before one succeeds; -1 fails for ever
+    bool failSets = false;
+    bool halvesWrites = false; // a driver that adjusts what it is given
+    bool noDc = false;
+    int gets = 0;
+    std::vector<GammaRamp> written; // as the device was asked to set it, 0-255 scale
+};
+
+class FakeGammaPort : public GammaPort {
+  public:
+    std::deque<FakeDevice> devices;
+    int openDcs = 0;
+
+    bool EnumDisplayDevice(std::uint32_t index, std::string& name, std::uint32_t& flags) override {
+        if (index >= devices.size())
+            return false;
+        name = devices[index].name;
+        flags = devices[index].flags;
+        return true;
+    }
+    DeviceContext CreateDc(const char* name) override {
+        for (auto& device : devices)
+            if (device.name == name && !device.noDc)
+                return ++openDcs, &device;
+        return nullptr;
+    }
+    bool GetDeviceGammaRamp(DeviceContext dc, GammaRamp& ramp) override {
+        auto& device = *static_cast<FakeDevice*>(dc);
+        ++device.gets;
+        if (device.getFailures != 0) {
+            device.getFailures -= device.getFailures > 0;
+            return false;
+        }
+        ramp = device.ramp;
+        return true;
+    }
+    bool SetDeviceGammaRamp(DeviceContext dc, const GammaRamp& ramp) override {
+        auto& device = *static_cast<FakeDevice*>(dc);
+        device.written.push_back(ramp);
+        for (auto& entry : device.written.back())
+            entry >>= 8;
+        if (device.failSets)
+            return false;
+        device.ramp = ramp;
+        for (auto& entry : device.ramp)
+            entry = static_cast<std::uint16_t>(device.halvesWrites ? entry / 2 : entry);
+        return true;
+    }
+    void DeleteDc(DeviceContext) override { --openDcs; }
+};
+
+class FakeClock : public ClockPort {
+  public:
+    std::uint32_t now = 1000;
+    void Sleep(std::uint32_t ms) override { now += ms; }
+    std::uint32_t TickCount() override { return now; }
+};
+
+class GammaTest : public testing::Test {
+  protected:
+    FakeGammaPort port;
+    FakeClock clock;
+    FakeDevice& display = port.devices.emplace_back("\\\\.\\DISPLAY1");
+    CGamma gamma{port, clock};
+
+    void TearDown() override { EXPECT_EQ(port.openDcs, 0) << "every device context is deleted"; }
+};
+
+TEST_F(GammaTest, LuminanceRampsRunFromTheLevelUpTo255) {
+    gamma.Init(display.name);
+    ASSERT_TRUE(gamma.IsUsable());
+    gamma.ApplyLuminance(0);
+    for (std::size_t i = 0; i < kGammaRampSize; ++i)
+        EXPECT_EQ(display.written.back()[i], i % 256);
+    EXPECT_EQ(display.ramp[200], 200 << 8) << "the device gets the 16-bit scale";
+
+    gamma.ApplyLuminance(64);
+    const GammaRamp raised = display.written.back();
+    EXPECT_EQ(raised[0], 64);
+    EXPECT_EQ(raised[128], 159);
+    EXPECT_EQ(raised[255], 255);
+
+    gamma.ApplyLuminance(-255);
+    const GammaRamp steep = display.written.back();
+    EXPECT_EQ(steep[127], 0);
+    EXPECT_EQ(steep[128], 1);
+    EXPECT_EQ(steep[255], 255);
+}
+
+TEST_F(GammaTest, InitKeepsTheStartRampForRestoreAndWritesLeaveTheCallersRamp) {
+    for (std::size_t i = 0; i < kGammaRampSize; ++i)
+        display.ramp[i] = static_cast<std::uint16_t>(((255 - i % 256) << 8) | 0x7F);
+    gamma.Init(display.name + std::string(40, 'x') + '\0');
+    EXPECT_EQ(gamma.DeviceName().size(), kGammaDeviceNameMax) << "cut to fit";
+    EXPECT_FALSE(gamma.IsUsable()) << "the cut name opens no device";
+
+    gamma.Init(display.name);
+    ASSERT_TRUE(gamma.IsUsable());
+    EXPECT_EQ(gamma.SavedRamp()[0], 255);
+    EXPECT_EQ(gamma.SavedRamp()[767], 0);
+
+    GammaRamp ramp;
+    for (std::size_t i = 0; i < kGammaRampSize; ++i)
+        ramp[i] = static_cast<std::uint16_t>(i % 200);
+    const GammaRamp copy = ramp;
+    EXPECT_TRUE(gamma.WriteRamp(ramp));
+    EXPECT_EQ(ramp, copy);
+    EXPECT_EQ(display.written.back(), copy);
+
+    gamma.Restore();
+    EXPECT_EQ(display.written.back(), gamma.SavedRamp());
+}
+
+TEST_F(GammaTest, AlteringDriverMakesTheDeviceUnusableAndItIsNeverWrittenAgain) {
+    display.halvesWrites = true;
+    GammaList list = BuildGammaDevices(port, clock);
+    ASSERT_EQ(list.size(), 1u);
+    EXPECT_FALSE(list[0]->IsUsable());
+
+    const auto writes = display.written.size();
+    EXPECT_TRUE(ApplyFilterLuminance(list, display.name, 40)) << "found, but has no effect";
+    list[0]->Restore();
+    EXPECT_EQ(display.written.size(), writes);
+}
+
+TEST_F(GammaTest, FailedCallsAreRetriedEvery100msForUpTo5s) {
+    display.getFailures = 3;
+    gamma.Init(display.name);
+    EXPECT_TRUE(gamma.IsUsable()) << "a slow device is still usable";
+    EXPECT_EQ(clock.now, 1300u);
+    EXPECT_EQ(gamma.SavedRamp()[200], 200);
+
+    // A device that never answers is tried at 0, 100, ... 5000 ms, across a tick count wrap.
+    clock.now = 0xFFFFFF00u;
+    display.getFailures = -1;
+    display.gets = 0;
+    GammaRamp ramp;
+    ramp.fill(7);
+    EXPECT_FALSE(gamma.ReadRamp(ramp));
+    EXPECT_EQ(display.gets, 51);
+    EXPECT_EQ(clock.now - 0xFFFFFF00u, 5100u);
+    EXPECT_EQ(ramp[0], 7) << "a failed read leaves the buffer alone";
+
+    display.failSets = true;
+    display.written.clear();
+    EXPECT_FALSE(gamma.WriteRamp(ramp));
+    EXPECT_EQ(display.written.size(), 51u);
+
+    // Without a device context nothing is tried and nothing waited for.
+    display.noDc = true;
+    display.gets = 0;
+    const auto before = clock.now;
+    EXPECT_FALSE(gamma.ReadRamp(ramp));
+    EXPECT_FALSE(gamma.WriteRamp(ramp));
+    EXPECT_EQ(display.gets, 0);
+    EXPECT_EQ(clock.now, before);
+}
+
+TEST_F(GammaTest, ListHoldsTheAttachedDevicesAndMatchesNamesExactly) {
+    display.flags = 0x5; // attached and primary
+    port.devices.emplace_back("\\\\.\\DISPLAY2", 0x8);
+    FakeDevice& third = port.devices.emplace_back("\\\\.\\DISPLAY3");
+    port.devices.emplace_back("\\\\.\\DISPLAY4", 0x0);
+
+    GammaList list = BuildGammaDevices(port, clock);
+    ASSERT_EQ(list.size(), 2u);
+    EXPECT_EQ(list[0]->DeviceName(), "\\\\.\\DISPLAY1");
+    EXPECT_EQ(list[1]->DeviceName(), "\\\\.\\DISPLAY3");
+    EXPECT_TRUE(list[1]->IsUsable()) << "initialised";
+
+    third.written.clear();
+    EXPECT_FALSE(ApplyFilterLuminance(list, "\\\\.\\display3", 20));
+    EXPECT_FALSE(ApplyFilterLuminance(list, "\\\\.\\DISPLAY", 20));
+    EXPECT_TRUE(third.written.empty());
+
+    EXPECT_TRUE(ApplyFilterLuminance(list, "\\\\.\\DISPLAY3", 20));
+    ASSERT_EQ(third.written.size(), 2u);
+    EXPECT_EQ(third.written[0][100], 100) << "identity first";
+    EXPECT_EQ(third.written[1][0], 20);
+}
+
+} // namespace
