@@ -74,7 +74,8 @@ int main(int argc, char** argv) {
         ParseCapabilities(config.capabilities, codes);
         entries += codes.size();
     }
-    const std::chrono::duration<double, std::micro> spent = std::chrono::steady_clock::now() - start;
+    const std::chrono::duration<double, std::micro> spent =
+        std::chrono::steady_clock::now() - start;
     std::printf("capabilities parse: %.2f us per string (%zu bytes, %zu entries, %d rounds)\n",
                 spent.count() / rounds, config.capabilities.size(), entries / rounds, rounds);
     return 0;

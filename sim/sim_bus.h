@@ -10,7 +10,7 @@
 #include <vector>
 
 class SimBus : public DdcPort {
-public:
+  public:
     explicit SimBus(SimTrace& trace) : m_trace(trace) {}
 
     int Add(SimMonitorConfig config);
@@ -28,7 +28,7 @@ public:
     bool CapabilitiesRequestAndReply(PhysicalHandle handle, char* buffer,
                                      std::uint32_t length) override;
 
-private:
+  private:
     SimTrace& m_trace;
     std::vector<std::unique_ptr<SimMonitor>> m_monitors;
 };

@@ -5,7 +5,7 @@
 #include "sim_trace.h"
 
 class SimClock : public ClockPort {
-public:
+  public:
     explicit SimClock(SimTrace& trace) : m_trace(trace) {}
     void Sleep(std::uint32_t ms) override {
         m_now += ms;
@@ -14,7 +14,7 @@ public:
     std::uint32_t TickCount() override { return static_cast<std::uint32_t>(m_now); }
     std::uint64_t Now() const { return m_now; }
 
-private:
+  private:
     SimTrace& m_trace;
     std::uint64_t m_now = 0;
 };

@@ -103,8 +103,8 @@ struct Reader {
             !Value(in, count))
             return Fail("expected: fault read|write PAGE CODE COUNT");
         monitor.faults.push_back({kind == "read" ? SimFault::Kind::Read : SimFault::Kind::Write,
-                                  static_cast<std::uint16_t>(page),
-                                  static_cast<std::uint8_t>(code), static_cast<int>(count)});
+                                  static_cast<std::uint16_t>(page), static_cast<std::uint8_t>(code),
+                                  static_cast<int>(count)});
         return true;
     }
 

@@ -67,7 +67,8 @@ bool SimDisplay::GetPhysicalMonitors(DesktopMonitor monitor, std::uint32_t count
     const int g = GroupOf(monitor);
     if (g < 0)
         return false;
-    const auto& group = Groups()[static_cast<std::size_t>(g)];
+    const auto groups = Groups();
+    const auto& group = groups[static_cast<std::size_t>(g)];
     if (count != group.size())
         return false;
     physical.clear();

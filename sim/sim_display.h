@@ -9,7 +9,7 @@
 #include <vector>
 
 class SimDisplay : public DisplayPort, public PanqPort {
-public:
+  public:
     explicit SimDisplay(SimBus& bus) : m_bus(bus) {}
 
     bool EnumDisplayMonitors(std::vector<DesktopMonitor>& monitors) override;
@@ -25,7 +25,7 @@ public:
     // Physical-monitor handles handed out and not yet destroyed.
     int OpenHandles() const { return m_open; }
 
-private:
+  private:
     // Indices of the bus monitors behind each desktop monitor, in description order.
     std::vector<std::vector<int>> Groups() const;
     int GroupOf(DesktopMonitor monitor) const;

@@ -7,7 +7,9 @@ namespace {
 
 constexpr std::uint16_t kBlockPage = 0x10;
 
-bool IsPaged(std::uint8_t code) { return code >= 0xE2; }
+bool IsPaged(std::uint8_t code) {
+    return code >= 0xE2;
+}
 
 } // namespace
 

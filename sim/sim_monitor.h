@@ -22,7 +22,7 @@ struct SimFault {
     Kind kind;
     std::uint16_t page; // 0 for standard codes and the page and owner registers
     std::uint8_t code;
-    int count;          // transactions still to fail
+    int count; // transactions still to fail
 };
 
 // What a description file says about one monitor.
@@ -30,7 +30,7 @@ struct SimMonitorConfig {
     std::string name;
     std::string device = "\\\\.\\DISPLAY1";
     std::array<std::int32_t, 4> desktop{0, 0, 1920, 1080}; // left, top, right, bottom
-    bool makerRecognised = true;                            // reported by libpanq
+    bool makerRecognised = true;                           // reported by libpanq
     std::string capabilities;
     int capabilitiesFailures = 0;
     std::map<std::uint8_t, SimRegister> vcp;
@@ -43,7 +43,7 @@ struct SimMonitorConfig {
 };
 
 class SimMonitor {
-public:
+  public:
     explicit SimMonitor(SimMonitorConfig config);
 
     bool Read(std::uint8_t code, std::uint32_t& current, std::uint32_t& maximum);
@@ -59,7 +59,7 @@ public:
     // Store commands received (page 0xF0 code 0xE3), with their values.
     const std::vector<std::uint32_t>& StoreCommands() const { return m_stores; }
 
-private:
+  private:
     bool Answering();
     bool Faulted(SimFault::Kind kind, std::uint8_t code);
     int SlotOf(std::uint8_t code) const;

@@ -7,7 +7,7 @@
 #include <vector>
 
 class SimProcesses : public ProcessPort {
-public:
+  public:
     std::uint32_t CurrentProcessId() override { return self.id; }
     bool Snapshot(std::vector<ProcessInfo>& processes) override {
         processes = others;

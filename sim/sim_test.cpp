@@ -11,8 +11,8 @@ class ShippedDescription : public testing::TestWithParam<const char*> {};
 TEST_P(ShippedDescription, LoadsAndParses) {
     SimSystem system;
     std::string error;
-    ASSERT_TRUE(LoadSimDescriptionFile(std::string(DIMORA_SIM_MONITORS "/") + GetParam(), system,
-                                       error))
+    ASSERT_TRUE(
+        LoadSimDescriptionFile(std::string(DIMORA_SIM_MONITORS "/") + GetParam(), system, error))
         << error;
     for (std::size_t i = 0; i < system.bus.Count(); ++i) {
         const auto& config = system.bus.Monitor(static_cast<int>(i)).Config();
@@ -20,8 +20,8 @@ TEST_P(ShippedDescription, LoadsAndParses) {
         VendorPageMap pages;
         EXPECT_TRUE(ParseCapabilities(config.capabilities, codes)) << config.name;
         EXPECT_TRUE(Contains(codes, 0xE0, -1) && Contains(codes, 0xE1, -1)) << config.name;
-        EXPECT_TRUE(ParseVendorPages(std::string(config.slots[0].begin(), config.slots[0].end()),
-                                     pages))
+        EXPECT_TRUE(
+            ParseVendorPages(std::string(config.slots[0].begin(), config.slots[0].end()), pages))
             << config.name;
     }
 }

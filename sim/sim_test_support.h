@@ -13,7 +13,7 @@
 #include <vector>
 
 class SimMachine {
-public:
+  public:
     explicit SimMachine(const std::string& description) {
         std::istringstream in(description);
         std::string error;

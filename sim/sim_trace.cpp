@@ -25,7 +25,8 @@ std::string SimTrace::Format(const SimEvent& event) {
     case SimEvent::Kind::Get:
         if (event.ok)
             std::snprintf(line, sizeof line, "get %02x ok cur=%x max=%x", event.code,
-                          static_cast<unsigned>(event.current), static_cast<unsigned>(event.maximum));
+                          static_cast<unsigned>(event.current),
+                          static_cast<unsigned>(event.maximum));
         else
             std::snprintf(line, sizeof line, "get %02x fail", event.code);
         break;

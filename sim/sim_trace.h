@@ -8,16 +8,16 @@
 struct SimEvent {
     enum class Kind { Get, Set, Caps, Sleep };
     Kind kind;
-    int monitor;          // index of the simulated monitor, -1 for a pause
-    std::uint8_t code;    // Get, Set
-    std::uint32_t value;  // Set: value written; Sleep: milliseconds
+    int monitor;         // index of the simulated monitor, -1 for a pause
+    std::uint8_t code;   // Get, Set
+    std::uint32_t value; // Set: value written; Sleep: milliseconds
     std::uint32_t current;
     std::uint32_t maximum;
     bool ok;
 };
 
 class SimTrace {
-public:
+  public:
     void Add(const SimEvent& event) {
         if (m_recording)
             m_events.push_back(event);
@@ -34,7 +34,7 @@ public:
     //   get CC ok cur=X max=Y | get CC fail | set CC=V ok | set CC=V fail | caps ok | sleep MS
     static std::string Format(const SimEvent& event);
 
-private:
+  private:
     std::vector<SimEvent> m_events;
     bool m_recording = true;
 };

@@ -23,8 +23,9 @@ struct Target {
 };
 
 class Runner {
-public:
-    Runner(SimSystem& system, std::ostream& out) : m_system(system), m_out(out), m_ctrl(system.Ports()) {
+  public:
+    Runner(SimSystem& system, std::ostream& out)
+        : m_system(system), m_out(out), m_ctrl(system.Ports()) {
         for (std::size_t i = 0; i < system.bus.Count(); ++i) {
             auto target = std::make_unique<Target>();
             target->handle = SimBus::HandleOf(static_cast<int>(i));
@@ -62,7 +63,7 @@ public:
         m_out << "total bus=" << m_busMs << "ms transactions=" << m_transactions << '\n';
     }
 
-private:
+  private:
     static bool Hex(std::istream& in, unsigned long max, unsigned long& out) {
         std::string token;
         if (!(in >> token))
@@ -110,14 +111,17 @@ private:
         } else if (op == "release") {
             result = Outcome(m_ctrl.ReleaseOwnership(target.handle));
         } else if (op == "read") {
-            if (!Hex(in, 0xFFFF, page) || !Hex(in, 0xFF, code) || !Flag(in, skip) || !Flag(in, retry))
+            if (!Hex(in, 0xFFFF, page) || !Hex(in, 0xFF, code) || !Flag(in, skip) ||
+                !Flag(in, retry))
                 return (result = "expected: read PAGE CODE SKIP RETRY", false);
             std::uint32_t cur = 0, max = 0;
-            const bool ok = m_ctrl.ReadFeature(state, static_cast<std::uint16_t>(page),
-                                               static_cast<std::uint8_t>(code), &cur, &max, skip, retry);
+            const bool ok =
+                m_ctrl.ReadFeature(state, static_cast<std::uint16_t>(page),
+                                   static_cast<std::uint8_t>(code), &cur, &max, skip, retry);
             result = ok ? "ok cur=" + HexText(cur) + " max=" + HexText(max) : "fail";
         } else if (op == "write") {
-            if (!Hex(in, 0xFFFF, page) || !Hex(in, 0xFF, code) || !Number(in, value) || !Flag(in, skip))
+            if (!Hex(in, 0xFFFF, page) || !Hex(in, 0xFF, code) || !Number(in, value) ||
+                !Flag(in, skip))
                 return (result = "expected: write PAGE CODE VALUE SKIP", false);
             result = Outcome(m_ctrl.WriteFeature(state, static_cast<std::uint16_t>(page),
                                                  static_cast<std::uint8_t>(code),

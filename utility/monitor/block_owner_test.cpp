@@ -20,13 +20,12 @@ slot 2 text SERIAL-0123456789
 )";
 
 std::size_t Count(const Lines& lines, const std::string& prefix) {
-    return static_cast<std::size_t>(std::count_if(lines.begin(), lines.end(), [&](const auto& l) {
-        return l.rfind(prefix, 0) == 0;
-    }));
+    return static_cast<std::size_t>(std::count_if(
+        lines.begin(), lines.end(), [&](const auto& l) { return l.rfind(prefix, 0) == 0; }));
 }
 
 class BlockTest : public testing::Test {
-protected:
+  protected:
     void Own(SimMachine& machine) {
         ASSERT_TRUE(machine.ctrl.TakeOwnership(machine.handle, true));
         machine.Take();
@@ -57,7 +56,8 @@ TEST_F(BlockTest, ZeroLengthReadsNoWords) {
     Own(sim);
     ASSERT_TRUE(sim.ctrl.ReadBlock(&sim.state, 1, buffer, sizeof buffer, false, &length));
     EXPECT_EQ(length, 0u);
-    EXPECT_EQ(sim.Take(), (Lines{"set e1=10 ok", "sleep 20", "get e5 ok cur=0 max=ffff", "sleep 20", "set e6=0 ok", "sleep 20"}));
+    EXPECT_EQ(sim.Take(), (Lines{"set e1=10 ok", "sleep 20", "get e5 ok cur=0 max=ffff", "sleep 20",
+                                 "set e6=0 ok", "sleep 20"}));
 }
 
 TEST_F(BlockTest, FailedWordIsReadAgainFromItsOffset) {
@@ -109,7 +109,8 @@ class OwnerTest : public testing::Test {};
 TEST_F(OwnerTest, FreeRegisterIsClaimedWithOurIdentifier) {
     SimMachine sim(kMonitor);
     EXPECT_TRUE(sim.ctrl.TakeOwnership(sim.handle, true));
-    EXPECT_EQ(sim.Take(), (Lines{"get e0 ok cur=0 max=ffff", "sleep 20", "set e0=1f40 ok", "sleep 10"}));
+    EXPECT_EQ(sim.Take(),
+              (Lines{"get e0 ok cur=0 max=ffff", "sleep 20", "set e0=1f40 ok", "sleep 10"}));
     EXPECT_EQ(sim.Monitor().Owner(), 8000u);
     EXPECT_TRUE(sim.ctrl.ReleaseOwnership(sim.handle));
     EXPECT_EQ(sim.Take(), (Lines{"set e0=0 ok", "sleep 10"}));
@@ -145,7 +146,8 @@ TEST_F(OwnerTest, OwnerIsMatchedOnTheLowSixteenBits) {
     self.system.processes.self.id = 0x31F40;
     ASSERT_TRUE(self.ctrl.TakeOwnership(self.handle, false));
     EXPECT_EQ(self.Monitor().Owner(), 0x1F40u);
-    EXPECT_TRUE(self.ctrl.TakeOwnership(self.handle, false)) << "our own claim does not lock us out";
+    EXPECT_TRUE(self.ctrl.TakeOwnership(self.handle, false))
+        << "our own claim does not lock us out";
 }
 
 TEST_F(OwnerTest, AnotherCopyOfThisProgramDoesNotKeepIt) {

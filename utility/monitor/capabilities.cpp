@@ -7,7 +7,9 @@
 
 namespace {
 
-bool IsBlank(char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; }
+bool IsBlank(char c) {
+    return std::isspace(static_cast<unsigned char>(c)) != 0;
+}
 
 void ReplaceAll(std::string& text, std::string_view from, std::string_view to) {
     for (auto pos = text.find(from); pos != std::string::npos; pos = text.find(from, pos))
@@ -37,11 +39,17 @@ bool Normalise(std::string_view raw, std::string& out) {
 
 // Leading white space and a sign are accepted, then the leading hexadecimal digits; a token
 // without any gives 0. Callers truncate to their width.
-long TokenValue(const std::string& token) { return std::strtol(token.c_str(), nullptr, 16); }
+long TokenValue(const std::string& token) {
+    return std::strtol(token.c_str(), nullptr, 16);
+}
 
-std::uint8_t Code(const std::string& token) { return static_cast<std::uint8_t>(TokenValue(token)); }
+std::uint8_t Code(const std::string& token) {
+    return static_cast<std::uint8_t>(TokenValue(token));
+}
 
-std::int32_t Value(const std::string& token) { return Code(token); }
+std::int32_t Value(const std::string& token) {
+    return Code(token);
+}
 
 std::ptrdiff_t Find(const std::string& text, std::string_view what) {
     const auto pos = text.find(what);
@@ -63,8 +71,8 @@ bool ParseCapabilities(std::string_view text, CapabilityCodes& codes) {
     const std::ptrdiff_t first = vcp + 4;
     if (end < first)
         return false;
-    const std::string kept = norm.substr(static_cast<std::size_t>(first),
-                                         static_cast<std::size_t>(end - first + 1));
+    const std::string kept =
+        norm.substr(static_cast<std::size_t>(first), static_cast<std::size_t>(end - first + 1));
 
     std::string token;
     bool inValues = false;
@@ -161,7 +169,8 @@ bool ParseVendorPages(std::string_view text, VendorPageMap& pages) {
 
 namespace {
 
-template <typename Map, typename Key> bool ContainsIn(const Map& map, const Key& key, std::int32_t value) {
+template <typename Map, typename Key>
+bool ContainsIn(const Map& map, const Key& key, std::int32_t value) {
     const auto [first, last] = map.equal_range(key);
     for (auto it = first; it != last; ++it) {
         if (value == kAnyValue || it->second == kAnyValue || it->second == value)

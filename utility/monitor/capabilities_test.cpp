@@ -16,7 +16,7 @@ Codes Entries(const CapabilityCodes& codes) {
     return out;
 }
 
-const Codes kReference{{0x02, -1}, {0x04, -1}, {0x10, -1}, {0x12, -1},
+const Codes kReference{{0x02, -1},   {0x04, -1},   {0x10, -1},   {0x12, -1},
                        {0x14, 0x05}, {0x14, 0x08}, {0x14, 0x0B}, {0x16, -1}};
 
 struct CapsCase {
@@ -57,18 +57,21 @@ INSTANTIATE_TEST_SUITE_P(
         CapsCase{"NoMswhql", "(prot(monitor)vcp(10 12)mccs_ver(2.0))", false, {}},
         CapsCase{"NoMccsVer", "(prot(monitor)vcp(10 12)mswhql(1))", false, {}},
         CapsCase{"NoVcpList", "(prot(monitor)type(lcd)mswhql(1)mccs_ver(2.0))", false, {}},
-        CapsCase{"Empty", "", false, {}},
-        CapsCase{"BlanksOnly", "   ", false, {}},
+        CapsCase{"Empty", "", false, {}}, CapsCase{"BlanksOnly", "   ", false, {}},
         CapsCase{"EmptyValueListInsertsNothing",
-                 "(vcp(10 14() 16)mswhql(1)mccs_ver(2.0))", true, {{0x10, -1}, {0x16, -1}}},
+                 "(vcp(10 14() 16)mswhql(1)mccs_ver(2.0))",
+                 true,
+                 {{0x10, -1}, {0x16, -1}}},
         CapsCase{"MarkerBeforeVcpFails", "(mswhql(1)mccs_ver(2.0))vcp(10 12)", false, {}},
         CapsCase{"MalformedTokensBecomeZeroAndTruncate",
-                 "(vcp(zz 1ff 14(xy 105))mswhql(1)mccs_ver(2.0))", true,
+                 "(vcp(zz 1ff 14(xy 105))mswhql(1)mccs_ver(2.0))",
+                 true,
                  {{0x00, -1}, {0x14, 0x00}, {0x14, 0x05}, {0xFF, -1}}},
-        CapsCase{"NestedListsOfOtherCodes",
-                 "(vcp(60(01 03 11) 62 cc(01 02))mswhql(1)mccs_ver(2.2))", true,
-                 {{0x60, 0x01}, {0x60, 0x03}, {0x60, 0x11}, {0x62, -1}, {0xCC, 0x01},
-                  {0xCC, 0x02}}}),
+        CapsCase{
+            "NestedListsOfOtherCodes",
+            "(vcp(60(01 03 11) 62 cc(01 02))mswhql(1)mccs_ver(2.2))",
+            true,
+            {{0x60, 0x01}, {0x60, 0x03}, {0x60, 0x11}, {0x62, -1}, {0xCC, 0x01}, {0xCC, 0x02}}}),
     [](const testing::TestParamInfo<CapsCase>& info) { return std::string(info.param.name); });
 
 TEST(ParseCapabilities, AddsToWhatTheMapHolds) {
@@ -81,7 +84,7 @@ TEST(ParseVendorPages, ReadsPagesCodesAndValues) {
     VendorPageMap pages;
     ASSERT_TRUE(ParseVendorPages("10(e2 e3 e4)20(e2 e6)30(e2(00 01 03) e3 e4)", pages));
     const std::vector<std::pair<VendorKey, int>> expected{
-        {{0x10, 0xE2}, -1}, {{0x10, 0xE3}, -1}, {{0x10, 0xE4}, -1}, {{0x20, 0xE2}, -1},
+        {{0x10, 0xE2}, -1}, {{0x10, 0xE3}, -1},   {{0x10, 0xE4}, -1},   {{0x20, 0xE2}, -1},
         {{0x20, 0xE6}, -1}, {{0x30, 0xE2}, 0x00}, {{0x30, 0xE2}, 0x01}, {{0x30, 0xE2}, 0x03},
         {{0x30, 0xE3}, -1}, {{0x30, 0xE4}, -1}};
     const std::vector<std::pair<VendorKey, int>> actual(pages.begin(), pages.end());

@@ -13,7 +13,9 @@ constexpr std::uint8_t kGroupCommit = 0xE8;
 constexpr std::uint32_t kGroupWritePauseMs = 10;
 constexpr std::uint32_t kGroupCommitPauseMs = 13;
 
-PhysicalHandle HandleOf(const CMonitorStatus* state) { return state ? state->Handle() : nullptr; }
+PhysicalHandle HandleOf(const CMonitorStatus* state) {
+    return state ? state->Handle() : nullptr;
+}
 
 } // namespace
 
@@ -74,8 +76,8 @@ bool DeviceCtrl::WriteFeature(const CMonitorStatus* state, std::uint16_t page, s
     return SetVcp(m_ports, handle, code, value, *pause);
 }
 
-bool DeviceCtrl::ReadFeatureGroup(const CMonitorStatus* state,
-                                  std::array<std::uint32_t, 4>& values, bool skipPageSelect) {
+bool DeviceCtrl::ReadFeatureGroup(const CMonitorStatus* state, std::array<std::uint32_t, 4>& values,
+                                  bool skipPageSelect) {
     const PhysicalHandle handle = HandleOf(state);
     if (!handle || !m_ownership)
         return false;

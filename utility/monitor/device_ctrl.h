@@ -3,20 +3,42 @@
 // transfer.
 #pragma once
 
+#include "monitor_entry.h"
 #include "monitor_status.h"
 #include "ports.h"
 
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string_view>
+#include <vector>
 
 class DeviceCtrl {
-public:
+  public:
     explicit DeviceCtrl(const MonitorPorts& ports) : m_ports(ports) {}
     DeviceCtrl(const DeviceCtrl&) = delete;
     DeviceCtrl& operator=(const DeviceCtrl&) = delete;
-    virtual ~DeviceCtrl() = default;
+    virtual ~DeviceCtrl();
+
+    // Rebuilds the entry list from the desktop's physical monitors and checks each; true when the
+    // platform enumeration worked and at least one entry is supported. The physical handles of
+    // the previous list are released first.
+    bool Enumerate();
+    // Appends one entry per physical monitor of a desktop monitor.
+    bool AddPhysicalMonitors(DesktopMonitor monitor);
+    // The maker's monitor-information library reports a monitor at the entry's desktop position.
+    bool IsMakerMonitor(std::size_t index, bool retry);
+    bool ReadCapabilities(std::size_t index, bool retry);
+    // The capability codes declare both the owner (0xE0) and the page (0xE1) register.
+    bool HasVendorControl(std::size_t index) const;
+    bool ReadVendorPageList(std::size_t index, bool skipPageSelect);
+
+    std::size_t EntryCount() const { return m_entries.size(); }
+    MonitorEntry& Entry(std::size_t index) { return *m_entries[index]; }
+    const MonitorEntry& Entry(std::size_t index) const { return *m_entries[index]; }
+    // Physical monitors found by the running enumeration.
+    std::int32_t PhysicalCount() const { return m_physicalCount; }
 
     // Page 0 is the standard MCCS codes; any other page selects a vendor page first (unless
     // `skipPageSelect`) and needs ownership. `retry` allows five attempts.
@@ -50,13 +72,18 @@ public:
 
     const MonitorPorts& Ports() const { return m_ports; }
 
-private:
+  private:
     bool ReadWithRetry(PhysicalHandle handle, std::uint8_t code, std::uint32_t* current,
                        std::uint32_t* maximum, bool retry);
     bool SelectPage(PhysicalHandle handle, std::uint16_t page, bool skipPageSelect);
+    EntryCheck CheckEntry(std::size_t index);
+    void ReleaseEntries();
 
     MonitorPorts m_ports;
     bool m_ownership = false;
+    // Entries are held by pointer: monitor states keep the address of an entry's handle.
+    std::vector<std::unique_ptr<MonitorEntry>> m_entries;
+    std::int32_t m_physicalCount = 0;
 };
 
 // This program's executable base name, upper case, as the owner check compares it.

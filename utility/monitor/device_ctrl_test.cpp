@@ -28,7 +28,7 @@ slot 0 text 10(e2 e3 e4)20(e2 e6)30(e2 e5)e0(e4 e5 e6 e7 e8)
 )";
 
 class DeviceCtrlTest : public testing::Test {
-protected:
+  protected:
     SimMachine sim{kMonitor};
     DeviceCtrl& ctrl = sim.ctrl;
     CMonitorStatus* state = &sim.state;
@@ -127,8 +127,9 @@ TEST_F(DeviceCtrlTest, GroupReadAndWrite) {
     EXPECT_EQ(sim.Take().front(), "set e1=e0 ok");
 
     ASSERT_TRUE(ctrl.WriteFeatureGroup(state, {9, 8, 7, 6}, true));
-    EXPECT_EQ(sim.Take(), (Lines{"set e4=9 ok", "sleep 10", "set e5=8 ok", "sleep 10", "set e6=7 ok",
-                                 "sleep 10", "set e7=6 ok", "sleep 10", "set e8=1 ok", "sleep 13"}));
+    EXPECT_EQ(sim.Take(),
+              (Lines{"set e4=9 ok", "sleep 10", "set e5=8 ok", "sleep 10", "set e6=7 ok",
+                     "sleep 10", "set e7=6 ok", "sleep 10", "set e8=1 ok", "sleep 13"}));
     EXPECT_EQ(sim.Monitor().Value(0xE0, 0xE6), 7u);
 }
 

@@ -11,7 +11,7 @@
 
 // The monitor-configuration service's DDC/CI calls on one physical monitor.
 class DdcPort {
-public:
+  public:
     virtual ~DdcPort() = default;
     // GetVCPFeatureAndVCPFeatureReply; the code type is not reported.
     virtual bool GetVcpFeature(PhysicalHandle handle, std::uint8_t code, std::uint32_t& current,
@@ -27,7 +27,7 @@ public:
 
 // Sleep and GetTickCount.
 class ClockPort {
-public:
+  public:
     virtual ~ClockPort() = default;
     virtual void Sleep(std::uint32_t ms) = 0;
     virtual std::uint32_t TickCount() = 0;
@@ -40,7 +40,7 @@ struct ProcessInfo {
 
 // The process snapshot and this program's own identifier.
 class ProcessPort {
-public:
+  public:
     virtual ~ProcessPort() = default;
     virtual std::uint32_t CurrentProcessId() = 0;
     // False when no snapshot could be taken.
@@ -70,7 +70,7 @@ struct PhysicalMonitorInfo {
 
 // Desktop-monitor enumeration and the monitor-configuration service's physical monitors.
 class DisplayPort {
-public:
+  public:
     virtual ~DisplayPort() = default;
     // EnumDisplayMonitors without device context or clip rectangle; false when the call fails.
     virtual bool EnumDisplayMonitors(std::vector<DesktopMonitor>& monitors) = 0;
@@ -89,7 +89,7 @@ inline constexpr std::size_t kPnqDesktopTopOffset = 32;
 
 // The maker's monitor-information library (C calling convention on Windows).
 class PanqPort {
-public:
+  public:
     virtual ~PanqPort() = default;
     // PnqFindMonitors; the count is what matters.
     virtual int PnqFindMonitors(int* count, int option) = 0;

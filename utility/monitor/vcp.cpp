@@ -13,8 +13,8 @@ bool GetVcp(const MonitorPorts& ports, PhysicalHandle handle, std::uint8_t code,
     return ok;
 }
 
-bool SetVcp(const MonitorPorts& ports, PhysicalHandle handle, std::uint8_t code, std::uint32_t value,
-            std::uint32_t pauseMs) {
+bool SetVcp(const MonitorPorts& ports, PhysicalHandle handle, std::uint8_t code,
+            std::uint32_t value, std::uint32_t pauseMs) {
     if (!handle)
         return false;
     const bool ok = ports.ddc.SetVcpFeature(handle, code, value);

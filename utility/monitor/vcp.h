@@ -9,5 +9,5 @@ bool GetVcp(const MonitorPorts& ports, PhysicalHandle handle, std::uint8_t code,
             std::uint32_t* current, std::uint32_t* maximum, std::uint32_t pauseMs);
 
 // Writes the feature and pauses `pauseMs`. A null handle returns false without any transaction.
-bool SetVcp(const MonitorPorts& ports, PhysicalHandle handle, std::uint8_t code, std::uint32_t value,
-            std::uint32_t pauseMs);
+bool SetVcp(const MonitorPorts& ports, PhysicalHandle handle, std::uint8_t code,
+            std::uint32_t value, std::uint32_t pauseMs);

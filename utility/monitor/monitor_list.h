@@ -1,0 +1,39 @@
+// The program-wide list of controllable monitors and the choice of the current one, and its
+// rebuild from a fresh enumeration.
+#pragma once
+
+#include "device_ctrl.h"
+#include "monitor_status.h"
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+class CMonitorStatusAll {
+  public:
+    CMonitorStatusAll() = default;
+    CMonitorStatusAll(const CMonitorStatusAll&) = delete;
+    CMonitorStatusAll& operator=(const CMonitorStatusAll&) = delete;
+    virtual ~CMonitorStatusAll() = default;
+
+    // The current monitor, or null when the list is empty or none is chosen.
+    CMonitorStatus* Current() const;
+    // Ignored when `index` is out of range.
+    void SelectByIndex(int index);
+    // The monitor with the smallest display number below 65,535 (the first wins a tie).
+    void SelectFirst();
+    void Clear();
+
+    std::vector<std::unique_ptr<CMonitorStatus>> monitors;
+    std::int32_t currentIndex = -1;
+    PhysicalHandle* currentHandle = nullptr;
+    std::int32_t adjustmentBusy = 0; // set while the colour adjustment dialog works
+};
+
+// Builds the state of one supported entry while holding its owner register, and appends it
+// unless it is unreadable or already listed (same display number and device name).
+bool BuildMonitorState(DeviceCtrl& ctrl, MonitorEntry& entry, CMonitorStatusAll& all);
+
+// Empties the list, enumerates, builds a state for every supported entry and selects the first
+// monitor. Returns true when the monitor count or any of the first ten identity keys changed.
+bool RebuildMonitorList(DeviceCtrl& ctrl, CMonitorStatusAll& all);
