@@ -21,6 +21,24 @@ Commands (each reads standard input and writes one result per input line):
       The same for the vendor page map, entries PPPP.CC=V (page four hex digits).
       Example: ok 0010.e2=* 0030.e2=00
 
+  parse-info
+      Input: one monitor-information block per line as hex digits (up to 255 bytes; fewer are
+      padded with zero bytes). Output: "fail", or
+        ok v1=… modes=… temps=… v7=… gamma=… audio=… extra=… feature=… flags=f0,f1,…,f37
+      every number lower-case hex without leading zeros: information value 1, picture-mode
+      mask, colour-temperature mask, information value 7, gamma mask, audio flags, extra value,
+      feature word and the 38 per-mode adjustment flags.
+
+  list [--sim FILE]
+      Enumerates the monitors (the simulated ones of FILE; without --sim the real ones, Windows
+      only) and prints:
+        entries N
+        entry I label=L display=D device=NAME desktop=X,Y description="…" supported
+        entry I … unsupported: WHICH CHECK FAILED
+        monitors M
+        monitor I label=L serial=S model=M key=K modes=NAME,NAME,… [current]
+      Exit code 0, or 1 when no monitor can be controlled.
+
   run --sim FILE
       Runs monitor operations against the monitors described in FILE (format: sim/README.md).
       Input, one operation per line (PAGE and CODE in hex as in "30 e2"; VALUE, SLOT and
@@ -63,6 +81,12 @@ int main(int argc, char** argv) {
         return ParseCapsCommand(std::cin, std::cout);
     if (argc >= 2 && std::strcmp(argv[1], "parse-vendor-pages") == 0)
         return ParseVendorPagesCommand(std::cin, std::cout);
+    if (argc == 2 && std::strcmp(argv[1], "parse-info") == 0)
+        return ParseInfoCommand(std::cin, std::cout);
+    if (argc == 4 && std::strcmp(argv[1], "list") == 0 && std::strcmp(argv[2], "--sim") == 0)
+        return ListSimulatedCommand(argv[3], std::cout, std::cerr);
+    if (argc == 2 && std::strcmp(argv[1], "list") == 0)
+        return ListRealMonitors(std::cout, std::cerr);
     if (argc == 4 && std::strcmp(argv[1], "run") == 0 && std::strcmp(argv[2], "--sim") == 0)
         return RunCommand(argv[3], std::cin, std::cout, std::cerr);
     if (argc >= 2 && std::strcmp(argv[1], "--help") == 0) {
