@@ -3,8 +3,10 @@
 // parse a capabilities string.
 #include "capabilities.h"
 #include "device_ctrl.h"
+#include "monitor_list.h"
 #include "sim_system.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <functional>
@@ -65,6 +67,27 @@ int main(int argc, char** argv) {
     Measure(m, "slot 3 read, 18 bytes (model name, no select)", 20 + 20 + 5 * 20,
             [&] { return m.ctrl.ReadBlock(&m.state, 3, buffer, sizeof buffer, true); });
     Measure(m, "release ownership", 10, [&] { return m.ctrl.ReleaseOwnership(m.handle); });
+
+    // Enumeration and the state build, on a fresh copy of the same monitor.
+    Machine fresh;
+    LoadSimDescriptionFile(file, fresh.system, error);
+    auto words = [&](int slot) {
+        const auto& c = fresh.system.bus.Monitor(0).Config();
+        const std::size_t capacity[] = {65535, 255, 18, 18};
+        const std::size_t length = std::min<std::size_t>(
+            c.announcedLength[slot].value_or(static_cast<std::uint32_t>(c.slots[slot].size())),
+            capacity[slot]);
+        return static_cast<std::uint64_t>((length + 3) / 4);
+    };
+    const std::uint64_t enumeratePauses = 20 + 20 + 20 + 20 * words(0);
+    const std::uint64_t buildPauses = (20 + 10) + (20 + 20 + 20 + 20 * words(2)) +
+                                      (20 + 20 + 20 * words(3)) + (20 + 20 + 20 * words(1)) + 10;
+    CMonitorStatusAll all;
+    Measure(fresh, "enumerate + state build, one monitor", enumeratePauses + buildPauses,
+            [&] { return RebuildMonitorList(fresh.ctrl, all), all.monitors.size() == 1; });
+    std::printf("  (of which vendor page list %llu ms, state build %llu ms mandated)\n",
+                static_cast<unsigned long long>(enumeratePauses),
+                static_cast<unsigned long long>(buildPauses));
 
     const int rounds = 20000;
     const auto start = std::chrono::steady_clock::now();
