@@ -105,15 +105,6 @@ TEST_F(WinPorts, FindsBothPhysicalMonitorsOfDisplay1) {
     EXPECT_TRUE(display.DestroyPhysicalMonitors({physical[0].handle, physical[1].handle}));
 }
 
-TEST_F(WinPorts, WrongArraySizeGetsNoPhysicalMonitors) {
-    std::vector<DesktopMonitor> monitors;
-    ASSERT_TRUE(display.EnumDisplayMonitors(monitors));
-    ASSERT_FALSE(monitors.empty());
-    std::vector<PhysicalMonitorInfo> physical;
-    EXPECT_FALSE(display.GetPhysicalMonitors(monitors.front(), 1, physical));
-    EXPECT_TRUE(physical.empty());
-}
-
 TEST_F(WinPorts, ReadsCapabilitiesAndFeatures) {
     DesktopMonitorInfo info;
     std::vector<PhysicalMonitorInfo> physical;
