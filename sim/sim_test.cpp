@@ -27,7 +27,7 @@ TEST_P(ShippedDescription, LoadsAndParses) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, ShippedDescription,
-                         testing::Values("typical.txt", "odd.txt", "busy.txt"));
+                         testing::Values("typical.txt", "odd.txt", "busy.txt", "dual.txt"));
 
 TEST(SimDescription, ErrorsNameTheLine) {
     const std::pair<const char*, const char*> bad[] = {

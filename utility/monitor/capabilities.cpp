@@ -11,11 +11,6 @@ bool IsBlank(char c) {
     return std::isspace(static_cast<unsigned char>(c)) != 0;
 }
 
-void ReplaceAll(std::string& text, std::string_view from, std::string_view to) {
-    for (auto pos = text.find(from); pos != std::string::npos; pos = text.find(from, pos))
-        text.replace(pos, from.size(), to);
-}
-
 // Trimmed, lower case, runs of spaces collapsed, and no space next to a bracket that would split
 // a code from its value list.
 bool Normalise(std::string_view raw, std::string& out) {
@@ -27,13 +22,19 @@ bool Normalise(std::string_view raw, std::string& out) {
         ++begin;
     while (end > begin && IsBlank(raw[end - 1]))
         --end;
-    out.assign(raw.substr(begin, end - begin));
-    for (char& c : out)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    while (out.find("  ") != std::string::npos)
-        ReplaceAll(out, "  ", " ");
-    ReplaceAll(out, ") ", ")");
-    ReplaceAll(out, " (", "(");
+    out.clear();
+    out.reserve(end - begin);
+    for (std::size_t i = begin; i < end; ++i) {
+        const char c = static_cast<char>(std::tolower(static_cast<unsigned char>(raw[i])));
+        if (c == ' ' && !out.empty() && out.back() == ' ')
+            continue; // a run of spaces becomes one
+        if (c == ' ' && !out.empty() && out.back() == ')')
+            continue; // ") " becomes ")"
+        if (c == '(' && !out.empty() && out.back() == ' ')
+            out.back() = '('; // " (" becomes "("
+        else
+            out += c;
+    }
     return true;
 }
 

@@ -151,7 +151,8 @@ bool DeviceCtrl::AddPhysicalMonitors(DesktopMonitor monitor) {
         entry->displayLabel = std::to_string(n);
         if (count > 1) {
             entry->displayNumber += static_cast<std::int32_t>(k) + 1;
-            entry->displayLabel += "-" + std::to_string(k + 1);
+            entry->displayLabel += '-';
+            entry->displayLabel += std::to_string(k + 1);
         }
         m_entries.push_back(std::move(entry));
     }

@@ -1,0 +1,13 @@
+// `list` without --sim on Windows: the real monitors through the real ports.
+#include "commands.h"
+
+#include "ports_win.h"
+
+int ListRealMonitors(std::ostream& out, std::ostream&) {
+    Dxva2DdcPort ddc;
+    Win32Clock clock;
+    ToolhelpProcessPort processes;
+    Win32DisplayPort display;
+    PanqLibraryPort panq;
+    return ListMonitors(MonitorPorts{ddc, clock, processes, display, panq}, out);
+}
