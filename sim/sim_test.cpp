@@ -19,6 +19,8 @@ TEST_P(ShippedDescription, LoadsAndParses) {
         CapabilityCodes codes;
         VendorPageMap pages;
         EXPECT_TRUE(ParseCapabilities(config.capabilities, codes)) << config.name;
+        if (!config.makerRecognised)
+            continue; // another maker's monitor need not speak the vendor extension
         EXPECT_TRUE(Contains(codes, 0xE0, -1) && Contains(codes, 0xE1, -1)) << config.name;
         EXPECT_TRUE(
             ParseVendorPages(std::string(config.slots[0].begin(), config.slots[0].end()), pages))
@@ -27,7 +29,8 @@ TEST_P(ShippedDescription, LoadsAndParses) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, ShippedDescription,
-                         testing::Values("typical.txt", "odd.txt", "busy.txt", "dual.txt"));
+                         testing::Values("typical.txt", "odd.txt", "busy.txt", "dual.txt",
+                                         "none.txt"));
 
 TEST(SimDescription, ErrorsNameTheLine) {
     const std::pair<const char*, const char*> bad[] = {
