@@ -139,7 +139,7 @@ void ReadInstaller(const Children& item, ItemInfo& target) {
         Children(*run).ReadText(L"App_Name", target.runValueName);
 }
 
-void ReadKindSpecific(const Children& item, ItemInfo& target);
+void ReadKindChildren(const Children& item, ItemInfo& target);
 
 void ReadApplication(const Children& item, ItemInfo& target) {
     target.applicationOsMask = ReadSupportedSystems(item);
@@ -149,13 +149,13 @@ void ReadApplication(const Children& item, ItemInfo& target) {
         // A sub-item has a title and a kind but never a caption.
         subItem.ReadText(L"Title", sub->title);
         subItem.ReadText(L"Item", sub->kind);
-        ReadKindSpecific(subItem, *sub);
+        ReadKindChildren(subItem, *sub);
         target.subItems.push_back(std::move(sub));
     }
 }
 
 // The children that the item's kind reads; an unknown kind reads none.
-void ReadKindSpecific(const Children& item, ItemInfo& target) {
+void ReadKindChildren(const Children& item, ItemInfo& target) {
     using namespace item_kind;
     const std::wstring& kind = target.kind;
     if (kind == kManual)
@@ -178,7 +178,7 @@ std::unique_ptr<ItemInfo> ReadItem(const XmlDomNode& node) {
     children.ReadText(L"Title", item->title);
     children.ReadText(L"Caption", item->caption);
     children.ReadText(L"Item", item->kind);
-    ReadKindSpecific(children, *item);
+    ReadKindChildren(children, *item);
     return item;
 }
 
