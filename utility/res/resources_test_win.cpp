@@ -565,15 +565,16 @@ TEST(UtilityDialogs, LayoutIsTidy) {
 
 // Width a control needs for its text, in pixels. English is measured with the dialog's font.
 // Japanese fonts are rarely installed where the tests run, so Japanese texts are estimated from
-// the dialog's base unit: a full-width character is two average characters wide.
+// the dialog's base units: a full-width character is one em (the line height) wide, any other
+// one average character.
 int TextWidth(HWND control, WORD lang, const std::wstring& text) {
     if (lang == kJapanese) {
         RECT unit{0, 0, 4, 8};
         MapDialogRect(GetParent(control), &unit);
-        int halves = 0;
+        int width = 0;
         for (WCHAR ch : text)
-            halves += ch >= 0x2E80 ? 2 : 1;
-        return halves * unit.right;
+            width += ch >= 0x2E80 ? unit.bottom : unit.right;
+        return width;
     }
     HDC dc = GetDC(control);
     HGDIOBJ old =
