@@ -1,0 +1,21 @@
+// The Windows headers as every framework file includes them, and what MinGW-w64 lacks or what the
+// programs must look up at run time, gathered in one place with the reason for each line.
+#pragma once
+
+#ifndef NOMINMAX
+#define NOMINMAX // std::min and std::max, not the macros
+#endif
+#ifndef STRICT
+#define STRICT // distinct handle types, so a font is never passed where a brush is expected
+#endif
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+// Looked up at run time: uxtheme.dll is optional, and a program without it keeps the classic look.
+using SetWindowThemeFn = HRESULT(WINAPI*)(HWND window, LPCWSTR subAppName, LPCWSTR subIdList);
+
+// Looked up at run time in kernel32: absent before Windows XP SP2, and a 32-bit program asks it
+// whether it runs on 64-bit Windows.
+using IsWow64ProcessFn = BOOL(WINAPI*)(HANDLE process, PBOOL wow64);

@@ -1,0 +1,21 @@
+// Identifiers of the framework tests' resources.
+#pragma once
+
+#define IDD_TEST_MODELESS 100
+#define IDD_TEST_MODAL 101
+
+#define IDC_REFLECT_BUTTON 1001
+#define IDC_PLAIN_BUTTON 1002
+#define IDC_LABEL 1003
+#define IDC_EDIT 1004
+#define IDC_SPIN 1005
+#define IDC_COMBO 1006
+#define IDC_LIST 1007
+#define IDC_SLIDER 1008
+#define IDC_TAB 1009
+
+#define IDS_PLAIN 1
+#define IDS_LONG 2
+#define IDS_LATIN 3
+#define IDS_JAPANESE 4
+#define IDS_MISSING 99
