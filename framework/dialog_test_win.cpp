@@ -91,6 +91,52 @@ class TestDialog : public CDialog {
     void OnOK() override { ++okCount; }
 };
 
+// A page created inside its parent's initialisation, as the main window creates its tab pages.
+class ChildPage : public CDialog {
+  public:
+    ChildPage() : CDialog(IDD_TEST_CHILD) {}
+    bool initialised = false;
+    std::vector<UINT> commands;
+
+  protected:
+    bool OnInitDialog() override {
+        initialised = true;
+        return true;
+    }
+    bool OnCommand(UINT id, UINT code, HWND control) override {
+        commands.push_back(id);
+        return CDialog::OnCommand(id, code, control);
+    }
+};
+
+class ParentWithPage : public CDialog {
+  public:
+    ParentWithPage() : CDialog(IDD_TEST_MODELESS) {}
+    ChildPage page;
+    bool pageCreated = false;
+
+  protected:
+    bool OnInitDialog() override {
+        pageCreated = page.Create(GetDlgItem(IDC_TAB));
+        return true;
+    }
+};
+
+// A window of a class registered with the system's default procedure.
+class PlainWindow : public CWnd {
+  public:
+    std::vector<UINT> firstMessages;
+    bool destroyed = false;
+
+  protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (firstMessages.size() < 8)
+            firstMessages.push_back(message);
+        return CWnd::WindowProc(message, wParam, lParam);
+    }
+    void PostNcDestroy() override { destroyed = true; }
+};
+
 class DialogTest : public testing::Test {
   protected:
     void SetUp() override {
@@ -180,6 +226,45 @@ TEST_F(DialogTest, WrappersForgetTheirWindowsWhenTheDialogIsDestroyed) {
     EXPECT_EQ(CWnd::FromHandle(window), nullptr);
     EXPECT_EQ(CWnd::FromHandle(own), nullptr);
     EXPECT_TRUE(dialog.Create(nullptr)) << "the object can make a new window";
+}
+
+TEST(Window, CreatedWindowsAreRoutedFromTheirFirstMessage) {
+    WNDCLASS windowClass{};
+    windowClass.lpfnWndProc = ::DefWindowProc;
+    windowClass.hInstance = ::GetModuleHandle(nullptr);
+    windowClass.lpszClassName = TEXT("FrameworkTestPlain");
+    ::RegisterClass(&windowClass);
+
+    PlainWindow window;
+    RECT rect{0, 0, 100, 50};
+    ASSERT_TRUE(
+        window.CreateEx(0, TEXT("FrameworkTestPlain"), TEXT("plain"), WS_POPUP, rect, nullptr, 0));
+    ASSERT_FALSE(window.firstMessages.empty());
+    EXPECT_TRUE(std::find(window.firstMessages.begin(), window.firstMessages.end(),
+                          static_cast<UINT>(WM_NCCREATE)) != window.firstMessages.end());
+    EXPECT_EQ(window.GetWindowText(), TString(TEXT("plain")));
+    HWND handle = window.GetSafeHwnd();
+    EXPECT_TRUE(window.DestroyWindow());
+    EXPECT_TRUE(window.destroyed);
+    EXPECT_EQ(CWnd::FromHandle(handle), nullptr);
+}
+
+TEST(Window, PageCreatedDuringItsParentsCreationGetsItsOwnObject) {
+    InitTestControls();
+    ParentWithPage parent;
+    ASSERT_TRUE(parent.Create(nullptr));
+    ASSERT_TRUE(parent.pageCreated);
+    HWND page = parent.page.GetSafeHwnd();
+    EXPECT_TRUE(parent.page.initialised);
+    EXPECT_EQ(CWnd::FromHandle(page), &parent.page);
+    EXPECT_EQ(CWnd::FromHandle(parent.GetSafeHwnd()), &parent);
+    EXPECT_EQ(::GetParent(page), parent.GetDlgItem(IDC_TAB));
+
+    // The page's own controls report to the page, not to the dialog around it.
+    ::SendMessage(parent.page.GetDlgItem(IDC_PLAIN_BUTTON), BM_CLICK, 0, 0);
+    EXPECT_EQ(parent.page.commands, (std::vector<UINT>{IDC_PLAIN_BUTTON}));
+    parent.DestroyWindow();
+    EXPECT_EQ(parent.page.GetSafeHwnd(), nullptr);
 }
 
 // A message a modal dialog posts from its initialisation: keys go to its edit control, the end
