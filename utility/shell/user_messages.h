@@ -1,0 +1,28 @@
+// The utility's own window messages and timers; their numbers are fixed.
+#pragma once
+
+inline constexpr unsigned WM_TRAY_NOTIFY = 1124;      // shell -> main window
+inline constexpr unsigned WM_PAGE_REFRESH = 1125;     // main window -> Auto Veltone page
+inline constexpr unsigned WM_SELECT_MONITOR = 1126;   // page -> main window, lParam = index
+inline constexpr unsigned WM_FOREGROUND_APP = 1129;   // watcher -> Auto Veltone page
+inline constexpr unsigned WM_MONITORS_CHANGED = 1131; // main window -> Auto Veltone page
+inline constexpr unsigned WM_TAB_REDRAW = 1134;       // tab control -> main window
+inline constexpr unsigned WM_CLOSE_FOR_RESCAN = 1139; // main window -> auxiliary dialogs
+inline constexpr unsigned WM_COLOR_DIALOG_LOAD = 1140;
+inline constexpr unsigned WM_FILTER_REAPPLY = 1141;   // main window -> EyeCare Filter dialog
+
+inline constexpr unsigned TIMER_RESCAN_NOTIFY = 10;
+inline constexpr unsigned TIMER_REMINDER = 13;
+inline constexpr unsigned TIMER_FOREGROUND_WATCH = 14;
+inline constexpr unsigned TIMER_BALLOON_HIDE = 15;
+inline constexpr unsigned TIMER_SCREENSAVER_WATCH = 16;
+inline constexpr unsigned TIMER_FILTER_REAPPLY = 20;
+inline constexpr unsigned TIMER_RESCAN = 33;
+
+// A registered message through which support tools and tests read the main window's state
+// (wParam says what; the answer is the result): nothing is changed by it.
+inline constexpr char kStateQueryMessage[] = "DimoraDdcciStateQuery";
+inline constexpr unsigned kQueryTrayState = 1;    // 0 no icon, 1 coloured, 2 grey
+inline constexpr unsigned kQueryCurrentPage = 2;  // 0, 1 or 2
+inline constexpr unsigned kQueryMonitorCount = 3; // monitors that can be controlled
+inline constexpr unsigned kQueryMainShown = 4;    // 1 while the main window is shown
