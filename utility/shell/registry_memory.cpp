@@ -157,11 +157,13 @@ RegistryStatus MemoryRegistry::EnumValue(RegistryKey key, std::uint32_t index, c
     std::shared_ptr<Node> node;
     if (const RegistryStatus status = Usable(key, node); status != kRegistrySuccess)
         return status;
+    if (data != nullptr && size == nullptr)
+        return kRegistryInvalidParameter;
     if (index >= node->values.size())
         return kRegistryNoMoreItems;
     const Value& value = node->values[index];
     // Both buffers are checked before either is written, so a failure leaves both untouched.
-    if (data != nullptr && size != nullptr && value.data.size() > *size)
+    if (data != nullptr && value.data.size() > *size)
         return kRegistryMoreData;
     if (const RegistryStatus status = CopyName(value.name, name, nameLength);
         status != kRegistrySuccess)
