@@ -1,16 +1,63 @@
 #!/usr/bin/env bash
-# The README's run command. Until the utility's window exists, it builds the host tools and
-# shows the monitor layer at work on the simulated monitors: the usual colour-page bracket on the
-# typical monitor, then the same on the monitor with odd answers, then the benchmark figures.
+# The README's run command: builds the Windows programs and starts the utility under Wine beside
+# the simulated dxva2.dll and libpanq.dll, on the monitors of sim/monitors/dual.txt (another
+# description with DIMORA_MONITORS=sim/monitors/NAME.txt). With a display it runs until you choose
+# Exit in its notification-area menu. Without one it runs on Xvfb, once in English and once in
+# Japanese, and saves screenshots of the notification menu and the main window in build/shots/;
+# then it prints the start-up benchmark and the monitor-layer benchmark.
 set -euo pipefail
+headless=0
+[ -n "${DISPLAY:-}" ] || headless=1
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 cd "$DIMORA_ROOT"
-cmake -S . -B "$DIMORA_BUILD/host" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$DIMORA_BUILD/host" -j "$(nproc)" >/dev/null
-ddcdiag=$DIMORA_BUILD/host/tools/ddcdiag/ddcdiag
-for monitor in typical odd; do
-  echo "== ddcdiag run --sim sim/monitors/$monitor.txt"
-  "$ddcdiag" run --sim "sim/monitors/$monitor.txt" <"tools/ddcdiag/cases/run-$monitor.in" || true
+
+# The Windows build that this machine's Wine can run.
+if [ "$DIMORA_WINE_BITS" = 32 ]; then
+  tree=windows toolchain=cmake/mingw-i686.cmake
+else
+  tree=windows64 toolchain=cmake/mingw-x86_64.cmake
+fi
+build=$DIMORA_BUILD/$tree
+echo "== building $tree"
+cmake -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE=$toolchain -DCMAKE_BUILD_TYPE=Release \
+  >"$DIMORA_BUILD/$tree.configure.log"
+cmake --build "$build" -j "$(nproc)" --target DimoraDdcci uidriver ddcdiag \
+  >"$DIMORA_BUILD/$tree.run-build.log" || { tail -n 30 "$DIMORA_BUILD/$tree.run-build.log"; exit 1; }
+
+monitors=${DIMORA_MONITORS:-sim/monitors/dual.txt}
+export DIMORA_SIM_MONITORS="Z:$DIMORA_ROOT/$monitors"
+exe="$build/simrun/DimoraDdcci.exe"
+driver() { "$DIMORA_ROOT/scripts/wine-run" "$build/tools/uidriver/uidriver.exe" "$@"; }
+
+echo "== monitors found (ddcdiag list, $monitors)"
+"$DIMORA_ROOT/scripts/wine-run" "$build/simrun/ddcdiag.exe" list || true
+
+if [ "$headless" = 0 ]; then
+  echo "== DimoraDdcci is running: use its icon in the notification area; Exit ends it"
+  "$DIMORA_ROOT/scripts/wine-run" "$exe"
+  exit 0
+fi
+
+shots=$DIMORA_BUILD/shots
+mkdir -p "$shots"
+snap() { import -window root "$shots/$1.png" && echo "   saved build/shots/$1.png"; }
+for lang in en_US.UTF-8 ja_JP.UTF-8; do
+  tag=${lang%%_*}
+  echo "== screenshots ($lang)"
+  LANG=$lang LC_ALL=$lang "$DIMORA_ROOT/scripts/wine-run" "$exe" &
+  app=$!
+  driver wait
+  driver tray-menu && sleep 2 && snap "tray-menu-$tag"
+  driver close-menu && sleep 1
+  driver show && sleep 2 && snap "main-$tag"
+  driver page 1 && sleep 1 && snap "main-colour-page-$tag"
+  driver exit
+  wait "$app" || true
 done
-echo "== benchmark"
+
+echo "== start-up benchmark (two simulated monitors)"
+driver bench "Z:$exe" "$DIMORA_SIM_MONITORS"
+echo "== monitor-layer benchmark"
+cmake -S . -B "$DIMORA_BUILD/host" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build "$DIMORA_BUILD/host" -j "$(nproc)" --target ddc_bench >/dev/null
 "$DIMORA_BUILD/host/bench/ddc_bench"

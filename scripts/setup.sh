@@ -11,7 +11,7 @@ dimora_packages=(
   cmake ninja-build g++ make googletest
   g++-mingw-w64-i686-posix binutils-mingw-w64-i686
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-  wine wine64 wine32:i386 xvfb xauth x11-utils imagemagick
+  wine wine64 wine32:i386 xvfb xauth x11-utils imagemagick fonts-ipafont-gothic
 )
 
 dimora_install_packages() {

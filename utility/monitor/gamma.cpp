@@ -36,8 +36,11 @@ void CGamma::Init(std::string_view deviceName) {
     deviceName = deviceName.substr(0, std::min(deviceName.find('\0'), kGammaDeviceNameMax));
     m_deviceName.assign(deviceName);
 
-    if (!ReadRamp(m_savedRamp) || !WriteRamp(m_savedRamp))
+    if (!ReadRamp(m_savedRamp) || !WriteRamp(m_savedRamp)) {
+        // Already unusable: reading again would only wait out another time-out.
         m_usable = false;
+        return;
+    }
     // A driver may adjust what it is given; such a device cannot be restored faithfully.
     GammaRamp check{};
     if (!ReadRamp(check) || check != m_savedRamp)

@@ -9,7 +9,7 @@ inline constexpr unsigned WM_MONITORS_CHANGED = 1131; // main window -> Auto Vel
 inline constexpr unsigned WM_TAB_REDRAW = 1134;       // tab control -> main window
 inline constexpr unsigned WM_CLOSE_FOR_RESCAN = 1139; // main window -> auxiliary dialogs
 inline constexpr unsigned WM_COLOR_DIALOG_LOAD = 1140;
-inline constexpr unsigned WM_FILTER_REAPPLY = 1141;   // main window -> EyeCare Filter dialog
+inline constexpr unsigned WM_FILTER_REAPPLY = 1141; // main window -> EyeCare Filter dialog
 
 inline constexpr unsigned TIMER_RESCAN_NOTIFY = 10;
 inline constexpr unsigned TIMER_REMINDER = 13;
@@ -20,9 +20,12 @@ inline constexpr unsigned TIMER_FILTER_REAPPLY = 20;
 inline constexpr unsigned TIMER_RESCAN = 33;
 
 // A registered message through which support tools and tests read the main window's state
-// (wParam says what; the answer is the result): nothing is changed by it.
+// (wParam says what; the answer is the result): nothing is changed by it. The window may answer
+// while it is still starting (a shell call lets other messages in), so callers wait for
+// kQueryReady.
 inline constexpr char kStateQueryMessage[] = "DimoraDdcciStateQuery";
 inline constexpr unsigned kQueryTrayState = 1;    // 0 no icon, 1 coloured, 2 grey
 inline constexpr unsigned kQueryCurrentPage = 2;  // 0, 1 or 2
 inline constexpr unsigned kQueryMonitorCount = 3; // monitors that can be controlled
 inline constexpr unsigned kQueryMainShown = 4;    // 1 while the main window is shown
+inline constexpr unsigned kQueryReady = 5;        // 1 once the start-up has finished

@@ -1,0 +1,253 @@
+// The utility as a user meets it: the real DimoraDdcci.exe started beside the simulated monitor
+// DLLs, driven from outside through its windows, its registry values and the keyboard.
+#include "resource.h"
+#include "user_messages.h"
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+const char kExe[] = DIMORA_SIMRUN_DIR "/DimoraDdcci.exe";
+const char kRootKey[] = "Software\\Orvane\\Visomat (DDCCI) V2.3x";
+
+std::string Monitors(const char* file) {
+    return std::string(DIMORA_SIM_MONITORS "/") + file;
+}
+
+// Top-level main windows of the utility, of any process.
+std::vector<HWND> MainWindows() {
+    std::vector<HWND> found;
+    HWND window = nullptr;
+    while ((window = ::FindWindowExA(nullptr, window, DIMORA_MAIN_CLASS, nullptr)) != nullptr)
+        found.push_back(window);
+    return found;
+}
+
+void Pump(DWORD ms) {
+    const DWORD end = ::GetTickCount() + ms;
+    while (static_cast<LONG>(::GetTickCount() - end) < 0) {
+        MSG msg;
+        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+            ::DispatchMessageA(&msg);
+        ::Sleep(20);
+    }
+}
+
+void Key(BYTE vk, bool up) {
+    ::keybd_event(vk, 0, up ? KEYEVENTF_KEYUP : 0, 0);
+}
+
+void Press(std::initializer_list<BYTE> chord) {
+    for (BYTE vk : chord)
+        Key(vk, false);
+    for (auto it = std::rbegin(chord); it != std::rend(chord); ++it)
+        Key(*it, true);
+    Pump(300);
+}
+
+class Utility {
+  public:
+    explicit Utility(const char* monitors) {
+        ::SetEnvironmentVariableA("DIMORA_SIM_MONITORS", Monitors(monitors).c_str());
+        STARTUPINFOA startup{};
+        startup.cb = sizeof startup;
+        std::string command = std::string("\"") + kExe + "\"";
+        m_started = ::CreateProcessA(kExe, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                                     nullptr, &startup, &m_process) != FALSE;
+    }
+    ~Utility() {
+        if (m_started && ::WaitForSingleObject(m_process.hProcess, 0) == WAIT_TIMEOUT)
+            ::TerminateProcess(m_process.hProcess, 99);
+        if (m_started) {
+            ::CloseHandle(m_process.hProcess);
+            ::CloseHandle(m_process.hThread);
+        }
+    }
+
+    // The main window of this process, once its initialisation has finished.
+    HWND Main() {
+        for (int i = 0; i < 600 && !m_main; ++i) {
+            for (HWND window : MainWindows()) {
+                DWORD pid = 0;
+                ::GetWindowThreadProcessId(window, &pid);
+                if (pid == m_process.dwProcessId)
+                    m_main = window;
+            }
+            if (!m_main)
+                Pump(50);
+        }
+        for (int i = 0; m_main && i < 600 && Query(kQueryReady) != 1; ++i)
+            Pump(50);
+        return m_main;
+    }
+
+    // The answer to `what` once it equals `expected`, or the last answer after `ms`: keyboard
+    // input is handled after sent messages, so an answer may lag behind the keys.
+    LRESULT QueryUntil(unsigned what, LRESULT expected, DWORD ms = 5000) {
+        LRESULT answer = Query(what);
+        for (DWORD waited = 0; answer != expected && waited < ms; waited += 50) {
+            Pump(50);
+            answer = Query(what);
+        }
+        return answer;
+    }
+
+    LRESULT Query(unsigned what) {
+        DWORD_PTR result = static_cast<DWORD_PTR>(-1);
+        ::SendMessageTimeoutA(m_main, ::RegisterWindowMessageA(kStateQueryMessage), what, 0,
+                              SMTO_NORMAL, 30000, &result);
+        return static_cast<LRESULT>(result);
+    }
+
+    // Ends the process through the notification menu's Exit; answers its exit code.
+    DWORD Exit() {
+        ::PostMessageA(m_main, WM_COMMAND, ID_TRAY_EXIT, 0);
+        return WaitExit(20000);
+    }
+
+    DWORD WaitExit(DWORD ms) {
+        if (::WaitForSingleObject(m_process.hProcess, ms) != WAIT_OBJECT_0)
+            return STILL_ACTIVE;
+        DWORD code = 0;
+        ::GetExitCodeProcess(m_process.hProcess, &code);
+        return code;
+    }
+
+    // Shows the main window as the notification menu's first item does.
+    void ShowSettings() {
+        ::PostMessageA(m_main, WM_COMMAND, ID_TRAY_SETTINGS, 0);
+        QueryUntil(kQueryMainShown, 1);
+        Pump(300);
+    }
+
+    bool started() const { return m_started; }
+
+  private:
+    PROCESS_INFORMATION m_process{};
+    bool m_started = false;
+    HWND m_main = nullptr;
+};
+
+void SetNoTopmost(DWORD* value) {
+    HKEY key = nullptr;
+    if (::RegCreateKeyExA(HKEY_CURRENT_USER, kRootKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
+                          nullptr) != ERROR_SUCCESS)
+        return;
+    if (value)
+        ::RegSetValueExA(key, "NoTopmost", 0, REG_DWORD, reinterpret_cast<BYTE*>(value),
+                         sizeof *value);
+    else
+        ::RegDeleteValueA(key, "NoTopmost");
+    ::RegCloseKey(key);
+}
+
+DWORD ReadNoTopmost() {
+    DWORD value = 0xFFFF, size = sizeof value;
+    ::RegGetValueA(HKEY_CURRENT_USER, kRootKey, "NoTopmost", RRF_RT_REG_DWORD, nullptr, &value,
+                   &size);
+    return value;
+}
+
+bool Topmost(HWND window) {
+    return (::GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+}
+
+class UtilityProcess : public testing::Test {
+  protected:
+    void SetUp() override { SetNoTopmost(nullptr); }
+    void TearDown() override { SetNoTopmost(nullptr); }
+};
+
+TEST_F(UtilityProcess, StartsHiddenWithColouredIconAndExitsCleanly) {
+    Utility utility("dual.txt");
+    ASSERT_TRUE(utility.started());
+    const HWND main = utility.Main();
+    ASSERT_NE(main, nullptr);
+    EXPECT_FALSE(::IsWindowVisible(main));
+    EXPECT_EQ(utility.Query(kQueryMonitorCount), 2);
+    EXPECT_EQ(utility.Query(kQueryTrayState), 1) << "coloured icon with a monitor to control";
+    EXPECT_TRUE(Topmost(main)) << "kept on top without a stored choice";
+    EXPECT_EQ(utility.Exit(), 0u);
+    EXPECT_TRUE(MainWindows().empty());
+}
+
+TEST_F(UtilityProcess, SecondInstanceEndsWithoutAWindow) {
+    Utility first("dual.txt");
+    ASSERT_NE(first.Main(), nullptr);
+    Utility second("dual.txt");
+    ASSERT_TRUE(second.started());
+    EXPECT_NE(second.WaitExit(20000), static_cast<DWORD>(STILL_ACTIVE));
+    EXPECT_EQ(MainWindows().size(), 1u);
+    EXPECT_EQ(first.Query(kQueryMonitorCount), 2) << "the first copy is untouched";
+    EXPECT_EQ(first.Exit(), 0u);
+}
+
+TEST_F(UtilityProcess, GreyIconWithoutMonitorAndMenuOffersOnlyExit) {
+    Utility utility("none.txt");
+    const HWND main = utility.Main();
+    ASSERT_NE(main, nullptr);
+    EXPECT_EQ(utility.Query(kQueryMonitorCount), 0);
+    EXPECT_EQ(utility.Query(kQueryTrayState), 2) << "grey icon";
+    // Double-click does nothing without a monitor.
+    ::PostMessageA(main, WM_TRAY_NOTIFY, 0, WM_LBUTTONDBLCLK);
+    Pump(500);
+    EXPECT_EQ(utility.Query(kQueryMainShown), 0);
+    // The right-click menu's first and only item is Exit.
+    ::PostMessageA(main, WM_TRAY_NOTIFY, 0, WM_RBUTTONUP);
+    for (int i = 0; i < 100; ++i) {
+        const HWND menu = ::FindWindowA("#32768", nullptr);
+        if (menu && ::IsWindowVisible(menu))
+            break;
+        Pump(50);
+    }
+    Pump(300);
+    Press({VK_DOWN});
+    Press({VK_RETURN});
+    EXPECT_EQ(utility.WaitExit(20000), 0u);
+}
+
+TEST_F(UtilityProcess, StoredNoTopmostAndKeepOnTopToggle) {
+    DWORD one = 1;
+    SetNoTopmost(&one);
+    Utility utility("dual.txt");
+    const HWND main = utility.Main();
+    ASSERT_NE(main, nullptr);
+    EXPECT_FALSE(Topmost(main));
+    ::SendMessageA(main, WM_SYSCOMMAND, IDM_KEEPONTOP, 0);
+    EXPECT_TRUE(Topmost(main));
+    EXPECT_EQ(ReadNoTopmost(), 0u);
+    ::SendMessageA(main, WM_SYSCOMMAND, IDM_KEEPONTOP, 0);
+    EXPECT_FALSE(Topmost(main));
+    EXPECT_EQ(ReadNoTopmost(), 1u);
+    EXPECT_EQ(utility.Exit(), 0u);
+}
+
+TEST_F(UtilityProcess, KeyboardCyclesPagesAndEnterOnTabsKeepsTheWindow) {
+    Utility utility("dual.txt");
+    const HWND main = utility.Main();
+    ASSERT_NE(main, nullptr);
+    utility.ShowSettings();
+    ASSERT_EQ(utility.Query(kQueryMainShown), 1);
+    EXPECT_EQ(utility.Query(kQueryCurrentPage), 0);
+    Press({VK_CONTROL, VK_SHIFT, VK_TAB});
+    EXPECT_EQ(utility.QueryUntil(kQueryCurrentPage, 2), 2) << "backwards from the first page wraps";
+    Press({VK_CONTROL, VK_TAB});
+    EXPECT_EQ(utility.QueryUntil(kQueryCurrentPage, 0), 0) << "forwards from the last page wraps";
+    Press({VK_CONTROL, VK_TAB});
+    EXPECT_EQ(utility.QueryUntil(kQueryCurrentPage, 1), 1);
+    Press({VK_RETURN});
+    Press({VK_CONTROL, VK_TAB}); // handled after the Enter: once it shows, Enter has been seen
+    EXPECT_EQ(utility.QueryUntil(kQueryCurrentPage, 2), 2);
+    EXPECT_EQ(utility.Query(kQueryMainShown), 1) << "Enter on the tab control does nothing";
+    EXPECT_TRUE(::IsWindowVisible(main));
+    Press({VK_MENU, 'C'});
+    EXPECT_EQ(utility.QueryUntil(kQueryMainShown, 0), 0) << "Alt+C hides the window";
+    EXPECT_EQ(utility.Exit(), 0u);
+}
+
+} // namespace

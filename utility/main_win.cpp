@@ -1,0 +1,7 @@
+// DimoraDdcci: the monitor-control utility in the taskbar notification area.
+#include "dimora_app_win.h"
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    CDimoraApp app;
+    return app.Main();
+}

@@ -1,0 +1,11 @@
+#include "dlg_color_win.h"
+
+#include "resource.h"
+
+CDlgColor::CDlgColor() : CDialog(IDD_COLOR) {}
+
+bool CDlgColor::OnInitDialog() {
+    CDialog::OnInitDialog();
+    m_link.SubclassDlgItem(IDC_HYPERLINK, *this);
+    return true;
+}

@@ -1,0 +1,11 @@
+#include "dlg_sound_win.h"
+
+#include "resource.h"
+
+CDlgSound::CDlgSound() : CDialog(IDD_SOUND) {}
+
+bool CDlgSound::OnInitDialog() {
+    CDialog::OnInitDialog();
+    m_link.SubclassDlgItem(IDC_HYPERLINK, *this);
+    return true;
+}

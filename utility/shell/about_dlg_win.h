@@ -1,0 +1,12 @@
+// The About box: the version line and the copyright line.
+#pragma once
+
+#include "dialog_win.h"
+
+class CAboutDlg : public CDialog {
+  public:
+    CAboutDlg();
+
+  protected:
+    bool OnInitDialog() override;
+};

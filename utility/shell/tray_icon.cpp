@@ -1,0 +1,45 @@
+#include "tray_icon.h"
+
+namespace {
+constexpr int kMaxTries = 180;
+constexpr std::uint32_t kErrorTimeout = 1460; // ERROR_TIMEOUT: the shell did not answer in time
+constexpr std::uint32_t kTimeoutPauseMs = 1000;
+} // namespace
+
+bool TrayIcon::NotifyTray(TrayAction action, std::uint32_t iconId, const std::string& tip) {
+    bool ok = false;
+    for (int attempt = 0; attempt < kMaxTries && !ok; ++attempt) {
+        ok = m_shell.NotifyIcon(action, iconId, tip);
+        if (ok)
+            break;
+        if (m_shell.LastError() != kErrorTimeout)
+            break;
+        // A timed-out call may still have reached the shell, so go on with a modify.
+        m_shell.Sleep(kTimeoutPauseMs);
+        ok = m_shell.NotifyIcon(TrayAction::Modify, iconId, tip);
+    }
+    if (action == TrayAction::Add && !ok) {
+        m_shell.ReportAddFailure();
+        m_startupOk = false;
+    }
+    return ok;
+}
+
+void TrayIcon::UpdateTrayIcon(bool haveCurrentMonitor, const std::string& tip) {
+    if (m_trayState == 0 && !NotifyTray(TrayAction::Add, kIconGrey, tip))
+        return;
+    if (haveCurrentMonitor) {
+        if (m_trayState != 1)
+            NotifyTray(TrayAction::Modify, kIconColoured, tip);
+        m_trayState = 1;
+    } else {
+        if (m_trayState != 2)
+            NotifyTray(TrayAction::Modify, kIconGrey, tip);
+        m_trayState = 2;
+    }
+}
+
+void TrayIcon::OnTaskbarCreated(bool haveCurrentMonitor, const std::string& tip) {
+    m_trayState = 0;
+    UpdateTrayIcon(haveCurrentMonitor, tip);
+}
