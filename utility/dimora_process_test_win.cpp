@@ -172,6 +172,7 @@ TEST_F(UtilityProcess, StartsHiddenWithColouredIconAndExitsCleanly) {
     EXPECT_EQ(utility.Query(kQueryMonitorCount), 2);
     EXPECT_EQ(utility.Query(kQueryTrayState), 1) << "coloured icon with a monitor to control";
     EXPECT_TRUE(Topmost(main)) << "kept on top without a stored choice";
+    EXPECT_EQ(utility.Query(kQueryKeepOnTop), 1);
     EXPECT_EQ(utility.Exit(), 0u);
     EXPECT_TRUE(MainWindows().empty());
 }
@@ -218,11 +219,14 @@ TEST_F(UtilityProcess, StoredNoTopmostAndKeepOnTopToggle) {
     const HWND main = utility.Main();
     ASSERT_NE(main, nullptr);
     EXPECT_FALSE(Topmost(main));
+    EXPECT_EQ(utility.Query(kQueryKeepOnTop), 0) << "\"Keep On Top\" unchecked";
     ::SendMessageA(main, WM_SYSCOMMAND, IDM_KEEPONTOP, 0);
     EXPECT_TRUE(Topmost(main));
+    EXPECT_EQ(utility.Query(kQueryKeepOnTop), 1);
     EXPECT_EQ(ReadNoTopmost(), 0u);
     ::SendMessageA(main, WM_SYSCOMMAND, IDM_KEEPONTOP, 0);
     EXPECT_FALSE(Topmost(main));
+    EXPECT_EQ(utility.Query(kQueryKeepOnTop), 0);
     EXPECT_EQ(ReadNoTopmost(), 1u);
     EXPECT_EQ(utility.Exit(), 0u);
 }

@@ -252,6 +252,9 @@ LRESULT CDimoraDlg::AnswerStateQuery(WPARAM what) {
         return TheApp().m_mainShown;
     case kQueryReady:
         return m_ready ? 1 : 0;
+    case kQueryKeepOnTop:
+        return (::GetMenuState(::GetSystemMenu(m_hWnd, FALSE), IDM_KEEPONTOP, MF_BYCOMMAND) &
+                MF_CHECKED) != 0;
     default:
         return -1;
     }

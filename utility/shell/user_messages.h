@@ -29,3 +29,4 @@ inline constexpr unsigned kQueryCurrentPage = 2;  // 0, 1 or 2
 inline constexpr unsigned kQueryMonitorCount = 3; // monitors that can be controlled
 inline constexpr unsigned kQueryMainShown = 4;    // 1 while the main window is shown
 inline constexpr unsigned kQueryReady = 5;        // 1 once the start-up has finished
+inline constexpr unsigned kQueryKeepOnTop = 6;    // 1 while "Keep On Top" is checked
