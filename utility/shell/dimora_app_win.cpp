@@ -32,6 +32,7 @@ bool CDimoraApp::RegisterMainWindowClass() {
 }
 
 bool CDimoraApp::InitInstance() {
+    m_startTick = ::GetTickCount();
     const std::string mutexName = LoadResString(IDS_MUTEX_NAME);
     m_hMutex.Reset(::CreateMutexA(nullptr, TRUE, mutexName.c_str()));
     if (!m_hMutex)

@@ -66,6 +66,8 @@ class CDimoraApp : public CWinAppLite {
     HWND m_hwndFilterDialog = nullptr;
     GammaList m_gammaList;
     int m_filterDialogOpen = 0;
+    // Tick count when the start-up began, for the start-up figure the state query reports.
+    DWORD m_startTick = 0;
 
   private:
     bool RegisterMainWindowClass();

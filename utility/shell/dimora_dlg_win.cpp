@@ -140,6 +140,8 @@ bool CDimoraDlg::NotifyTray(TrayAction action, UINT iconId, const std::string& t
 
 void CDimoraDlg::UpdateTrayIcon() {
     m_tray.UpdateTrayIcon(HaveCurrentMonitor(), LoadResString(IDS_VERSION));
+    if (m_iconAfterMs < 0 && m_tray.State() != 0)
+        m_iconAfterMs = static_cast<LRESULT>(::GetTickCount() - TheApp().m_startTick);
     if (!m_tray.StartupOk())
         TheApp().m_startupOk = 0;
 }
@@ -252,6 +254,8 @@ LRESULT CDimoraDlg::AnswerStateQuery(WPARAM what) {
         return TheApp().m_mainShown;
     case kQueryReady:
         return m_ready ? 1 : 0;
+    case kQueryIconAfterMs:
+        return m_iconAfterMs;
     case kQueryKeepOnTop:
         return (::GetMenuState(::GetSystemMenu(m_hWnd, FALSE), IDM_KEEPONTOP, MF_BYCOMMAND) &
                 MF_CHECKED) != 0;

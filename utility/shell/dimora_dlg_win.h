@@ -94,4 +94,5 @@ class CDimoraDlg : public CDialog, public CRegistry {
     TrayIcon m_tray;
     bool m_sessionRegistered = false;
     bool m_ready = false; // the initialisation has finished
+    LRESULT m_iconAfterMs = -1;
 };

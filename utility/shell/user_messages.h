@@ -30,3 +30,4 @@ inline constexpr unsigned kQueryMonitorCount = 3; // monitors that can be contro
 inline constexpr unsigned kQueryMainShown = 4;    // 1 while the main window is shown
 inline constexpr unsigned kQueryReady = 5;        // 1 once the start-up has finished
 inline constexpr unsigned kQueryKeepOnTop = 6;    // 1 while "Keep On Top" is checked
+inline constexpr unsigned kQueryIconAfterMs = 7;  // ms from start-up to the icon, -1 without
