@@ -59,8 +59,11 @@ bool CDimoraApp::InitInstance() {
     auto* main = new CDimoraDlg;
     m_pMainWnd = main;
     if (!main->Create(IDD_DIMORA_DIALOG, nullptr)) {
+        // A window that existed and was destroyed has deleted its object already (and the
+        // framework forgot it as main window); one that never existed has not.
+        if (m_pMainWnd == main)
+            delete main;
         m_pMainWnd = nullptr;
-        delete main;
         return false;
     }
     if (!m_startupOk) {
