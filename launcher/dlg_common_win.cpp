@@ -1,0 +1,122 @@
+#include "dlg_common_win.h"
+
+#include "font_win.h"
+#include "item_actions_win.h"
+#include "launcher_app_win.h"
+#include "launcher_messages.h"
+#include "resource.h"
+#include "skin_brush_win.h"
+#include "windows_version_win.h"
+
+namespace {
+
+constexpr LONG kMeasuringWeight = 800;
+
+bool IsItemButtonId(int id) {
+    return id >= IDC_ITEM_FIRST && id <= IDC_ITEM_LAST;
+}
+
+} // namespace
+
+CDlgCommon::CDlgCommon() : CDialog(IDD_COMMON) {}
+
+bool CDlgCommon::OnInitDialog() {
+    CDialog::OnInitDialog();
+    for (int i = 0; i < kItemButtonCount; ++i)
+        m_buttons[static_cast<std::size_t>(i)].SubclassDlgItem(IDC_ITEM_FIRST + i, *this);
+    m_description = GetDlgItem(IDC_DESCRIPTION);
+    const CLauncherApp& app = TheApp();
+    m_tab = FindTabOfKind(app.tabs, static_cast<TabKind>(app.creatingPageKind));
+    SetUpButtons();
+    m_pattern = LoadSkinBrush(m_hWnd, m_brush, IDB_PAGE_SKIN, IDB_PAGE_SKIN_LARGE, true);
+    return true;
+}
+
+void CDlgCommon::SetUpButtons() {
+    const auto plan = PlanItemButtons(m_tab, GetCurrentOsMask());
+    // Titles are measured in the page's font made bold, as the links draw them.
+    LOGFONT description = FontDescription(GetFont());
+    description.lfWeight = kMeasuringWeight;
+    ScopedFont measuringFont(::CreateFontIndirect(&description));
+    ClientDC pageDc(m_hWnd);
+    ScopedCreatedDC measuringDc(::CreateCompatibleDC(pageDc.Get()));
+    SelectObjectScope selectFont(measuringDc.Get(), measuringFont.Get());
+    for (std::size_t p = 0; p < plan.size(); ++p) {
+        CStaticButton& button = m_buttons[p];
+        if (const ItemInfo* item = plan[p].item) {
+            button.Setup(item, &item->caption, &m_defaultText, m_description);
+            button.EnableWindow(plan[p].enabled);
+            FitButtonToText(button, measuringDc.Get());
+        } else {
+            button.Setup(nullptr, &m_defaultText, &m_defaultText, m_description);
+            button.EnableWindow(false);
+        }
+    }
+}
+
+// The link is exactly as wide as its title, so only the title itself reacts to the pointer.
+void CDlgCommon::FitButtonToText(CStaticButton& button, HDC measuringDc) {
+    const TString title = button.GetWindowText();
+    SIZE extent{0, 0};
+    ::GetTextExtentPoint32(measuringDc, title.c_str(), static_cast<int>(title.size()), &extent);
+    RECT rect = button.GetWindowRect();
+    ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&rect), 2);
+    rect.right = rect.left + extent.cx;
+    button.MoveWindow(rect, true);
+}
+
+LRESULT CDlgCommon::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_LAUNCH_REGISTERED_APPS)
+        LaunchRegisteredApps();
+    else if (message == WM_RESET_HOVER) {
+        for (CStaticButton& button : m_buttons)
+            button.ResetHover(0);
+    }
+    return CDialog::WindowProc(message, wParam, lParam);
+}
+
+void CDlgCommon::LaunchRegisteredApps() {
+    std::array<const ItemInfo*, kItemButtonCount> items{};
+    for (std::size_t i = 0; i < items.size(); ++i)
+        items[i] = m_buttons[i].Item();
+    ::LaunchRegisteredApps(m_hWnd, items, m_launched);
+}
+
+bool CDlgCommon::OnCommand(UINT id, UINT code, HWND control) {
+    if (IsItemButtonId(static_cast<int>(id)) && code == STN_CLICKED) {
+        OnItemClicked(static_cast<int>(id) - IDC_ITEM_FIRST);
+        return true;
+    }
+    return CDialog::OnCommand(id, code, control);
+}
+
+void CDlgCommon::OnItemClicked(int index) {
+    CStaticButton& button = m_buttons[static_cast<std::size_t>(index)];
+    // A click reported after the pointer has left the link runs nothing.
+    POINT cursor{};
+    ::GetCursorPos(&cursor);
+    const RECT rect = button.GetWindowRect();
+    if (!::PtInRect(&rect, cursor))
+        return;
+    const ItemInfo* item = button.Item();
+    if (!item)
+        return;
+    ::ReleaseCapture();
+    LaunchItem(m_hWnd, *item, m_launched[static_cast<std::size_t>(index)]);
+    // Captured again, so that leaving the link afterwards is noticed.
+    ::SetCapture(button.GetSafeHwnd());
+}
+
+HBRUSH CDlgCommon::OnCtlColor(HDC dc, HWND control, UINT type) {
+    if (!m_brush)
+        return CDialog::OnCtlColor(dc, control, type);
+    const int id = control && control != m_hWnd ? ::GetDlgCtrlID(control) : 0;
+    if (id == IDC_DESCRIPTION)
+        ::SetTextColor(dc, RGB(0, 0, 0));
+    if (id == IDC_DESCRIPTION || IsItemButtonId(id))
+        AlignSkinBrush(dc, m_brush.Get(), m_pattern, m_hWnd, control);
+    else
+        ResetSkinBrushOrigin(dc, m_brush.Get());
+    ::SetBkMode(dc, TRANSPARENT);
+    return m_brush.Get();
+}

@@ -1,0 +1,46 @@
+// CDlgCommon: the item page of a Manual, Application or Utility tab. Up to eight item links on
+// the right, each enabled only on the systems its item supports, and a description line on the
+// left that shows the caption of the item under the pointer.
+#pragma once
+
+#include "dialog_win.h"
+#include "handles_win.h"
+#include "launcher_info.h"
+#include "page_rules.h"
+#include "static_button_win.h"
+
+#include <array>
+#include <string>
+
+class CDlgCommon : public CDialog {
+  public:
+    CDlgCommon();
+
+    // The tab the page shows; null before initialisation or when the file has no such tab.
+    const TabInfo* Tab() const { return m_tab; }
+
+  protected:
+    bool OnInitDialog() override;
+    // Enter and Escape do not close a page.
+    void OnOK() override {}
+    void OnCancel() override {}
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    bool OnCommand(UINT id, UINT code, HWND control) override;
+    HBRUSH OnCtlColor(HDC dc, HWND control, UINT type) override;
+
+  private:
+    void SetUpButtons();
+    void FitButtonToText(CStaticButton& button, HDC measuringDc);
+    void OnItemClicked(int index);
+    void LaunchRegisteredApps();
+
+    std::array<CStaticButton, kItemButtonCount> m_buttons;
+    HWND m_description = nullptr;
+    ScopedBrush m_brush;
+    SIZE m_pattern{0, 0};
+    // Shown in the description line while no item is hovered.
+    const std::wstring m_defaultText;
+    const TabInfo* m_tab = nullptr;
+    // Per button: the installer it started is running (filled by the item actions).
+    std::array<int, kItemButtonCount> m_launched{};
+};

@@ -1,0 +1,33 @@
+#include "dlg_information_win.h"
+
+#include "launcher_app_win.h"
+#include "page_rules.h"
+#include "resource.h"
+#include "skin_brush_win.h"
+
+CDlgInformation::CDlgInformation() : CDialog(IDD_INFORMATION) {}
+
+bool CDlgInformation::OnInitDialog() {
+    CDialog::OnInitDialog();
+    m_link.SubclassDlgItem(IDC_INFO_LINK, *this);
+    m_pattern = LoadSkinBrush(m_hWnd, m_brush, IDB_INFO_SKIN, IDB_INFO_SKIN_LARGE, true);
+    if (const TabInfo* tab = FindTabOfKind(TheApp().tabs, TabKind::Information)) {
+        ::SetDlgItemText(m_hWnd, IDC_DESCRIPTION, tab->infoMessage.c_str());
+        m_link.SetURL(tab->infoUrl);
+    }
+    return true;
+}
+
+HBRUSH CDlgInformation::OnCtlColor(HDC dc, HWND control, UINT type) {
+    if (!m_brush)
+        return CDialog::OnCtlColor(dc, control, type);
+    const int id = control && control != m_hWnd ? ::GetDlgCtrlID(control) : 0;
+    if (id == IDC_DESCRIPTION)
+        ::SetTextColor(dc, RGB(0, 0, 0));
+    if (id == IDC_DESCRIPTION || id == IDC_INFO_LINK)
+        AlignSkinBrush(dc, m_brush.Get(), m_pattern, m_hWnd, control);
+    else
+        ResetSkinBrushOrigin(dc, m_brush.Get());
+    ::SetBkMode(dc, TRANSPARENT);
+    return m_brush.Get();
+}

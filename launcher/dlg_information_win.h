@@ -1,0 +1,24 @@
+// CDlgInformation: the page of the Information tab: the disk's message and a link to the
+// maker's address, both from the information file.
+#pragma once
+
+#include "dialog_win.h"
+#include "handles_win.h"
+#include "hyper_link_win.h"
+
+class CDlgInformation : public CDialog {
+  public:
+    CDlgInformation();
+
+  protected:
+    bool OnInitDialog() override;
+    // Enter and Escape do not close a page.
+    void OnOK() override {}
+    void OnCancel() override {}
+    HBRUSH OnCtlColor(HDC dc, HWND control, UINT type) override;
+
+  private:
+    CHyperLink m_link;
+    ScopedBrush m_brush;
+    SIZE m_pattern{0, 0};
+};

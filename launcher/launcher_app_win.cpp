@@ -1,0 +1,57 @@
+#include "launcher_app_win.h"
+
+#include "launcher_dlg_win.h"
+#include "launcher_info_reader.h"
+#include "res_string_win.h"
+#include "resource.h"
+#include "xml_dom_msxml_win.h"
+
+namespace {
+
+// The module file name's buffer, in characters.
+constexpr DWORD kModulePathCapacity = 260;
+
+std::wstring ModulePath() {
+    wchar_t path[kModulePathCapacity] = {};
+    const DWORD length = ::GetModuleFileNameW(nullptr, path, kModulePathCapacity);
+    // A cut path (length == capacity) is not ended by a zero on older systems.
+    return std::wstring(path, length < kModulePathCapacity ? length : kModulePathCapacity);
+}
+
+} // namespace
+
+CLauncherApp& TheApp() {
+    return *static_cast<CLauncherApp*>(CWinAppLite::Current());
+}
+
+std::wstring FolderOfPath(const std::wstring& modulePath) {
+    const std::size_t slash = modulePath.rfind(L'\\');
+    return slash == std::wstring::npos ? std::wstring() : modulePath.substr(0, slash + 1);
+}
+
+CLauncherApp::CLauncherApp() : programFolder(FolderOfPath(ModulePath())) {}
+
+CLauncherApp::~CLauncherApp() {
+    ReleaseLauncherInfo();
+}
+
+bool CLauncherApp::InitInstance() {
+    INITCOMMONCONTROLSEX controls{sizeof controls, 0xFF};
+    ::InitCommonControlsEx(&controls);
+    CLauncherDlg dialog;
+    m_pMainWnd = &dialog;
+    dialog.DoModal();
+    m_pMainWnd = nullptr;
+    // The process ends with the dialog: no message loop after it.
+    return false;
+}
+
+void CLauncherApp::LoadLauncherInfo() {
+    const std::wstring path = programFolder + LoadResString(IDS_INFO_FILE);
+    LauncherInfoReader reader(std::make_unique<MsxmlDocument>());
+    reader.Load(path, launcherTitle, tabs);
+}
+
+void CLauncherApp::ReleaseLauncherInfo() {
+    ReleaseTabs(tabs);
+}

@@ -1,0 +1,197 @@
+#include "launcher_dlg_win.h"
+
+#include "launcher_app_win.h"
+#include "launcher_messages.h"
+#include "res_string_win.h"
+#include "resource.h"
+#include "skin_brush_win.h"
+#include "windows_version_win.h"
+
+namespace {
+
+// The page's left edge lies this far left of the tab control's display area, over its frame.
+constexpr int kPageLeftOverlap = 2;
+
+} // namespace
+
+CLauncherDlg::CLauncherDlg() : CDialog(IDD_LAUNCHER_DIALOG) {
+    m_icon = ::LoadIcon(ResourceModule(), MAKEINTRESOURCE(IDR_MAINFRAME));
+}
+
+CDialog* CLauncherDlg::PageOfKind(long long kind) {
+    const int index = PageIndexOfKind(kind);
+    if (index < 0)
+        return nullptr;
+    if (IsItemPageKind(kind))
+        return &m_itemPages[static_cast<std::size_t>(index)];
+    return &m_infoPage;
+}
+
+bool CLauncherDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+    SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_icon));
+    SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_icon));
+    m_tab.SubclassDlgItem(IDC_TAB, *this);
+    // Windows 2000 (and an unknown system) keeps the themed tab control.
+    if (GetCurrentOsMask() & os_mask::kXpOrLater)
+        UnthemeTabControl();
+    m_pattern = LoadSkinBrush(m_hWnd, m_brush, IDB_MAIN_SKIN, IDB_MAIN_SKIN_LARGE, false);
+
+    CLauncherApp& app = TheApp();
+    app.LoadLauncherInfo();
+    SetWindowText(app.launcherTitle.c_str());
+    app.tabClientRect = m_tab.GetClientRect();
+    InsertTabs();
+    CreatePages();
+    return true;
+}
+
+// Gives the tab control the classic look, which the selected tab's own painting builds on: no
+// theme defines the sub-id list "IDC_TAB". The theme library is optional.
+void CLauncherDlg::UnthemeTabControl() {
+    ScopedLibrary theme(::LoadLibrary(TEXT("UxTheme")));
+    if (!theme)
+        return;
+    auto setTheme = reinterpret_cast<SetWindowThemeFn>(
+        reinterpret_cast<void*>(::GetProcAddress(theme.Get(), "SetWindowTheme")));
+    if (setTheme)
+        setTheme(m_tab.GetSafeHwnd(), nullptr, L"IDC_TAB");
+}
+
+void CLauncherDlg::InsertTabs() {
+    const TabList& tabs = TheApp().tabs;
+    for (std::size_t j = 0; j < tabs.size(); ++j)
+        m_tab.InsertItem(static_cast<int>(j), tabs[j]->title.c_str(),
+                         static_cast<LPARAM>(tabs[j]->kind));
+}
+
+void CLauncherDlg::CreatePages() {
+    CLauncherApp& app = TheApp();
+    RECT display = m_tab.GetClientRect();
+    m_tab.AdjustRect(false, display);
+    display.left -= kPageLeftOverlap;
+    for (std::size_t j = 0; j < app.tabs.size(); ++j) {
+        const TabKind kind = app.tabs[j]->kind;
+        CDialog* page = PageOfKind(static_cast<long long>(kind));
+        if (!page)
+            continue;
+        if (IsItemPageKind(static_cast<long long>(kind))) {
+            app.creatingPageKind = static_cast<int>(kind);
+            page->Create(IDD_COMMON, m_tab.GetSafeHwnd());
+        } else {
+            page->Create(IDD_INFORMATION, m_tab.GetSafeHwnd());
+        }
+        // A second tab of a kind that already has its page reuses it.
+        if (!page->GetSafeHwnd())
+            continue;
+        if (j == 0)
+            page->SetWindowPos(HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
+        page->MoveWindow(display, j == 0);
+    }
+}
+
+LRESULT CLauncherDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_NCACTIVATE:
+        OnNcActivate(wParam != FALSE);
+        break; // the default draws the frame
+    case WM_DESTROY:
+        OnDestroy();
+        break;
+    case WM_PAINT:
+        if (OnPaintIconic())
+            return 0;
+        break;
+    case WM_QUERYDRAGICON:
+        return reinterpret_cast<LRESULT>(m_icon);
+    default:
+        break;
+    }
+    return CDialog::OnMessage(message, wParam, lParam);
+}
+
+bool CLauncherDlg::OnCommand(UINT id, UINT code, HWND control) {
+    if (id == IDC_EXIT && code == BN_CLICKED) {
+        OnExit();
+        return true;
+    }
+    return CDialog::OnCommand(id, code, control);
+}
+
+bool CLauncherDlg::OnNotify(NMHDR& header, LRESULT& result) {
+    if (header.idFrom == IDC_TAB && header.code == TCN_SELCHANGE) {
+        OnSelChange();
+        result = 0;
+        return true;
+    }
+    return CDialog::OnNotify(header, result);
+}
+
+void CLauncherDlg::OnSelChange() {
+    const int count = m_tab.GetItemCount();
+    for (int i = 0; i < count; ++i) {
+        if (CDialog* page = PageOfKind(m_tab.GetItemData(i)); page && page->GetSafeHwnd())
+            page->ShowWindow(SW_HIDE);
+    }
+    const int selected = m_tab.GetCurSel();
+    if (selected >= 0 && selected < count) {
+        if (CDialog* page = PageOfKind(m_tab.GetItemData(selected)); page && page->GetSafeHwnd())
+            page->ShowWindow(SW_SHOW);
+    }
+    Invalidate(true);
+    m_tab.SetFocus();
+}
+
+// Exit (unlike Escape or the close box) first starts what installers from the pages registered.
+void CLauncherDlg::OnExit() {
+    const int count = m_tab.GetItemCount();
+    for (int i = 0; i < count; ++i) {
+        const long long kind = m_tab.GetItemData(i);
+        if (CDialog* page = PageOfKind(kind); IsItemPageKind(kind) && page->GetSafeHwnd())
+            page->SendMessage(WM_LAUNCH_REGISTERED_APPS);
+    }
+    EndDialog(0);
+}
+
+void CLauncherDlg::OnNcActivate(bool active) {
+    CLauncherApp& app = TheApp();
+    app.windowActive = active ? 1 : 0;
+    if (active || m_tab.GetItemCount() <= 0)
+        return;
+    const long long kind = m_tab.GetItemData(m_tab.GetCurSel());
+    if (!ShouldResetHoverOnDeactivate(app.subDialogOpen != 0, app.selectionDialogOpen != 0,
+                                      m_tab.GetItemCount(), kind))
+        return;
+    if (CDialog* page = PageOfKind(kind); page && page->GetSafeHwnd())
+        page->SendMessage(WM_RESET_HOVER);
+}
+
+// The pages go before the records they show; then the records are freed.
+void CLauncherDlg::OnDestroy() {
+    for (CDlgCommon& page : m_itemPages)
+        page.DestroyWindow();
+    m_infoPage.DestroyWindow();
+    TheApp().ReleaseLauncherInfo();
+}
+
+// A minimised window draws the program's icon itself, as a dialog without a class icon must.
+bool CLauncherDlg::OnPaintIconic() {
+    if (!::IsIconic(m_hWnd))
+        return false;
+    PaintDC dc(m_hWnd);
+    SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc.Get()));
+    const RECT client = GetClientRect();
+    const int x = (client.right - ::GetSystemMetrics(SM_CXICON) + 1) / 2;
+    const int y = (client.bottom - ::GetSystemMetrics(SM_CYICON) + 1) / 2;
+    ::DrawIcon(dc.Get(), x, y, m_icon);
+    return true;
+}
+
+HBRUSH CLauncherDlg::OnCtlColor(HDC dc, HWND control, UINT type) {
+    HBRUSH base = CDialog::OnCtlColor(dc, control, type);
+    if (!m_brush)
+        return base;
+    ResetSkinBrushOrigin(dc, m_brush.Get());
+    ::SetBkMode(dc, TRANSPARENT);
+    return m_brush.Get();
+}

@@ -1,0 +1,7 @@
+// launcher: the distribution disk's opening menu.
+#include "launcher_app_win.h"
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int) {
+    CLauncherApp app;
+    return app.Main();
+}

@@ -1,0 +1,48 @@
+// Identifiers of the launcher's resources, read by windres and by C++ alike: plain #defines.
+#pragma once
+
+// Dialogs.
+#define IDD_LAUNCHER_DIALOG 102
+#define IDD_COMMON 138
+#define IDD_INFORMATION 139
+
+// Program icon and the hand cursor of the links.
+#define IDR_MAINFRAME 128
+#define IDC_LINK_HAND 130
+
+// Skin bitmaps: main window, item pages and information page, below 120 dpi and from 120 dpi.
+#define IDB_MAIN_SKIN 141
+#define IDB_MAIN_SKIN_LARGE 151
+#define IDB_PAGE_SKIN 163
+#define IDB_PAGE_SKIN_LARGE 164
+#define IDB_INFO_SKIN 167
+#define IDB_INFO_SKIN_LARGE 169
+
+// Strings.
+#define IDS_INFO_FILE 104
+#define IDS_READER_REQUIRED 105
+#define IDS_READER_URL 106
+#define IDS_ERR_NO_FILE 107
+#define IDS_ERR_NO_ASSOCIATION 108
+#define IDS_ERR_NO_MEMORY 109
+#define IDS_ERR_ACCESS_DENIED 110
+#define IDS_ERR_SHARING 111
+#define IDS_ERR_UNKNOWN 112
+#define IDS_MSI_REQUIRED 113
+#define IDS_MSI_INSTALLER 114
+#define IDS_UNINSTALL_OTHER 115
+
+// Controls of the main window.
+#define IDC_EXIT 1003
+#define IDC_TAB 1004
+
+// Controls of the pages: the description (item page) or message (information page), the eight
+// item links 1012 to 1019 of an item page, and the web link 1019 of the information page.
+#define IDC_DESCRIPTION 1011
+#define IDC_ITEM_FIRST 1012
+#define IDC_ITEM_LAST 1019
+#define IDC_INFO_LINK 1019
+
+#ifndef IDC_STATIC
+#define IDC_STATIC (-1)
+#endif

@@ -1,0 +1,18 @@
+// The skin of the launcher's windows: a background pattern brush made from one of two bitmaps
+// chosen by the screen resolution.
+#pragma once
+
+#include "handles_win.h"
+
+// Makes `brush` the background of `window` from bitmap `normalId` (below 120 dpi) or `largeId`;
+// at 96 and 120 dpi the bitmap repeats as it is, at other resolutions it is stretched over the
+// window's client area (for a page, `pageVariant`, only as wide as the tab control's client
+// area less its frame). Answers the size at which the pattern repeats; 0 x 0 and no brush when
+// the bitmap cannot be loaded.
+SIZE LoadSkinBrush(HWND window, ScopedBrush& brush, UINT normalId, UINT largeId, bool pageVariant);
+
+// Paints with `brush` from the origin that continues the page's picture behind `control`:
+// unrealises the brush and sets the origin on `dc`.
+void AlignSkinBrush(HDC dc, HBRUSH brush, SIZE pattern, HWND page, HWND control);
+// The same with the origin at (0, 0), for a window that shows the picture from its own corner.
+void ResetSkinBrushOrigin(HDC dc, HBRUSH brush);

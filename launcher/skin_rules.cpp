@@ -1,0 +1,58 @@
+#include "skin_rules.h"
+
+#include <cstdint>
+
+namespace {
+
+constexpr int kLargeSkinDpi = 120;
+constexpr int kBaseDpi = 96;
+// The tab control's frame right of a page, in pixels at 96 dpi.
+constexpr int kTabFrameAt96 = 4;
+
+} // namespace
+
+bool UsesLargeSkin(int dpi) {
+    return dpi >= kLargeSkinDpi;
+}
+
+bool SkinIsStretched(int dpi) {
+    return dpi != kBaseDpi && dpi != kLargeSkinDpi;
+}
+
+int MulDivRounded(int number, int numerator, int denominator) {
+    if (denominator == 0)
+        return -1;
+    const std::int64_t product = static_cast<std::int64_t>(number) * numerator;
+    const bool negative = (product < 0) != (denominator < 0);
+    const std::int64_t magnitude = (product < 0 ? -product : product);
+    const std::int64_t divisor = denominator < 0 ? -static_cast<std::int64_t>(denominator)
+                                                 : static_cast<std::int64_t>(denominator);
+    const std::int64_t rounded = (magnitude + divisor / 2) / divisor;
+    return static_cast<int>(negative ? -rounded : rounded);
+}
+
+SkinRect SkinStretchTarget(const SkinRect& client, int tabClientRight, int dpi, bool pageVariant) {
+    SkinRect target = client;
+    if (pageVariant)
+        target.right = tabClientRight - MulDivRounded(dpi, kTabFrameAt96, kBaseDpi);
+    if (target.right <= target.left || target.bottom <= target.top)
+        return client;
+    return target;
+}
+
+namespace {
+
+// `value` brought into 0 .. period - 1; a pattern repeats, so the origin is the same point.
+int Wrap(int value, int period) {
+    if (period <= 0)
+        return value;
+    const int wrapped = value % period;
+    return wrapped < 0 ? wrapped + period : wrapped;
+}
+
+} // namespace
+
+SkinPoint SeamlessBrushOrigin(int patternWidth, int patternHeight, const SkinRect& control) {
+    return SkinPoint{Wrap(patternWidth - control.left, patternWidth),
+                     Wrap(patternHeight - control.top, patternHeight)};
+}
