@@ -95,6 +95,12 @@ LRESULT CLauncherDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_NCACTIVATE:
         OnNcActivate(wParam != FALSE);
         break; // the default draws the frame
+    case WM_ACTIVATE:
+        // The activation itself also sets the flag: a system may activate the dialog while it
+        // is still hidden, drawing its frame inactive then (Wine does), and never redraw the
+        // frame once the shown window is the foreground one.
+        TheApp().windowActive = LOWORD(wParam) != WA_INACTIVE ? 1 : 0;
+        break;
     case WM_DESTROY:
         OnDestroy();
         break;

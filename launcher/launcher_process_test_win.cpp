@@ -45,6 +45,9 @@ LPARAM Point(int x, int y) {
 class Launcher {
   public:
     explicit Launcher(const std::string& folder) {
+        // The pointer away from where the window will be: a real pointer over a link would
+        // hover it on its own.
+        ::SetCursorPos(0, 0);
         const std::string exe = folder + "/launcher.exe";
         STARTUPINFOA startup{};
         startup.cb = sizeof startup;
@@ -224,9 +227,7 @@ TEST(LauncherProcess, TabWithThreeItemsEnablesBySystemAndDescribesTheHoveredItem
     EXPECT_GT(Width(Item(page, 0)), 0);
 
     // Hovering: the pointer over the first link, then away from it, then over a disabled one.
-    // Only an active launcher highlights items. A window of another process may not be made
-    // the foreground one from here, so the activation is told to the window directly.
-    ::SendMessageA(main, WM_NCACTIVATE, TRUE, 0);
+    // Only an active launcher highlights items; it is active once started.
     const HWND description = ::GetDlgItem(page, IDC_DESCRIPTION);
     EXPECT_EQ(Text(description), L"");
     ::PostMessageA(Item(page, 0), WM_MOUSEMOVE, 0, Point(2, 2));

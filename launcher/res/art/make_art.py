@@ -17,9 +17,9 @@ import struct
 HERE = os.path.dirname(os.path.abspath(__file__))
 UTILITY_ART = os.path.join(HERE, "..", "..", "..", "utility", "res", "art", "make_art.py")
 
-_spec = importlib.util.spec_from_file_location("utility_art", UTILITY_ART)
-art = importlib.util.module_from_spec(_spec)
-_spec.loader.exec_module(art)
+_utility = importlib.util.spec_from_file_location("utility_art", UTILITY_ART)
+art = importlib.util.module_from_spec(_utility)
+_utility.loader.exec_module(art)
 art.OUT = HERE  # the writers put their files beside this script
 
 STRIP_WIDTH = 8
