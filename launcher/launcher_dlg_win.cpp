@@ -144,7 +144,9 @@ void CLauncherDlg::OnSelChange() {
         if (CDialog* page = PageOfKind(m_tab.GetItemData(selected)); page && page->GetSafeHwnd())
             page->ShowWindow(SW_SHOW);
     }
-    Invalidate(true);
+    // The whole window again, pages included: the dialog paints its skin through the tab
+    // control, and the page now shown must paint after it.
+    ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
     m_tab.SetFocus();
 }
 

@@ -5,9 +5,11 @@ Python 3 standard library only; the drawing and file helpers are the utility's
 (utility/res/art/make_art.py), so both programs share one look: the same teal, the same hand.
 The output is deterministic, so unchanged art gives byte-identical files.
 
-Skin bitmaps are narrow vertical strips used as tiled pattern brushes. Their heights are those
-of the windows they cover in each language set (the Japanese dialogs are taller), so a window
-shows the whole fall of its background once; the width only sets how often the strip repeats.
+Skin bitmaps are narrow vertical strips used as tiled pattern brushes. The fall of each
+background ends at the height of the window it covers in each language set (the two sets'
+dialogs differ in size); below that the strip goes on in its bottom colour for half as much
+again, so a window that comes out taller (other fonts, as under Wine) never shows the strip
+starting over. The width only sets how often the strip repeats across.
 """
 
 import importlib.util
@@ -41,11 +43,12 @@ PAGE_HEIGHTS = {"": (435, 400), "_large": (534, 482)}
 
 
 def strip(height, top, bottom, flat=0.55, accent_rows=0):
-    """Flat upper part, then a smooth fall to `bottom`; optional accent rows at the very top."""
+    """Flat upper part, then a smooth fall to `bottom` that ends at `height`, then `bottom` for
+    another half `height`; optional accent rows at the very top."""
     start = int(height * flat)
     rows = []
-    for y in range(height):
-        t = 0.0 if y < start else (y - start) / max(1, height - 1 - start)
+    for y in range(height + height // 2):
+        t = 0.0 if y < start else min(1.0, (y - start) / max(1, height - 1 - start))
         t = t * t * (3 - 2 * t)
         rgb = tuple(art.clamp(v) for v in art.mix(top, bottom, t))
         if y < accent_rows:
