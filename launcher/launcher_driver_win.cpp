@@ -5,6 +5,7 @@
 //   launcherdriver hover N   activates the launcher and puts the pointer on item link N of the
 //                            page shown
 //   launcherdriver exit      leaves through Exit
+//   launcherdriver park      moves the pointer to the screen's corner (no launcher needed)
 #include "resource.h"
 
 #include <windows.h>
@@ -77,6 +78,10 @@ int Hover(HWND main, int index) {
 
 int main(int argc, char** argv) {
     const std::string command = argc > 1 ? argv[1] : "";
+    if (command == "park") {
+        MoveMouse(0, 0);
+        return 0;
+    }
     const HWND main = WaitLauncher(60000);
     if (!main) {
         std::fprintf(stderr, "launcherdriver: no running launcher\n");
@@ -95,6 +100,6 @@ int main(int argc, char** argv) {
                        reinterpret_cast<LPARAM>(::GetDlgItem(main, IDC_EXIT)));
         return 0;
     }
-    std::fprintf(stderr, "usage: launcherdriver wait | tab N | hover N | exit\n");
+    std::fprintf(stderr, "usage: launcherdriver wait | tab N | hover N | exit | park\n");
     return 2;
 }

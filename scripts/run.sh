@@ -4,7 +4,9 @@
 # description with DIMORA_MONITORS=sim/monitors/NAME.txt). With a display it runs until you choose
 # Exit in its notification-area menu. Without one it runs on Xvfb, once in English and once in
 # Japanese, and saves screenshots of the notification menu and the main window in build/shots/;
-# then it prints the start-up benchmark and the monitor-layer benchmark.
+# then it prints the start-up benchmark and the monitor-layer benchmark. The disk menu, launcher,
+# follows on the disk folder the build lays out (build/<tree>/disk/): with a display it starts
+# after the utility has ended; without one it is photographed in both languages as well.
 set -euo pipefail
 headless=0
 [ -n "${DISPLAY:-}" ] || headless=1
@@ -21,13 +23,15 @@ build=$DIMORA_BUILD/$tree
 echo "== building $tree"
 cmake -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE=$toolchain -DCMAKE_BUILD_TYPE=Release \
   >"$DIMORA_BUILD/$tree.configure.log"
-cmake --build "$build" -j "$(nproc)" --target DimoraDdcci uidriver ddcdiag \
+cmake --build "$build" -j "$(nproc)" --target DimoraDdcci uidriver ddcdiag launcher launcherdriver \
   >"$DIMORA_BUILD/$tree.run-build.log" || { tail -n 30 "$DIMORA_BUILD/$tree.run-build.log"; exit 1; }
 
 monitors=${DIMORA_MONITORS:-sim/monitors/dual.txt}
 export DIMORA_SIM_MONITORS="Z:$DIMORA_ROOT/$monitors"
 exe="$build/simrun/DimoraDdcci.exe"
 driver() { "$DIMORA_ROOT/scripts/wine-run" "$build/tools/uidriver/uidriver.exe" "$@"; }
+launcher="$build/disk/launcher.exe"
+ldriver() { "$DIMORA_ROOT/scripts/wine-run" "$build/launcher/launcherdriver.exe" "$@"; }
 
 echo "== monitors found (ddcdiag list, $monitors)"
 "$DIMORA_ROOT/scripts/wine-run" "$build/simrun/ddcdiag.exe" list || true
@@ -35,6 +39,8 @@ echo "== monitors found (ddcdiag list, $monitors)"
 if [ "$headless" = 0 ]; then
   echo "== DimoraDdcci is running: use its icon in the notification area; Exit ends it"
   "$DIMORA_ROOT/scripts/wine-run" "$exe"
+  echo "== the disk menu is running on build/$tree/disk/: Exit ends it"
+  "$DIMORA_ROOT/scripts/wine-run" "$launcher"
   exit 0
 fi
 
@@ -52,6 +58,20 @@ for lang in en_US.UTF-8 ja_JP.UTF-8; do
   driver show && sleep 2 && snap "main-$tag"
   driver page 1 && sleep 1 && snap "main-colour-page-$tag"
   driver exit
+  wait "$app" || true
+done
+
+for lang in en_US.UTF-8 ja_JP.UTF-8; do
+  tag=${lang%%_*}
+  echo "== disk menu screenshots ($lang)"
+  ldriver park
+  LANG=$lang LC_ALL=$lang "$DIMORA_ROOT/scripts/wine-run" "$launcher" &
+  app=$!
+  ldriver wait && sleep 2 && snap "launcher-$tag"
+  if [ "$tag" = en ]; then
+    ldriver hover 0 && sleep 1 && snap "launcher-hover-$tag"
+  fi
+  ldriver exit
   wait "$app" || true
 done
 
