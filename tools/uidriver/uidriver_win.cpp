@@ -111,8 +111,10 @@ int Bench(const char* exe, const char* description) {
         // Wine leaves PrivateUsage at 0; the commit charge (PagefileUsage) is the same figure.
         const SIZE_T privateBytes =
             memory.PrivateUsage ? memory.PrivateUsage : memory.PagefileUsage;
-        std::printf("private bytes after start-up: %zu KiB\n", privateBytes / 1024);
-        std::printf("working set after start-up:   %zu KiB\n", memory.WorkingSetSize / 1024);
+        std::printf("private bytes after start-up: %llu KiB\n",
+                    static_cast<unsigned long long>(privateBytes / 1024));
+        std::printf("working set after start-up:   %llu KiB\n",
+                    static_cast<unsigned long long>(memory.WorkingSetSize / 1024));
         ::PostMessageA(main, WM_COMMAND, ID_TRAY_EXIT, 0);
     }
     if (::WaitForSingleObject(process.hProcess, 20000) != WAIT_OBJECT_0) {
