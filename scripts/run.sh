@@ -50,7 +50,7 @@ snap() { import -window root "$shots/$1.png" && echo "   saved build/shots/$1.pn
 for lang in en_US.UTF-8 ja_JP.UTF-8; do
   tag=${lang%%_*}
   echo "== screenshots ($lang)"
-  LANG=$lang LC_ALL=$lang "$DIMORA_ROOT/scripts/wine-run" "$exe" &
+  env LANG=$lang LC_ALL=$lang "$DIMORA_ROOT/scripts/wine-run" "$exe" &
   app=$!
   driver wait
   driver tray-menu && sleep 2 && snap "tray-menu-$tag"
@@ -65,7 +65,7 @@ for lang in en_US.UTF-8 ja_JP.UTF-8; do
   tag=${lang%%_*}
   echo "== disk menu screenshots ($lang)"
   ldriver park
-  LANG=$lang LC_ALL=$lang "$DIMORA_ROOT/scripts/wine-run" "$launcher" &
+  env LANG=$lang LC_ALL=$lang "$DIMORA_ROOT/scripts/wine-run" "$launcher" &
   app=$!
   ldriver wait && sleep 2 && snap "launcher-$tag"
   if [ "$tag" = en ]; then
