@@ -1,10 +1,10 @@
 // Prints, for the usual monitor operations on the typical simulated monitor, the simulated bus
 // time and transaction count next to the pauses the monitor protocol mandates; and the time to
 // parse a capabilities string.
-#include "capabilities.h"
-#include "device_ctrl.h"
-#include "monitor_list.h"
-#include "sim_system.h"
+#include "sim/sim_system.h"
+#include "utility/monitor/capabilities.h"
+#include "utility/monitor/device_ctrl.h"
+#include "utility/monitor/monitor_list.h"
 
 #include <algorithm>
 #include <chrono>

@@ -1,10 +1,10 @@
 // The application object: start-up, the message loop with pre-translation, and the end of the
 // loop when the main window is destroyed.
-#include "app_win.h"
-#include "dialog_win.h"
-#include "framework_test_ids.h"
-#include "res_string_win.h"
-#include "test_support_win.h"
+#include "framework/app_win.h"
+#include "framework/dialog_win.h"
+#include "framework/res_string_win.h"
+#include "framework/testing/framework_test_ids.h"
+#include "framework/testing/test_support_win.h"
 
 #include <gtest/gtest.h>
 

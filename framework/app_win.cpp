@@ -1,7 +1,7 @@
-#include "app_win.h"
+#include "framework/app_win.h"
 
-#include "message_loop_win.h"
-#include "wnd_win.h"
+#include "framework/message_loop_win.h"
+#include "framework/wnd_win.h"
 
 namespace {
 CWinAppLite* g_application = nullptr;

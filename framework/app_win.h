@@ -3,7 +3,7 @@
 // then ExitInstance.
 #pragma once
 
-#include "mingw_gaps_win.h"
+#include "framework/mingw_gaps_win.h"
 
 class CWnd;
 

@@ -1,7 +1,7 @@
 // CButton: push buttons, check boxes, radio buttons and group boxes.
 #pragma once
 
-#include "wnd_win.h"
+#include "framework/wnd_win.h"
 
 class CButton : public CWnd {
   public:

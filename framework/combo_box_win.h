@@ -2,7 +2,7 @@
 // (-1) means none or failure.
 #pragma once
 
-#include "wnd_win.h"
+#include "framework/wnd_win.h"
 
 class CComboBox : public CWnd {
   public:

@@ -1,16 +1,16 @@
 // The control wrappers against the real controls of a test dialog: what goes in comes back out,
 // including texts longer than a typical fixed buffer.
-#include "button_win.h"
-#include "combo_box_win.h"
-#include "dialog_win.h"
-#include "edit_win.h"
-#include "framework_test_ids.h"
-#include "list_box_win.h"
-#include "slider_win.h"
-#include "spin_button_win.h"
-#include "static_win.h"
-#include "tab_ctrl_win.h"
-#include "test_support_win.h"
+#include "framework/button_win.h"
+#include "framework/combo_box_win.h"
+#include "framework/dialog_win.h"
+#include "framework/edit_win.h"
+#include "framework/list_box_win.h"
+#include "framework/slider_win.h"
+#include "framework/spin_button_win.h"
+#include "framework/static_win.h"
+#include "framework/tab_ctrl_win.h"
+#include "framework/testing/framework_test_ids.h"
+#include "framework/testing/test_support_win.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // Dialogs from the test resources: message map and WindowProc order, reflection into subclassed
 // controls, subclassing and its undoing, modal loops and their endings.
-#include "button_win.h"
-#include "dialog_win.h"
-#include "framework_test_ids.h"
-#include "test_support_win.h"
+#include "framework/button_win.h"
+#include "framework/dialog_win.h"
+#include "framework/testing/framework_test_ids.h"
+#include "framework/testing/test_support_win.h"
 
 #include <gtest/gtest.h>
 

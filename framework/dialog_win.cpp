@@ -1,7 +1,7 @@
-#include "dialog_win.h"
+#include "framework/dialog_win.h"
 
-#include "message_loop_win.h"
-#include "res_string_win.h"
+#include "framework/message_loop_win.h"
+#include "framework/res_string_win.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 // dialog runs its own message loop, so PreTranslateMessage works in both.
 #pragma once
 
-#include "wnd_win.h"
+#include "framework/wnd_win.h"
 
 class CDialog : public CWnd {
   public:

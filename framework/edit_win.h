@@ -1,7 +1,7 @@
 // CEdit: a single- or multi-line edit control.
 #pragma once
 
-#include "wnd_win.h"
+#include "framework/wnd_win.h"
 
 class CEdit : public CWnd {
   public:

@@ -1,7 +1,7 @@
 // Font descriptions to derive new fonts from.
 #pragma once
 
-#include "mingw_gaps_win.h"
+#include "framework/mingw_gaps_win.h"
 
 // The description of `font`; of the default GUI font when `font` is null (a window that draws
 // with the system font answers WM_GETFONT with null) or cannot be read.

@@ -1,5 +1,5 @@
 // Handle owners release exactly once: at scope end, on Reset, never after Release or a move.
-#include "handles_win.h"
+#include "framework/handles_win.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // out of scope, and can be moved but not copied.
 #pragma once
 
-#include "mingw_gaps_win.h"
+#include "framework/mingw_gaps_win.h"
 
 #include <utility>
 

@@ -1,7 +1,7 @@
 // CListBox: a list box. Indexes are 0-based; LB_ERR (-1) means none or failure.
 #pragma once
 
-#include "wnd_win.h"
+#include "framework/wnd_win.h"
 
 class CListBox : public CWnd {
   public:

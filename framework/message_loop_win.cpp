@@ -1,7 +1,7 @@
-#include "message_loop_win.h"
+#include "framework/message_loop_win.h"
 
-#include "app_win.h"
-#include "wnd_win.h"
+#include "framework/app_win.h"
+#include "framework/wnd_win.h"
 
 void DispatchQueuedMessage(MSG& msg) {
     CWinAppLite* app = CWinAppLite::Current();

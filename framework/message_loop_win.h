@@ -2,7 +2,7 @@
 // wrappers of the target window and its parents), then translation and dispatch.
 #pragma once
 
-#include "mingw_gaps_win.h"
+#include "framework/mingw_gaps_win.h"
 
 // Pre-translates, translates and dispatches one message taken from the queue.
 void DispatchQueuedMessage(MSG& msg);

@@ -12,6 +12,7 @@
 #include <windows.h>
 
 #include <commctrl.h>
+#include <physicalmonitorenumerationapi.h>
 
 // Looked up at run time: uxtheme.dll is optional, and a program without it keeps the classic look.
 using SetWindowThemeFn = HRESULT(WINAPI*)(HWND window, LPCWSTR subAppName, LPCWSTR subIdList);
@@ -19,3 +20,21 @@ using SetWindowThemeFn = HRESULT(WINAPI*)(HWND window, LPCWSTR subAppName, LPCWS
 // Looked up at run time in kernel32: absent before Windows XP SP2, and a 32-bit program asks it
 // whether it runs on 64-bit Windows.
 using IsWow64ProcessFn = BOOL(WINAPI*)(HANDLE process, PBOOL wow64);
+
+extern "C" {
+
+// The monitor-configuration calls of dxva2: MinGW-w64 has no lowlevelmonitorconfigurationapi.h,
+// so they are declared here as the platform SDK declares them; libdxva2.a exports them.
+typedef enum _MC_VCP_CODE_TYPE {
+    MC_MOMENTARY,
+    MC_SET_PARAMETER
+} MC_VCP_CODE_TYPE,
+    *LPMC_VCP_CODE_TYPE;
+
+BOOL WINAPI GetVCPFeatureAndVCPFeatureReply(HANDLE hMonitor, BYTE bVCPCode, LPMC_VCP_CODE_TYPE pvct,
+                                            LPDWORD pdwCurrentValue, LPDWORD pdwMaximumValue);
+BOOL WINAPI SetVCPFeature(HANDLE hMonitor, BYTE bVCPCode, DWORD dwNewValue);
+BOOL WINAPI GetCapabilitiesStringLength(HANDLE hMonitor, LPDWORD pdwLength);
+BOOL WINAPI CapabilitiesRequestAndCapabilitiesReply(HANDLE hMonitor, LPSTR pszString,
+                                                    DWORD dwLength);
+}

@@ -1,4 +1,4 @@
-#include "res_string_win.h"
+#include "framework/res_string_win.h"
 
 HINSTANCE ResourceModule() {
     return ::GetModuleHandle(nullptr);

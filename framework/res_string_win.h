@@ -1,7 +1,7 @@
 // Texts of the string table by identifier, in the language the system's resource loader picks.
 #pragma once
 
-#include "tstring_win.h"
+#include "framework/tstring_win.h"
 
 // The module whose resources the framework loads: the program's own file.
 HINSTANCE ResourceModule();

@@ -1,7 +1,7 @@
 // CSliderCtrl: a trackbar. The parent receives its movements as WM_HSCROLL or WM_VSCROLL.
 #pragma once
 
-#include "wnd_win.h"
+#include "framework/wnd_win.h"
 
 class CSliderCtrl : public CWnd {
   public:

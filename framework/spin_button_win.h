@@ -1,7 +1,7 @@
 // CSpinButtonCtrl: an up-down control, usually paired with an edit control as its buddy.
 #pragma once
 
-#include "wnd_win.h"
+#include "framework/wnd_win.h"
 
 class CSpinButtonCtrl : public CWnd {
   public:

@@ -1,7 +1,7 @@
 // CStatic: a static text or picture control.
 #pragma once
 
-#include "wnd_win.h"
+#include "framework/wnd_win.h"
 
 class CStatic : public CWnd {
   public:

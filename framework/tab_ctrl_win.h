@@ -1,7 +1,7 @@
 // CTabCtrl: a tab control. Item indexes are 0-based; -1 means none or failure.
 #pragma once
 
-#include "wnd_win.h"
+#include "framework/wnd_win.h"
 
 class CTabCtrl : public CWnd {
   public:

@@ -2,7 +2,7 @@
 // (framework_a), UTF-16 for the wide build (framework_w, UNICODE and _UNICODE defined).
 #pragma once
 
-#include "mingw_gaps_win.h"
+#include "framework/mingw_gaps_win.h"
 
 #include <string>
 #include <string_view>

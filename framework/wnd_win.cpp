@@ -1,7 +1,7 @@
-#include "wnd_win.h"
+#include "framework/wnd_win.h"
 
-#include "app_win.h"
-#include "res_string_win.h"
+#include "framework/app_win.h"
+#include "framework/res_string_win.h"
 
 #include <unordered_map>
 #include <utility>

@@ -13,7 +13,7 @@
 //   4. Default(): the window's original procedure (the control's class, DefDlgProc for dialogs).
 #pragma once
 
-#include "tstring_win.h"
+#include "framework/tstring_win.h"
 
 #include <vector>
 

@@ -1,12 +1,12 @@
-#include "dlg_common_win.h"
+#include "launcher/dlg_common_win.h"
 
-#include "font_win.h"
-#include "item_actions_win.h"
-#include "launcher_app_win.h"
-#include "launcher_messages.h"
-#include "resource.h"
-#include "skin_brush_win.h"
-#include "windows_version_win.h"
+#include "framework/font_win.h"
+#include "launcher/core/win/windows_version_win.h"
+#include "launcher/item_actions_win.h"
+#include "launcher/launcher_app_win.h"
+#include "launcher/launcher_messages_win.h"
+#include "launcher/res/resource.h"
+#include "launcher/skin_brush_win.h"
 
 namespace {
 

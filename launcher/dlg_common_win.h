@@ -3,11 +3,11 @@
 // left that shows the caption of the item under the pointer.
 #pragma once
 
-#include "dialog_win.h"
-#include "handles_win.h"
-#include "launcher_info.h"
-#include "page_rules.h"
-#include "static_button_win.h"
+#include "framework/dialog_win.h"
+#include "framework/handles_win.h"
+#include "launcher/core/launcher_info.h"
+#include "launcher/page_rules.h"
+#include "launcher/static_button_win.h"
 
 #include <array>
 #include <string>

@@ -1,9 +1,9 @@
-#include "dlg_information_win.h"
+#include "launcher/dlg_information_win.h"
 
-#include "launcher_app_win.h"
-#include "page_rules.h"
-#include "resource.h"
-#include "skin_brush_win.h"
+#include "launcher/launcher_app_win.h"
+#include "launcher/page_rules.h"
+#include "launcher/res/resource.h"
+#include "launcher/skin_brush_win.h"
 
 CDlgInformation::CDlgInformation() : CDialog(IDD_INFORMATION) {}
 

@@ -2,9 +2,9 @@
 // maker's address, both from the information file.
 #pragma once
 
-#include "dialog_win.h"
-#include "handles_win.h"
-#include "hyper_link_win.h"
+#include "framework/dialog_win.h"
+#include "framework/handles_win.h"
+#include "launcher/hyper_link_win.h"
 
 class CDlgInformation : public CDialog {
   public:

@@ -1,4 +1,4 @@
-#include "hyper_link_win.h"
+#include "launcher/hyper_link_win.h"
 
 #include <shellapi.h>
 #include <windowsx.h>

@@ -2,7 +2,7 @@
 // pointer is over it and opens the address with the shell when clicked.
 #pragma once
 
-#include "link_static_win.h"
+#include "launcher/link_static_win.h"
 
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "item_actions_win.h"
+#include "launcher/item_actions_win.h"
 
 void LaunchItem(HWND, const ItemInfo&, int&) {}
 

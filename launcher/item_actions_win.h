@@ -2,8 +2,8 @@
 // item pages and (later) the sub-item dialog call these and nothing else.
 #pragma once
 
-#include "launcher_info.h"
-#include "mingw_gaps_win.h"
+#include "framework/mingw_gaps_win.h"
+#include "launcher/core/launcher_info.h"
 
 #include <span>
 

@@ -1,10 +1,10 @@
-#include "launcher_app_win.h"
+#include "launcher/launcher_app_win.h"
 
-#include "launcher_dlg_win.h"
-#include "launcher_info_reader.h"
-#include "res_string_win.h"
-#include "resource.h"
-#include "xml_dom_msxml_win.h"
+#include "framework/res_string_win.h"
+#include "launcher/core/launcher_info_reader.h"
+#include "launcher/core/win/xml_dom_msxml_win.h"
+#include "launcher/launcher_dlg_win.h"
+#include "launcher/res/resource.h"
 
 namespace {
 

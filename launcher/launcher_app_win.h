@@ -3,8 +3,8 @@
 // modally and ends with it; there is no single-instance check.
 #pragma once
 
-#include "app_win.h"
-#include "launcher_info.h"
+#include "framework/app_win.h"
+#include "launcher/core/launcher_info.h"
 
 #include <string>
 

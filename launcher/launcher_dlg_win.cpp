@@ -1,11 +1,11 @@
-#include "launcher_dlg_win.h"
+#include "launcher/launcher_dlg_win.h"
 
-#include "launcher_app_win.h"
-#include "launcher_messages.h"
-#include "res_string_win.h"
-#include "resource.h"
-#include "skin_brush_win.h"
-#include "windows_version_win.h"
+#include "framework/res_string_win.h"
+#include "launcher/core/win/windows_version_win.h"
+#include "launcher/launcher_app_win.h"
+#include "launcher/launcher_messages_win.h"
+#include "launcher/res/resource.h"
+#include "launcher/skin_brush_win.h"
 
 namespace {
 

@@ -3,12 +3,12 @@
 // title; its background is the main skin.
 #pragma once
 
-#include "dialog_win.h"
-#include "dlg_common_win.h"
-#include "dlg_information_win.h"
-#include "handles_win.h"
-#include "page_rules.h"
-#include "tab_ctrl_ex_win.h"
+#include "framework/dialog_win.h"
+#include "framework/handles_win.h"
+#include "launcher/dlg_common_win.h"
+#include "launcher/dlg_information_win.h"
+#include "launcher/page_rules.h"
+#include "launcher/tab_ctrl_ex_win.h"
 
 #include <array>
 

@@ -6,7 +6,7 @@
 //                            page shown
 //   launcherdriver exit      leaves through Exit
 //   launcherdriver park      moves the pointer to the screen's corner (no launcher needed)
-#include "resource.h"
+#include "launcher/res/resource.h"
 
 #include <windows.h>
 

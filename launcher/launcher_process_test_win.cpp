@@ -1,6 +1,6 @@
 // The disk menu as a user meets it: the real launcher.exe started from a disk folder and
 // examined from outside through its windows.
-#include "resource.h"
+#include "launcher/res/resource.h"
 
 #include <windows.h>
 

@@ -1,8 +1,8 @@
-#include "link_static_win.h"
+#include "launcher/link_static_win.h"
 
-#include "font_win.h"
-#include "res_string_win.h"
-#include "resource.h"
+#include "framework/font_win.h"
+#include "framework/res_string_win.h"
+#include "launcher/res/resource.h"
 
 namespace {
 

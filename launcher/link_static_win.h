@@ -3,8 +3,8 @@
 // notifications on.
 #pragma once
 
-#include "handles_win.h"
-#include "static_win.h"
+#include "framework/handles_win.h"
+#include "framework/static_win.h"
 
 class CLinkStatic : public CStatic {
   public:

@@ -1,5 +1,5 @@
 // launcher: the distribution disk's opening menu.
-#include "launcher_app_win.h"
+#include "launcher/launcher_app_win.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int) {
     CLauncherApp app;

@@ -1,4 +1,4 @@
-#include "page_rules.h"
+#include "launcher/page_rules.h"
 
 bool ItemSupportedOn(const ItemInfo& item, OsMask os) {
     if (item.kind == item_kind::kInstaller || item.kind == item_kind::kExecute)

@@ -3,8 +3,8 @@
 // page a tab item stands for, and when deactivation clears a page's highlighted item.
 #pragma once
 
-#include "launcher_info.h"
-#include "os_mask.h"
+#include "launcher/core/launcher_info.h"
+#include "launcher/core/os_mask.h"
 
 #include <array>
 

@@ -1,4 +1,4 @@
-#include "page_rules.h"
+#include "launcher/page_rules.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "skin_brush_win.h"
+#include "launcher/skin_brush_win.h"
 
-#include "launcher_app_win.h"
-#include "res_string_win.h"
-#include "skin_rules.h"
+#include "framework/res_string_win.h"
+#include "launcher/launcher_app_win.h"
+#include "launcher/skin_rules.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // chosen by the screen resolution.
 #pragma once
 
-#include "handles_win.h"
+#include "framework/handles_win.h"
 
 // Makes `brush` the background of `window` from bitmap `normalId` (below 120 dpi) or `largeId`;
 // at 96 and 120 dpi the bitmap repeats as it is, at other resolutions it is stretched over the

@@ -1,4 +1,4 @@
-#include "skin_rules.h"
+#include "launcher/skin_rules.h"
 
 #include <gtest/gtest.h>
 

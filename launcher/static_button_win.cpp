@@ -1,6 +1,6 @@
-#include "static_button_win.h"
+#include "launcher/static_button_win.h"
 
-#include "launcher_app_win.h"
+#include "launcher/launcher_app_win.h"
 
 #include <windowsx.h>
 

@@ -4,8 +4,8 @@
 // captured while it is hovered, so leaving is noticed wherever the pointer goes.
 #pragma once
 
-#include "launcher_info.h"
-#include "link_static_win.h"
+#include "launcher/core/launcher_info.h"
+#include "launcher/link_static_win.h"
 
 #include <string>
 

@@ -1,7 +1,7 @@
-#include "tab_ctrl_ex_win.h"
+#include "launcher/tab_ctrl_ex_win.h"
 
-#include "font_win.h"
-#include "handles_win.h"
+#include "framework/font_win.h"
+#include "framework/handles_win.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 // page, its title drawn again in the parent's font, and a gold bar along its top.
 #pragma once
 
-#include "tab_ctrl_win.h"
+#include "framework/tab_ctrl_win.h"
 
 class CTabCtrlEx : public CTabCtrl {
   public:

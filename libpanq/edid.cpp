@@ -1,4 +1,4 @@
-#include "edid.h"
+#include "libpanq/edid.h"
 
 #include <algorithm>
 #include <cstddef>

@@ -1,7 +1,7 @@
 // Reading the identity of a monitor out of its EDID, and turning it into libpanq's record.
 #pragma once
 
-#include "libpanq.h"
+#include "libpanq/libpanq.h"
 
 #include <cstddef>
 #include <cstdint>

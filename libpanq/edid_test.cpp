@@ -1,5 +1,5 @@
 // Reading the monitor's identity out of its EDID and the record libpanq hands its callers.
-#include "edid.h"
+#include "libpanq/edid.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "sim_bus.h"
+#include "sim/sim_bus.h"
 
 #include <cstdint>
 

@@ -2,9 +2,9 @@
 // with every transaction recorded in the trace.
 #pragma once
 
-#include "../utility/monitor/ports.h"
-#include "sim_monitor.h"
-#include "sim_trace.h"
+#include "sim/sim_monitor.h"
+#include "sim/sim_trace.h"
+#include "utility/monitor/ports.h"
 
 #include <memory>
 #include <vector>

@@ -1,8 +1,8 @@
 // A virtual clock: sleeping advances it at once, so tests and benchmarks never wait for real.
 #pragma once
 
-#include "../utility/monitor/ports.h"
-#include "sim_trace.h"
+#include "sim/sim_trace.h"
+#include "utility/monitor/ports.h"
 
 class SimClock : public ClockPort {
   public:

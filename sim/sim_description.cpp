@@ -1,5 +1,5 @@
 // Reader of the monitor description files: one directive per line, see sim/README.md.
-#include "sim_system.h"
+#include "sim/sim_system.h"
 
 #include <cctype>
 #include <cstdlib>

@@ -1,4 +1,4 @@
-#include "sim_display.h"
+#include "sim/sim_display.h"
 
 #include <cstdint>
 #include <cstring>

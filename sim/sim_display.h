@@ -3,8 +3,8 @@
 // monitor-information library reporting those marked "maker yes".
 #pragma once
 
-#include "../utility/monitor/ports.h"
-#include "sim_bus.h"
+#include "sim/sim_bus.h"
+#include "utility/monitor/ports.h"
 
 #include <vector>
 

@@ -1,4 +1,4 @@
-#include "sim_monitor.h"
+#include "sim/sim_monitor.h"
 
 #include <algorithm>
 #include <cstring>

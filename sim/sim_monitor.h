@@ -3,7 +3,7 @@
 // block-transfer slots on page 0x10, and injectable faults.
 #pragma once
 
-#include "../utility/monitor/monitor_types.h"
+#include "utility/monitor/monitor_types.h"
 
 #include <array>
 #include <cstdint>

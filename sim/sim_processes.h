@@ -2,7 +2,7 @@
 // says is running.
 #pragma once
 
-#include "../utility/monitor/ports.h"
+#include "utility/monitor/ports.h"
 
 #include <vector>
 

@@ -2,10 +2,10 @@
 // monitor-information library and trace.
 #pragma once
 
-#include "sim_bus.h"
-#include "sim_clock.h"
-#include "sim_display.h"
-#include "sim_processes.h"
+#include "sim/sim_bus.h"
+#include "sim/sim_clock.h"
+#include "sim/sim_display.h"
+#include "sim/sim_processes.h"
 
 #include <iosfwd>
 #include <string>

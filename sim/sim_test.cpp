@@ -1,6 +1,6 @@
 // The simulator itself: the shipped descriptions load and describe maker monitors, bad
 // descriptions are refused with their line, and the injected faults behave as documented.
-#include "sim_test_support.h"
+#include "sim/testing/sim_machine.h"
 
 #include <gtest/gtest.h>
 

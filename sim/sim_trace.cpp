@@ -1,4 +1,4 @@
-#include "sim_trace.h"
+#include "sim/sim_trace.h"
 
 #include <cstdio>
 

@@ -1,7 +1,7 @@
 // The utility as a user meets it: the real DimoraDdcci.exe started beside the simulated monitor
 // DLLs, driven from outside through its windows, its registry values and the keyboard.
-#include "resource.h"
-#include "user_messages.h"
+#include "utility/res/resource.h"
+#include "utility/shell/user_messages.h"
 
 #include <windows.h>
 

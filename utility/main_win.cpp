@@ -1,5 +1,5 @@
 // DimoraDdcci: the monitor-control utility in the taskbar notification area.
-#include "dimora_app_win.h"
+#include "utility/shell/dimora_app_win.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     CDimoraApp app;

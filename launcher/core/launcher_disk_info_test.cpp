@@ -1,7 +1,7 @@
 // The disk's own information files: both languages load, and they describe the same items so
 // that only the texts and the language-specific documents differ.
-#include "launcher_info_reader.h"
-#include "testing/test_environment.h"
+#include "launcher/core/launcher_info_reader.h"
+#include "launcher/core/testing/test_environment.h"
 
 #include <gtest/gtest.h>
 

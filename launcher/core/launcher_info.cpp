@@ -1,4 +1,4 @@
-#include "launcher_info.h"
+#include "launcher/core/launcher_info.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 // live until it is destroyed; every string is the element text exactly as the parser gave it.
 #pragma once
 
-#include "os_mask.h"
+#include "launcher/core/os_mask.h"
 
 #include <memory>
 #include <string>

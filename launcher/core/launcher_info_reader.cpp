@@ -1,4 +1,4 @@
-#include "launcher_info_reader.h"
+#include "launcher/core/launcher_info_reader.h"
 
 #include <array>
 #include <optional>

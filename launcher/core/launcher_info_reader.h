@@ -2,8 +2,8 @@
 // read once; a missing file, bad XML or a wrong root element leave both empty, silently.
 #pragma once
 
-#include "launcher_info.h"
-#include "xml_dom_port.h"
+#include "launcher/core/launcher_info.h"
+#include "launcher/core/xml_dom_port.h"
 
 #include <memory>
 #include <string>

@@ -1,7 +1,7 @@
 // The information file reader against the DOM of the build: the in-memory one on the host,
 // MSXML under Wine. Both read the same files.
-#include "launcher_info_reader.h"
-#include "testing/test_environment.h"
+#include "launcher/core/launcher_info_reader.h"
+#include "launcher/core/testing/test_environment.h"
 
 #include <gtest/gtest.h>
 

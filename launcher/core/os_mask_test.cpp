@@ -1,4 +1,4 @@
-#include "os_mask.h"
+#include "launcher/core/os_mask.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "windows_version.h"
+#include "launcher/core/windows_version.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 // architecture, WOW64 state); everything decided from them lives here and is platform-free.
 #pragma once
 
-#include "os_mask.h"
+#include "launcher/core/os_mask.h"
 
 #include <cstdint>
 #include <optional>

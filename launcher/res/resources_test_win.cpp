@@ -1,7 +1,7 @@
 // The launcher's resources in both languages, as the program finds them: every string, dialog
 // and skin bitmap exists in English and Japanese, the information file each language names, and
 // the dialogs built from each language's template with their controls inside and apart.
-#include "resource.h"
+#include "launcher/res/resource.h"
 
 #include <windows.h>
 

@@ -1,6 +1,6 @@
 // The real libpanq.dll on a desktop without the maker's monitors: it searches, finds nothing and
 // refuses every record, without touching the caller's buffer.
-#include "libpanq.h"
+#include "libpanq/libpanq.h"
 
 #include <gtest/gtest.h>
 

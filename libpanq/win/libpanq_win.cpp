@@ -2,7 +2,7 @@
 // device on the desktop it walks the monitors attached to it, opens each monitor's device
 // interface through SetupAPI and reads the "EDID" value of the device's registry key.
 #define PNQ_BUILDING
-#include "edid.h"
+#include "libpanq/edid.h"
 
 #include <windows.h>
 

@@ -1,8 +1,8 @@
 // dxva2.dll of the simulator: the monitor-configuration calls the monitor layer makes, answered by
 // the simulated monitors. A real desktop monitor gets the described monitors whose device name
 // equals its own, in description order. Pauses are the caller's business: nothing here sleeps.
-#include "mingw_gaps_win.h"
-#include "sim_dll_win.h"
+#include "sim/win/sim_dll_win.h"
+#include "utility/monitor/win/windows_win.h"
 
 #include <vector>
 

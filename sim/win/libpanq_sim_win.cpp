@@ -2,8 +2,8 @@
 // device is on the real desktop, at that device's real desktop position, so that the position
 // check against the real desktop passes. Monitors marked "maker no" are never reported.
 #define PNQ_BUILDING
-#include "edid.h"
-#include "sim_dll_win.h"
+#include "libpanq/edid.h"
+#include "sim/win/sim_dll_win.h"
 
 #include <cstring>
 #include <vector>

@@ -1,6 +1,6 @@
-#include "sim_dll_win.h"
+#include "sim/win/sim_dll_win.h"
 
-#include "sim_dump.h"
+#include "sim/win/sim_dump.h"
 
 #include <cstdio>
 #include <cstring>

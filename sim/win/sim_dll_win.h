@@ -2,9 +2,9 @@
 // description file named by DIMORA_SIM_MONITORS, and the real desktop they are mapped onto.
 #pragma once
 
-#include "sim_system.h"
+#include "sim/sim_system.h"
 
-#include "windows_win.h"
+#include "utility/monitor/win/windows_win.h"
 
 #include <optional>
 #include <string>

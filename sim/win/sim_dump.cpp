@@ -1,4 +1,4 @@
-#include "sim_dump.h"
+#include "sim/win/sim_dump.h"
 
 #include <cstdio>
 #include <ostream>

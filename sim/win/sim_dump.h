@@ -2,7 +2,7 @@
 // another process can check what reached the monitors.
 #pragma once
 
-#include "sim_bus.h"
+#include "sim/sim_bus.h"
 
 #include <iosfwd>
 

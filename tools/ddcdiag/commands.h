@@ -2,7 +2,7 @@
 // process exit code.
 #pragma once
 
-#include "ports.h"
+#include "utility/monitor/ports.h"
 
 #include <iosfwd>
 #include <string>

@@ -1,10 +1,10 @@
 // parse-info and list: the monitor-information block decoder, and what an enumeration found.
-#include "commands.h"
+#include "tools/ddcdiag/commands.h"
 
-#include "device_ctrl.h"
-#include "monitor_information.h"
-#include "monitor_list.h"
-#include "sim_system.h"
+#include "sim/sim_system.h"
+#include "utility/monitor/device_ctrl.h"
+#include "utility/monitor/monitor_information.h"
+#include "utility/monitor/monitor_list.h"
 
 #include <cctype>
 #include <cstdio>

@@ -1,5 +1,5 @@
 // `list` without --sim on a system without the monitor-configuration service.
-#include "commands.h"
+#include "tools/ddcdiag/commands.h"
 
 #include <ostream>
 

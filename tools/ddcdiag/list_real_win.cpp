@@ -1,7 +1,7 @@
 // `list` without --sim on Windows: the real monitors through the real ports.
-#include "commands.h"
+#include "tools/ddcdiag/commands.h"
 
-#include "ports_win.h"
+#include "utility/monitor/win/ports_win.h"
 
 int ListRealMonitors(std::ostream& out, std::ostream&) {
     Dxva2DdcPort ddc;

@@ -1,5 +1,5 @@
 // ddcdiag: diagnostics over the monitor layer, for developers and for support.
-#include "commands.h"
+#include "tools/ddcdiag/commands.h"
 
 #include <cstring>
 #include <iostream>

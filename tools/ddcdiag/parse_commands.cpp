@@ -1,7 +1,7 @@
 // parse-caps and parse-vendor-pages: one text per input line, one result line per text.
-#include "commands.h"
+#include "tools/ddcdiag/commands.h"
 
-#include "capabilities.h"
+#include "utility/monitor/capabilities.h"
 
 #include <cstdio>
 #include <istream>

@@ -1,10 +1,10 @@
 // run --sim FILE: DeviceCtrl operations from standard input against simulated monitors, each
 // followed by the bus trace it produced and its result.
-#include "commands.h"
+#include "tools/ddcdiag/commands.h"
 
-#include "capabilities.h"
-#include "device_ctrl.h"
-#include "sim_system.h"
+#include "sim/sim_system.h"
+#include "utility/monitor/capabilities.h"
+#include "utility/monitor/device_ctrl.h"
 
 #include <cstdio>
 #include <cstdlib>

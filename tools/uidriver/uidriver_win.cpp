@@ -10,9 +10,9 @@
 //   uidriver tray-menu               opens the notification icon's menu
 //   uidriver close-menu              closes an open menu
 //   uidriver exit                    ends the utility through the menu's Exit
-#include "resource.h"
-#include "sim_system.h"
-#include "user_messages.h"
+#include "sim/sim_system.h"
+#include "utility/res/resource.h"
+#include "utility/shell/user_messages.h"
 
 #include <windows.h>
 

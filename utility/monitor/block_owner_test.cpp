@@ -1,5 +1,5 @@
 // Block transfers and the owner register against the simulated monitor.
-#include "../../sim/sim_test_support.h"
+#include "sim/testing/sim_machine.h"
 
 #include <gtest/gtest.h>
 

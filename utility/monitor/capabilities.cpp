@@ -1,4 +1,4 @@
-#include "capabilities.h"
+#include "utility/monitor/capabilities.h"
 
 #include <algorithm>
 #include <cctype>

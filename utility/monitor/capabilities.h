@@ -2,7 +2,7 @@
 // "vcp(...)" list is used) and the maker's vendor page list. Both gate every VCP operation.
 #pragma once
 
-#include "monitor_types.h"
+#include "utility/monitor/monitor_types.h"
 
 #include <string_view>
 

@@ -1,4 +1,4 @@
-#include "capabilities.h"
+#include "utility/monitor/capabilities.h"
 
 #include <gtest/gtest.h>
 

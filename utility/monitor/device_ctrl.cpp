@@ -1,8 +1,8 @@
-#include "device_ctrl.h"
+#include "utility/monitor/device_ctrl.h"
 
-#include "capabilities.h"
-#include "vcp.h"
-#include "write_pauses.h"
+#include "utility/monitor/capabilities.h"
+#include "utility/monitor/vcp.h"
+#include "utility/monitor/write_pauses.h"
 
 namespace {
 

@@ -3,9 +3,9 @@
 // transfer.
 #pragma once
 
-#include "monitor_entry.h"
-#include "monitor_status.h"
-#include "ports.h"
+#include "utility/monitor/monitor_entry.h"
+#include "utility/monitor/monitor_status.h"
+#include "utility/monitor/ports.h"
 
 #include <array>
 #include <cstddef>

@@ -1,10 +1,10 @@
 // Block transfer: a byte string read four bytes at a time out of the maximum and current words
 // of a data register, after the length register and an offset reset.
-#include "device_ctrl.h"
+#include "utility/monitor/device_ctrl.h"
 
-#include "capabilities.h"
-#include "vcp.h"
-#include "write_pauses.h"
+#include "utility/monitor/capabilities.h"
+#include "utility/monitor/vcp.h"
+#include "utility/monitor/write_pauses.h"
 
 #include <algorithm>
 #include <vector>

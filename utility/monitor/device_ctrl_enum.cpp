@@ -1,9 +1,9 @@
 // Enumeration: every physical monitor of the desktop becomes an entry, and the entries that pass
 // every check (maker monitor at that position, readable capabilities with the vendor registers,
 // readable vendor page list) are marked supported.
-#include "device_ctrl.h"
+#include "utility/monitor/device_ctrl.h"
 
-#include "capabilities.h"
+#include "utility/monitor/capabilities.h"
 
 #include <cctype>
 #include <cstring>

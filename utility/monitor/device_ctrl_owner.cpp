@@ -1,9 +1,9 @@
 // The owner register: one program at a time writes its process identifier there before working
 // on a monitor's vendor pages.
-#include "device_ctrl.h"
+#include "utility/monitor/device_ctrl.h"
 
-#include "vcp.h"
-#include "write_pauses.h"
+#include "utility/monitor/vcp.h"
+#include "utility/monitor/write_pauses.h"
 
 #include <algorithm>
 #include <cctype>

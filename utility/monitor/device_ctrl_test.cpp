@@ -1,5 +1,5 @@
 // Reads and writes through the VCP layer against the simulated monitor, checked on the bus trace.
-#include "../../sim/sim_test_support.h"
+#include "sim/testing/sim_machine.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // Enumeration against simulated desktops: entries, labels, and every check that can fail.
-#include "../../sim/sim_test_support.h"
+#include "sim/testing/sim_machine.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "gamma.h"
+#include "utility/monitor/gamma.h"
 
 #include <algorithm>
 #include <cstdint>

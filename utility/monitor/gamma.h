@@ -2,8 +2,8 @@
 // DDC/CI, and the program-wide list of such devices.
 #pragma once
 
-#include "gamma_port.h"
-#include "ports.h"
+#include "utility/monitor/gamma_port.h"
+#include "utility/monitor/ports.h"
 
 #include <cstddef>
 #include <memory>

@@ -1,5 +1,5 @@
 // The gamma layer against in-memory display devices and a virtual clock.
-#include "gamma.h"
+#include "utility/monitor/gamma.h"
 
 #include <gtest/gtest.h>
 

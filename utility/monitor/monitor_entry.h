@@ -1,8 +1,8 @@
 // One physical monitor as the last enumeration found it.
 #pragma once
 
-#include "monitor_types.h"
-#include "ports.h"
+#include "utility/monitor/monitor_types.h"
+#include "utility/monitor/ports.h"
 
 #include <cstdint>
 #include <string>

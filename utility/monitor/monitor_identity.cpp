@@ -1,4 +1,4 @@
-#include "monitor_identity.h"
+#include "utility/monitor/monitor_identity.h"
 
 #include <cctype>
 #include <cstring>

@@ -2,7 +2,7 @@
 // model name (slot 3) and the monitor-information block (slot 1).
 #pragma once
 
-#include "device_ctrl.h"
+#include "utility/monitor/device_ctrl.h"
 
 bool ReadSerialNumber(DeviceCtrl& ctrl, CMonitorStatus& state, bool skipPageSelect);
 bool ReadModelName(DeviceCtrl& ctrl, CMonitorStatus& state, bool skipPageSelect);

@@ -1,4 +1,4 @@
-#include "monitor_information.h"
+#include "utility/monitor/monitor_information.h"
 
 #include <algorithm>
 

@@ -2,7 +2,7 @@
 // tag / length / little-endian value records.
 #pragma once
 
-#include "picture_modes.h"
+#include "utility/monitor/picture_modes.h"
 
 #include <array>
 #include <cstddef>

@@ -1,6 +1,6 @@
-#include "monitor_list.h"
+#include "utility/monitor/monitor_list.h"
 
-#include "monitor_identity.h"
+#include "utility/monitor/monitor_identity.h"
 
 #include <string>
 

@@ -2,8 +2,8 @@
 // rebuild from a fresh enumeration.
 #pragma once
 
-#include "device_ctrl.h"
-#include "monitor_status.h"
+#include "utility/monitor/device_ctrl.h"
+#include "utility/monitor/monitor_status.h"
 
 #include <cstdint>
 #include <memory>

@@ -1,6 +1,6 @@
 // Building the monitor list: identity, drop rules, duplicates and the first choice.
-#include "../../sim/sim_test_support.h"
-#include "monitor_list.h"
+#include "sim/testing/sim_machine.h"
+#include "utility/monitor/monitor_list.h"
 
 #include <gtest/gtest.h>
 

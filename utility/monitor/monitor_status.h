@@ -2,9 +2,9 @@
 // its identity and the features it offers.
 #pragma once
 
-#include "monitor_information.h"
-#include "monitor_types.h"
-#include "ports.h"
+#include "utility/monitor/monitor_information.h"
+#include "utility/monitor/monitor_types.h"
+#include "utility/monitor/ports.h"
 
 #include <cstdint>
 #include <string>

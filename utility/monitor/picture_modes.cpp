@@ -1,4 +1,4 @@
-#include "picture_modes.h"
+#include "utility/monitor/picture_modes.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 // with the simulator.
 #pragma once
 
-#include "monitor_types.h"
+#include "utility/monitor/monitor_types.h"
 
 #include <cstdint>
 #include <string>

@@ -1,4 +1,4 @@
-#include "vcp.h"
+#include "utility/monitor/vcp.h"
 
 bool GetVcp(const MonitorPorts& ports, PhysicalHandle handle, std::uint8_t code,
             std::uint32_t* current, std::uint32_t* maximum, std::uint32_t pauseMs) {

@@ -1,7 +1,7 @@
 // The two low-level transactions: one platform call each, followed by the monitor's fixed pause.
 #pragma once
 
-#include "ports.h"
+#include "utility/monitor/ports.h"
 
 // Zeroes both outputs, reads the feature and pauses `pauseMs` whether or not the read worked.
 // A null handle or output returns false without any transaction.

@@ -1,4 +1,4 @@
-#include "write_pauses.h"
+#include "utility/monitor/write_pauses.h"
 
 #include <array>
 

@@ -1,6 +1,6 @@
-#include "dlg_color_win.h"
+#include "utility/pages/dlg_color_win.h"
 
-#include "resource.h"
+#include "utility/res/resource.h"
 
 CDlgColor::CDlgColor() : CDialog(IDD_COLOR) {}
 

@@ -1,6 +1,6 @@
-#include "dlg_sound_win.h"
+#include "utility/pages/dlg_sound_win.h"
 
-#include "resource.h"
+#include "utility/res/resource.h"
 
 CDlgSound::CDlgSound() : CDialog(IDD_SOUND) {}
 

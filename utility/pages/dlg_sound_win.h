@@ -2,8 +2,8 @@
 // template and the maker's link; its controls come to life in their own change.
 #pragma once
 
-#include "dialog_win.h"
-#include "hyper_link_win.h"
+#include "framework/dialog_win.h"
+#include "utility/shell/hyper_link_win.h"
 
 class CDlgSound : public CDialog {
   public:

@@ -1,6 +1,6 @@
-#include "dlg_vton_win.h"
+#include "utility/pages/dlg_vton_win.h"
 
-#include "resource.h"
+#include "utility/res/resource.h"
 
 CDlgVton::CDlgVton() : CDialog(IDD_VTON) {}
 

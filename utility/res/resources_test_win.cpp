@@ -13,8 +13,8 @@
 #include <string>
 #include <vector>
 
-#include "picture_modes.h"
-#include "resource.h"
+#include "utility/monitor/picture_modes.h"
+#include "utility/res/resource.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
-#include "about_dlg_win.h"
+#include "utility/shell/about_dlg_win.h"
 
-#include "res_string_win.h"
-#include "resource.h"
+#include "framework/res_string_win.h"
+#include "utility/res/resource.h"
 
 CAboutDlg::CAboutDlg() : CDialog(IDD_ABOUTBOX) {}
 

@@ -1,7 +1,7 @@
 // The About box: the version line and the copyright line.
 #pragma once
 
-#include "dialog_win.h"
+#include "framework/dialog_win.h"
 
 class CAboutDlg : public CDialog {
   public:

@@ -1,8 +1,8 @@
-#include "dimora_app_win.h"
+#include "utility/shell/dimora_app_win.h"
 
-#include "dimora_dlg_win.h"
-#include "res_string_win.h"
-#include "resource.h"
+#include "framework/res_string_win.h"
+#include "utility/res/resource.h"
+#include "utility/shell/dimora_dlg_win.h"
 
 namespace {
 

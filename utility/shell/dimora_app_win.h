@@ -2,14 +2,14 @@
 // window, and the state that more than one window needs.
 #pragma once
 
-#include "app_win.h"
-#include "device_ctrl.h"
-#include "gamma.h"
-#include "gamma_port_win.h"
-#include "handles_win.h"
-#include "monitor_list.h"
-#include "ports_win.h"
-#include "registry_win.h"
+#include "framework/app_win.h"
+#include "framework/handles_win.h"
+#include "utility/monitor/device_ctrl.h"
+#include "utility/monitor/gamma.h"
+#include "utility/monitor/monitor_list.h"
+#include "utility/monitor/win/gamma_port_win.h"
+#include "utility/monitor/win/ports_win.h"
+#include "utility/settings/registry_win.h"
 
 #include <cstdint>
 #include <string>

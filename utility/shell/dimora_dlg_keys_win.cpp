@@ -1,9 +1,9 @@
 // The main window's keyboard: Alt+C and Enter on Close hide it, Ctrl+Tab cycles the pages, Tab
 // steps into the shown page, and page mnemonics work while the tab control has the focus.
-#include "dimora_dlg_win.h"
+#include "utility/shell/dimora_dlg_win.h"
 
-#include "page_keys.h"
-#include "resource.h"
+#include "utility/res/resource.h"
+#include "utility/shell/page_keys.h"
 
 namespace {
 

@@ -1,12 +1,12 @@
-#include "dimora_dlg_win.h"
+#include "utility/shell/dimora_dlg_win.h"
 
-#include "about_dlg_win.h"
-#include "dimora_app_win.h"
-#include "page_keys.h"
-#include "res_string_win.h"
-#include "resource.h"
-#include "settings_keys.h"
-#include "user_messages.h"
+#include "framework/res_string_win.h"
+#include "utility/res/resource.h"
+#include "utility/settings/settings_keys.h"
+#include "utility/shell/about_dlg_win.h"
+#include "utility/shell/dimora_app_win.h"
+#include "utility/shell/page_keys.h"
+#include "utility/shell/user_messages.h"
 
 #include <shlobj.h>
 #include <wtsapi32.h>

@@ -3,16 +3,16 @@
 // and timers. Closing it only hides it; the program ends through the menu's Exit.
 #pragma once
 
-#include "button_win.h"
-#include "dialog_win.h"
-#include "dlg_color_win.h"
-#include "dlg_sound_win.h"
-#include "dlg_vton_win.h"
-#include "handles_win.h"
-#include "registry.h"
-#include "sm_tab_ctrl_ex_win.h"
-#include "tray_icon.h"
-#include "tray_shell_win.h"
+#include "framework/button_win.h"
+#include "framework/dialog_win.h"
+#include "framework/handles_win.h"
+#include "utility/pages/dlg_color_win.h"
+#include "utility/pages/dlg_sound_win.h"
+#include "utility/pages/dlg_vton_win.h"
+#include "utility/settings/registry.h"
+#include "utility/shell/sm_tab_ctrl_ex_win.h"
+#include "utility/shell/tray_icon.h"
+#include "utility/shell/tray_shell_win.h"
 
 #include <array>
 #include <string>

@@ -1,10 +1,10 @@
 // CHyperLink on a test page: text and font from the subclassing, hover colours through the
 // reflected control colour, the link cursor, and the click that opens the address.
-#include "dialog_win.h"
-#include "hyper_link_win.h"
-#include "message_loop_win.h"
-#include "res_string_win.h"
-#include "shell_controls_test_ids.h"
+#include "framework/dialog_win.h"
+#include "framework/message_loop_win.h"
+#include "framework/res_string_win.h"
+#include "utility/shell/hyper_link_win.h"
+#include "utility/shell/testing/shell_controls_test_ids.h"
 
 #include <gtest/gtest.h>
 

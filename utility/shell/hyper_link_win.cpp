@@ -1,7 +1,7 @@
-#include "hyper_link_win.h"
+#include "utility/shell/hyper_link_win.h"
 
-#include "font_win.h"
-#include "res_string_win.h"
+#include "framework/font_win.h"
+#include "framework/res_string_win.h"
 
 #include <shellapi.h>
 #include <windowsx.h>

@@ -2,8 +2,8 @@
 // (string 245), blue, red while the mouse is over it, opened in the browser when clicked.
 #pragma once
 
-#include "handles_win.h"
-#include "static_win.h"
+#include "framework/handles_win.h"
+#include "framework/static_win.h"
 
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "page_keys.h"
+#include "utility/shell/page_keys.h"
 
 #include <cctype>
 

@@ -1,10 +1,10 @@
 // CSMTabCtrlEx on a test page: the selected tab's fill and bar, and the redraw request to the
 // parent when the tabs scroll.
-#include "dialog_win.h"
-#include "message_loop_win.h"
-#include "shell_controls_test_ids.h"
-#include "sm_tab_ctrl_ex_win.h"
-#include "user_messages.h"
+#include "framework/dialog_win.h"
+#include "framework/message_loop_win.h"
+#include "utility/shell/sm_tab_ctrl_ex_win.h"
+#include "utility/shell/testing/shell_controls_test_ids.h"
+#include "utility/shell/user_messages.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "sm_tab_ctrl_ex_win.h"
+#include "utility/shell/sm_tab_ctrl_ex_win.h"
 
-#include "font_win.h"
-#include "user_messages.h"
+#include "framework/font_win.h"
+#include "utility/shell/user_messages.h"
 
 namespace {
 

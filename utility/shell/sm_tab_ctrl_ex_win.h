@@ -2,8 +2,8 @@
 // its text in the dialog's font and a coloured bar along its top.
 #pragma once
 
-#include "handles_win.h"
-#include "tab_ctrl_win.h"
+#include "framework/handles_win.h"
+#include "framework/tab_ctrl_win.h"
 
 class CSMTabCtrlEx : public CTabCtrl {
   protected:

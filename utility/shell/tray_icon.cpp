@@ -1,4 +1,4 @@
-#include "tray_icon.h"
+#include "utility/shell/tray_icon.h"
 
 namespace {
 constexpr int kMaxTries = 180;

@@ -1,6 +1,6 @@
 // The icon's retry rules and colour, and the main window's keyboard rules.
-#include "page_keys.h"
-#include "tray_icon.h"
+#include "utility/shell/page_keys.h"
+#include "utility/shell/tray_icon.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "tray_shell_win.h"
+#include "utility/shell/tray_shell_win.h"
 
-#include "res_string_win.h"
-#include "resource.h"
-#include "user_messages.h"
+#include "framework/res_string_win.h"
+#include "utility/res/resource.h"
+#include "utility/shell/user_messages.h"
 
 #include <shellapi.h>
 

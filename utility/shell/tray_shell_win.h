@@ -2,8 +2,8 @@
 // of Windows Vista and later.
 #pragma once
 
-#include "mingw_gaps_win.h"
-#include "tray_icon.h"
+#include "framework/mingw_gaps_win.h"
+#include "utility/shell/tray_icon.h"
 
 class TrayShellWin : public TrayShellPort {
   public:

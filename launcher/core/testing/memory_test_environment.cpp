@@ -1,6 +1,6 @@
 // The reader tests on the host run against the in-memory DOM.
-#include "memory_xml_dom.h"
-#include "test_environment.h"
+#include "launcher/core/testing/memory_xml_dom.h"
+#include "launcher/core/testing/test_environment.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "memory_xml_dom.h"
+#include "launcher/core/testing/memory_xml_dom.h"
 
 #include <filesystem>
 #include <fstream>

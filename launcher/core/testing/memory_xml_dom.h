@@ -5,7 +5,7 @@
 // well formed, fails the load.
 #pragma once
 
-#include "xml_dom_port.h"
+#include "launcher/core/xml_dom_port.h"
 
 #include <memory>
 #include <string>

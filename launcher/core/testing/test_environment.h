@@ -3,7 +3,7 @@
 // information files. The host build serves the in-memory DOM, the Windows build MSXML.
 #pragma once
 
-#include "xml_dom_port.h"
+#include "launcher/core/xml_dom_port.h"
 
 #include <memory>
 #include <string>
@@ -11,7 +11,7 @@
 
 std::unique_ptr<XmlDomDocument> MakeTestXmlDocument();
 
-// A file of launcher/core/testdata.
+// A file of launcher/core/testing/data.
 std::wstring TestDataPath(std::string_view name);
 
 // A file of disk/LauncherInfo.

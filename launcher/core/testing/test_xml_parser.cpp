@@ -1,5 +1,5 @@
 // The small XML reader behind MemoryXmlDocument.
-#include "memory_xml_dom.h"
+#include "launcher/core/testing/memory_xml_dom.h"
 
 #include <cstdint>
 #include <optional>

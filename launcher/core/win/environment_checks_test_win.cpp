@@ -1,5 +1,5 @@
 // The environment checks against the system Wine presents.
-#include "windows_version_win.h"
+#include "launcher/core/win/windows_version_win.h"
 
 #include <windows.h>
 

@@ -1,6 +1,6 @@
 // The reader tests under Wine run against MSXML, on the same files as the host tests.
-#include "test_environment.h"
-#include "xml_dom_msxml_win.h"
+#include "launcher/core/testing/test_environment.h"
+#include "launcher/core/win/xml_dom_msxml_win.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "windows_version_win.h"
+#include "launcher/core/win/windows_version_win.h"
 
 #include <windows.h>
 

@@ -2,7 +2,7 @@
 // and the checks built on them with the portable rules of windows_version.h.
 #pragma once
 
-#include "windows_version.h"
+#include "launcher/core/windows_version.h"
 
 #include <cstdint>
 #include <optional>

@@ -1,5 +1,5 @@
-#include "mingw_gaps_win.h"
-#include "ports_win.h"
+#include "utility/monitor/win/ports_win.h"
+#include "utility/monitor/win/windows_win.h"
 
 bool Dxva2DdcPort::GetVcpFeature(PhysicalHandle handle, std::uint8_t code, std::uint32_t& current,
                                  std::uint32_t& maximum) {

@@ -1,6 +1,6 @@
-#include "gamma_port_win.h"
+#include "utility/monitor/win/gamma_port_win.h"
 
-#include "windows_win.h"
+#include "utility/monitor/win/windows_win.h"
 
 #include <cstring>
 

@@ -1,7 +1,7 @@
 // The gamma layer's port implemented with the real display-device and GDI calls.
 #pragma once
 
-#include "gamma_port.h"
+#include "utility/monitor/gamma_port.h"
 
 class Win32GammaPort : public GammaPort {
   public:

@@ -1,5 +1,5 @@
-#include "libpanq.h"
-#include "ports_win.h"
+#include "libpanq/libpanq.h"
+#include "utility/monitor/win/ports_win.h"
 
 static_assert(sizeof(PnqMonitorInfo) == kPnqMonitorInfoSize, "the record libpanq fills");
 

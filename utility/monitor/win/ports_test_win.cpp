@@ -1,13 +1,13 @@
 // The real ports against the simulated dxva2.dll and libpanq.dll beside this test, serving the
 // two maker monitors of dual.txt behind the desktop's \\.\DISPLAY1. What the monitors received
 // is read back from the simulator's register dump.
-#include "device_ctrl.h"
-#include "gamma_port_win.h"
-#include "monitor_list.h"
-#include "ports_win.h"
-#include "sim_system.h"
+#include "sim/sim_system.h"
+#include "utility/monitor/device_ctrl.h"
+#include "utility/monitor/monitor_list.h"
+#include "utility/monitor/win/gamma_port_win.h"
+#include "utility/monitor/win/ports_win.h"
 
-#include "windows_win.h"
+#include "utility/monitor/win/windows_win.h"
 
 #include <gtest/gtest.h>
 

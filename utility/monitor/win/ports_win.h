@@ -2,7 +2,7 @@
 // platform and holds no logic of its own.
 #pragma once
 
-#include "ports.h"
+#include "utility/monitor/ports.h"
 
 // The monitor-configuration service of dxva2.dll.
 class Dxva2DdcPort : public DdcPort {

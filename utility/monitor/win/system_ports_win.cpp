@@ -1,6 +1,6 @@
-#include "ports_win.h"
+#include "utility/monitor/win/ports_win.h"
 
-#include "windows_win.h"
+#include "utility/monitor/win/windows_win.h"
 
 #include <tlhelp32.h>
 

@@ -3,6 +3,6 @@
 // file, so the macro goes and the platform call is always spelled GetMonitorInfoA.
 #pragma once
 
-#include <windows.h>
+#include "framework/mingw_gaps_win.h"
 
 #undef GetMonitorInfo

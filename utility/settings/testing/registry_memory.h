@@ -15,7 +15,7 @@
 // Open handles are counted, so a test can tell that every key was closed again.
 #pragma once
 
-#include "registry_port.h"
+#include "utility/settings/registry_port.h"
 
 #include <cstddef>
 #include <cstdint>

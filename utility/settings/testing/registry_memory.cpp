@@ -1,4 +1,4 @@
-#include "registry_memory.h"
+#include "utility/settings/testing/registry_memory.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,7 +1,7 @@
 // Ownership of one key opened through a RegistryPort: the key is closed when the owner goes.
 #pragma once
 
-#include "registry_port.h"
+#include "utility/settings/registry_port.h"
 
 class ScopedRegistryKey {
   public:

@@ -1,6 +1,6 @@
-#include "registry.h"
+#include "utility/settings/registry.h"
 
-#include "registry_key.h"
+#include "utility/settings/registry_key.h"
 
 #include <cstring>
 #include <vector>

@@ -2,9 +2,9 @@
 // first monitor with the maps parsed from what that monitor declares.
 #pragma once
 
-#include "../utility/monitor/capabilities.h"
-#include "../utility/monitor/device_ctrl.h"
-#include "sim_system.h"
+#include "sim/sim_system.h"
+#include "utility/monitor/capabilities.h"
+#include "utility/monitor/device_ctrl.h"
 
 #include <gtest/gtest.h>
 

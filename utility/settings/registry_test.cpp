@@ -1,8 +1,8 @@
 // The settings store's operations, run against every registry the suite is instantiated with
 // (registry_memory_test.cpp, registry_test_win.cpp).
-#include "registry_key.h"
-#include "registry_suite.h"
-#include "settings_keys.h"
+#include "utility/settings/registry_key.h"
+#include "utility/settings/settings_keys.h"
+#include "utility/settings/testing/registry_suite.h"
 
 #include <algorithm>
 #include <array>

@@ -1,8 +1,8 @@
 // Shared set-up of the framework's window tests.
 #pragma once
 
-#include "message_loop_win.h"
-#include "mingw_gaps_win.h"
+#include "framework/message_loop_win.h"
+#include "framework/mingw_gaps_win.h"
 
 // Registers the common control classes the test dialogs use (trackbar, up-down, tab).
 inline void InitTestControls() {

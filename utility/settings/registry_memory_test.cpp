@@ -1,6 +1,6 @@
 // The registry suite against the in-memory registry, and what only the in-memory one can show.
-#include "registry_memory.h"
-#include "registry_suite.h"
+#include "utility/settings/testing/registry_memory.h"
+#include "utility/settings/testing/registry_suite.h"
 
 #include <type_traits>
 #include <vector>

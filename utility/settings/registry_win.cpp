@@ -1,4 +1,4 @@
-#include "registry_win.h"
+#include "utility/settings/registry_win.h"
 
 #include <windows.h>
 

@@ -2,7 +2,7 @@
 // both with zero parameters.
 #pragma once
 
-#include "mingw_gaps_win.h"
+#include "framework/mingw_gaps_win.h"
 
 // Exit was chosen: run the applications that installers started from the page registered.
 inline constexpr UINT WM_LAUNCH_REGISTERED_APPS = WM_USER + 110; // 1134

@@ -4,8 +4,8 @@
 // everything below it before and after each case.
 #pragma once
 
-#include "registry.h"
-#include "registry_port.h"
+#include "utility/settings/registry.h"
+#include "utility/settings/registry_port.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The registry suite against the real registry of the current user. Each test process writes
 // under a key named by its process id, which the suite deletes again.
-#include "registry_suite.h"
-#include "registry_win.h"
+#include "utility/settings/registry_win.h"
+#include "utility/settings/testing/registry_suite.h"
 
 #include <windows.h>
 

@@ -1,7 +1,7 @@
 // The settings store's registry port over the real registry of the current user (advapi32).
 #pragma once
 
-#include "registry_port.h"
+#include "utility/settings/registry_port.h"
 
 class Win32RegistryPort : public RegistryPort {
   public:

@@ -12,7 +12,7 @@
 // or value, value too large), so callers pre-fill their defaults.
 #pragma once
 
-#include "registry_port.h"
+#include "utility/settings/registry_port.h"
 
 #include <cstddef>
 #include <cstdint>
