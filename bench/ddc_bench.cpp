@@ -49,23 +49,27 @@ int main(int argc, char** argv) {
 
     std::printf("Simulated monitor: %s\n", config.name.c_str());
     Measure(m, "take ownership (free register)", 20 + 10,
-            [&] { return m.ctrl.TakeOwnership(m.handle, true); });
+            [&] { return m.ctrl.TakeOwnership(m.handle, Retry::Yes); });
     Measure(m, "picture-mode write (page 30 e2)", 20 + 340,
-            [&] { return m.ctrl.WriteFeature(&m.state, 0x30, 0xE2, 1, false); });
+            [&] { return m.ctrl.WriteFeature(m.state, 0x30, 0xE2, 1, PageSelect::Write); });
     Measure(m, "read every colour feature (5 std + 3 vendor)", 5 * 20 + 20 + 3 * 20, [&] {
         std::uint32_t cur = 0, max = 0;
         bool ok = true;
         for (std::uint8_t code : {0x10, 0x12, 0x16, 0x18, 0x1A})
-            ok = m.ctrl.ReadFeature(&m.state, 0, code, &cur, &max, false, true) && ok;
-        ok = m.ctrl.ReadFeature(&m.state, 0x30, 0xE3, &cur, &max, false, true) && ok;
-        ok = m.ctrl.ReadFeature(&m.state, 0x30, 0xE4, &cur, &max, true, true) && ok;
-        return m.ctrl.ReadFeature(&m.state, 0x30, 0xE5, &cur, &max, true, true) && ok;
+            ok = m.ctrl.ReadFeature(m.state, 0, code, &cur, &max, PageSelect::Write, Retry::Yes) &&
+                 ok;
+        ok = m.ctrl.ReadFeature(m.state, 0x30, 0xE3, &cur, &max, PageSelect::Write, Retry::Yes) &&
+             ok;
+        ok =
+            m.ctrl.ReadFeature(m.state, 0x30, 0xE4, &cur, &max, PageSelect::Skip, Retry::Yes) && ok;
+        return m.ctrl.ReadFeature(m.state, 0x30, 0xE5, &cur, &max, PageSelect::Skip, Retry::Yes) &&
+               ok;
     });
     std::uint8_t buffer[18];
     Measure(m, "slot 2 read, 18 bytes (serial number)", 20 + 20 + 20 + 5 * 20,
-            [&] { return m.ctrl.ReadBlock(&m.state, 2, buffer, sizeof buffer, false); });
+            [&] { return m.ctrl.ReadBlock(m.state, 2, buffer, sizeof buffer, PageSelect::Write); });
     Measure(m, "slot 3 read, 18 bytes (model name, no select)", 20 + 20 + 5 * 20,
-            [&] { return m.ctrl.ReadBlock(&m.state, 3, buffer, sizeof buffer, true); });
+            [&] { return m.ctrl.ReadBlock(m.state, 3, buffer, sizeof buffer, PageSelect::Skip); });
     Measure(m, "release ownership", 10, [&] { return m.ctrl.ReleaseOwnership(m.handle); });
 
     // Enumeration and the state build, on a fresh copy of the same monitor.

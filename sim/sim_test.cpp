@@ -88,9 +88,9 @@ TEST(SimMonitor, RegistersFollowWritesAndTheOwnerKeepsSixteenBits) {
 
 TEST(SimTrace, CountsTransactionsAndPauses) {
     SimMachine sim("monitor m\ncaps vcp(10 e0 e1)mswhql(1)mccs_ver(2)\nvcp 10 1 100\n");
-    sim.ctrl.WriteFeature(&sim.state, 0, 0x10, 5, false);
+    sim.ctrl.WriteFeature(sim.state, 0, 0x10, 5, PageSelect::Write);
     std::uint32_t cur = 0, max = 0;
-    sim.ctrl.ReadFeature(&sim.state, 0, 0x10, &cur, &max, false, true);
+    sim.ctrl.ReadFeature(sim.state, 0, 0x10, &cur, &max, PageSelect::Write, Retry::Yes);
     EXPECT_EQ(sim.system.trace.Transactions(), 2u);
     EXPECT_EQ(sim.system.trace.PausedMs(), 55u);
     EXPECT_EQ(sim.system.clock.Now(), 55u);

@@ -16,6 +16,14 @@
 
 namespace {
 
+// The script's 0/1 flags as the monitor layer's named choices.
+PageSelect PageSelectOf(bool skip) {
+    return skip ? PageSelect::Skip : PageSelect::Write;
+}
+Retry RetryOf(bool retry) {
+    return retry ? Retry::Yes : Retry::No;
+}
+
 // One monitor state per simulated monitor, with the maps an enumeration would have parsed.
 struct Target {
     PhysicalHandle handle = nullptr;
@@ -96,7 +104,7 @@ class Runner {
 
     bool Dispatch(const std::string& op, std::istream& in, std::string& result) {
         Target& target = *m_targets[m_current];
-        CMonitorStatus* state = &target.state;
+        const CMonitorStatus& state = target.state;
         unsigned long page = 0, code = 0, value = 0;
         bool skip = false, retry = false;
         if (op == "monitor") {
@@ -107,7 +115,7 @@ class Runner {
         } else if (op == "take") {
             if (!Flag(in, retry))
                 return (result = "expected: take RETRY", false);
-            result = Outcome(m_ctrl.TakeOwnership(target.handle, retry));
+            result = Outcome(m_ctrl.TakeOwnership(target.handle, RetryOf(retry)));
         } else if (op == "release") {
             result = Outcome(m_ctrl.ReleaseOwnership(target.handle));
         } else if (op == "read") {
@@ -115,22 +123,22 @@ class Runner {
                 !Flag(in, retry))
                 return (result = "expected: read PAGE CODE SKIP RETRY", false);
             std::uint32_t cur = 0, max = 0;
-            const bool ok =
-                m_ctrl.ReadFeature(state, static_cast<std::uint16_t>(page),
-                                   static_cast<std::uint8_t>(code), &cur, &max, skip, retry);
+            const bool ok = m_ctrl.ReadFeature(state, static_cast<std::uint16_t>(page),
+                                               static_cast<std::uint8_t>(code), &cur, &max,
+                                               PageSelectOf(skip), RetryOf(retry));
             result = ok ? "ok cur=" + HexText(cur) + " max=" + HexText(max) : "fail";
         } else if (op == "write") {
             if (!Hex(in, 0xFFFF, page) || !Hex(in, 0xFF, code) || !Number(in, value) ||
                 !Flag(in, skip))
                 return (result = "expected: write PAGE CODE VALUE SKIP", false);
-            result = Outcome(m_ctrl.WriteFeature(state, static_cast<std::uint16_t>(page),
-                                                 static_cast<std::uint8_t>(code),
-                                                 static_cast<std::uint32_t>(value), skip));
+            result = Outcome(m_ctrl.WriteFeature(
+                state, static_cast<std::uint16_t>(page), static_cast<std::uint8_t>(code),
+                static_cast<std::uint32_t>(value), PageSelectOf(skip)));
         } else if (op == "group-read") {
             if (!Flag(in, skip))
                 return (result = "expected: group-read SKIP", false);
             std::array<std::uint32_t, 4> values{};
-            result = Outcome(m_ctrl.ReadFeatureGroup(state, values, skip));
+            result = Outcome(m_ctrl.ReadFeatureGroup(state, values, PageSelectOf(skip)));
             if (result == "ok") {
                 for (int i = 0; i < 4; ++i)
                     result += " e" + std::to_string(4 + i) + "=" + HexText(values[i]);
@@ -144,7 +152,7 @@ class Runner {
             }
             if (!Flag(in, skip))
                 return (result = "expected: group-write V0 V1 V2 V3 SKIP", false);
-            result = Outcome(m_ctrl.WriteFeatureGroup(state, values, skip));
+            result = Outcome(m_ctrl.WriteFeatureGroup(state, values, PageSelectOf(skip)));
         } else if (op == "block") {
             unsigned long slot = 0, capacity = 0;
             if (!Number(in, slot) || slot > 3 || !Number(in, capacity) || capacity > 65535 ||
@@ -153,7 +161,7 @@ class Runner {
             std::vector<std::uint8_t> buffer(capacity);
             std::size_t length = 0;
             const bool ok = m_ctrl.ReadBlock(state, static_cast<int>(slot), buffer.data(), capacity,
-                                             skip, &length);
+                                             PageSelectOf(skip), &length);
             result = Outcome(ok);
             if (ok) {
                 result += " len=" + std::to_string(length) + " data=";

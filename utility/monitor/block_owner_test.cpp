@@ -27,7 +27,7 @@ std::size_t Count(const Lines& lines, const std::string& prefix) {
 class BlockTest : public testing::Test {
   protected:
     void Own(SimMachine& machine) {
-        ASSERT_TRUE(machine.ctrl.TakeOwnership(machine.handle, true));
+        ASSERT_TRUE(machine.ctrl.TakeOwnership(machine.handle, Retry::Yes));
         machine.Take();
     }
     std::uint8_t buffer[64];
@@ -38,7 +38,7 @@ TEST_F(BlockTest, EighteenBytesAreFiveWordsCutToEighteen) {
     SimMachine sim(kMonitor + "slot 3 hex 4558 2d32 3435 3157 0000 0000 0000 0000 4142\n");
     Own(sim);
     std::memset(buffer, 0xCC, sizeof buffer);
-    ASSERT_TRUE(sim.ctrl.ReadBlock(&sim.state, 3, buffer, 18, false, &length));
+    ASSERT_TRUE(sim.ctrl.ReadBlock(sim.state, 3, buffer, 18, PageSelect::Write, &length));
     EXPECT_EQ(length, 18u);
     EXPECT_EQ(std::string(reinterpret_cast<char*>(buffer), 6), "EX-245");
     EXPECT_EQ(buffer[16], 0x41);
@@ -54,7 +54,8 @@ TEST_F(BlockTest, EighteenBytesAreFiveWordsCutToEighteen) {
 TEST_F(BlockTest, ZeroLengthReadsNoWords) {
     SimMachine sim(kMonitor + "slot 1 length 0\n");
     Own(sim);
-    ASSERT_TRUE(sim.ctrl.ReadBlock(&sim.state, 1, buffer, sizeof buffer, false, &length));
+    ASSERT_TRUE(
+        sim.ctrl.ReadBlock(sim.state, 1, buffer, sizeof buffer, PageSelect::Write, &length));
     EXPECT_EQ(length, 0u);
     EXPECT_EQ(sim.Take(), (Lines{"set e1=10 ok", "sleep 20", "get e5 ok cur=0 max=ffff", "sleep 20",
                                  "set e6=0 ok", "sleep 20"}));
@@ -63,7 +64,7 @@ TEST_F(BlockTest, ZeroLengthReadsNoWords) {
 TEST_F(BlockTest, FailedWordIsReadAgainFromItsOffset) {
     SimMachine sim(kMonitor + "fault read 10 ea 2\n");
     Own(sim);
-    ASSERT_TRUE(sim.ctrl.ReadBlock(&sim.state, 2, buffer, 18, false, &length));
+    ASSERT_TRUE(sim.ctrl.ReadBlock(sim.state, 2, buffer, 18, PageSelect::Write, &length));
     EXPECT_EQ(std::string(reinterpret_cast<char*>(buffer), 17), "SERIAL-0123456789");
     const Lines trace = sim.Take();
     EXPECT_EQ(Count(trace, "get ea fail"), 2u);
@@ -75,12 +76,12 @@ TEST_F(BlockTest, ThirtyFailuresOverTheWholeBlockGiveUp) {
     // Failures spread over several words still add up: 29 pass, the 30th gives up.
     SimMachine survives(kMonitor + "fault read 10 ea 29\n");
     Own(survives);
-    EXPECT_TRUE(survives.ctrl.ReadBlock(&survives.state, 2, buffer, 18, false));
+    EXPECT_TRUE(survives.ctrl.ReadBlock(survives.state, 2, buffer, 18, PageSelect::Write));
 
     SimMachine fails(kMonitor + "fault read 10 ea 30\n");
     Own(fails);
     std::memset(buffer, 0xCC, sizeof buffer);
-    EXPECT_FALSE(fails.ctrl.ReadBlock(&fails.state, 2, buffer, 18, false));
+    EXPECT_FALSE(fails.ctrl.ReadBlock(fails.state, 2, buffer, 18, PageSelect::Write));
     EXPECT_EQ(buffer[0], 0xCC) << "buffer untouched on failure";
     EXPECT_EQ(Count(fails.Take(), "get ea fail"), 30u);
 }
@@ -88,7 +89,7 @@ TEST_F(BlockTest, ThirtyFailuresOverTheWholeBlockGiveUp) {
 TEST_F(BlockTest, HugeAnnouncedLengthStopsAtCapacity) {
     SimMachine sim(kMonitor + "slot 2 length 60000\n");
     Own(sim);
-    ASSERT_TRUE(sim.ctrl.ReadBlock(&sim.state, 2, buffer, 18, false, &length));
+    ASSERT_TRUE(sim.ctrl.ReadBlock(sim.state, 2, buffer, 18, PageSelect::Write, &length));
     EXPECT_EQ(length, 18u);
     EXPECT_EQ(Count(sim.Take(), "get ea ok"), 5u);
 }
@@ -97,10 +98,10 @@ TEST_F(BlockTest, SlotsOneToThreeMustBeDeclared) {
     SimMachine sim(kMonitor);
     sim.state.vendorPages.erase(VendorKey{0x10, 0xEA});
     Own(sim);
-    EXPECT_FALSE(sim.ctrl.ReadBlock(&sim.state, 2, buffer, 18, false));
+    EXPECT_FALSE(sim.ctrl.ReadBlock(sim.state, 2, buffer, 18, PageSelect::Write));
     EXPECT_TRUE(sim.Take().empty());
     sim.state.vendorPages.clear();
-    EXPECT_TRUE(sim.ctrl.ReadBlock(&sim.state, 0, buffer, sizeof buffer, false))
+    EXPECT_TRUE(sim.ctrl.ReadBlock(sim.state, 0, buffer, sizeof buffer, PageSelect::Write))
         << "slot 0 is read before the page map exists";
 }
 
@@ -108,7 +109,7 @@ class OwnerTest : public testing::Test {};
 
 TEST_F(OwnerTest, FreeRegisterIsClaimedWithOurIdentifier) {
     SimMachine sim(kMonitor);
-    EXPECT_TRUE(sim.ctrl.TakeOwnership(sim.handle, true));
+    EXPECT_TRUE(sim.ctrl.TakeOwnership(sim.handle, Retry::Yes));
     EXPECT_EQ(sim.Take(),
               (Lines{"get e0 ok cur=0 max=ffff", "sleep 20", "set e0=1f40 ok", "sleep 10"}));
     EXPECT_EQ(sim.Monitor().Owner(), 8000u);
@@ -119,13 +120,13 @@ TEST_F(OwnerTest, FreeRegisterIsClaimedWithOurIdentifier) {
 
 TEST_F(OwnerTest, OwnerLeftByExitedProcessIsTakenOver) {
     SimMachine sim(kMonitor + "owner 4321\n");
-    EXPECT_TRUE(sim.ctrl.TakeOwnership(sim.handle, true));
+    EXPECT_TRUE(sim.ctrl.TakeOwnership(sim.handle, Retry::Yes));
     EXPECT_EQ(sim.Monitor().Owner(), 8000u);
 }
 
 TEST_F(OwnerTest, LiveOtherProgramKeepsTheMonitor) {
     SimMachine sim(kMonitor + "owner 4000\n");
-    EXPECT_FALSE(sim.ctrl.TakeOwnership(sim.handle, true));
+    EXPECT_FALSE(sim.ctrl.TakeOwnership(sim.handle, Retry::Yes));
     const Lines trace = sim.Take();
     EXPECT_EQ(Count(trace, "get e0 ok"), 5u);
     EXPECT_EQ(Count(trace, "sleep 200"), 4u);
@@ -139,32 +140,32 @@ TEST_F(OwnerTest, OwnerIsMatchedOnTheLowSixteenBits) {
     // 0x12345 wrote its identifier; the monitor kept 0x2345.
     SimMachine other(kMonitor + "owner 9029\n");
     other.system.processes.others.push_back({0x12345, "OTHERTOOL.EXE"});
-    EXPECT_FALSE(other.ctrl.TakeOwnership(other.handle, false));
+    EXPECT_FALSE(other.ctrl.TakeOwnership(other.handle, Retry::No));
 
     // We are 0x31F40; after our own write the register holds 0x1F40, and that is still us.
     SimMachine self(kMonitor);
     self.system.processes.self.id = 0x31F40;
-    ASSERT_TRUE(self.ctrl.TakeOwnership(self.handle, false));
+    ASSERT_TRUE(self.ctrl.TakeOwnership(self.handle, Retry::No));
     EXPECT_EQ(self.Monitor().Owner(), 0x1F40u);
-    EXPECT_TRUE(self.ctrl.TakeOwnership(self.handle, false))
+    EXPECT_TRUE(self.ctrl.TakeOwnership(self.handle, Retry::No))
         << "our own claim does not lock us out";
 }
 
 TEST_F(OwnerTest, AnotherCopyOfThisProgramDoesNotKeepIt) {
     SimMachine sim(kMonitor + "owner 4100\n");
     sim.system.processes.others.push_back({4100, "C:\\Program Files\\Visomat\\DimoraDdcci.EXE"});
-    EXPECT_TRUE(sim.ctrl.TakeOwnership(sim.handle, false));
+    EXPECT_TRUE(sim.ctrl.TakeOwnership(sim.handle, Retry::No));
 }
 
 TEST_F(OwnerTest, UnreadableRegisterIsNotTaken) {
     SimMachine sim(kMonitor + "fault read 0 e0 5\n");
-    EXPECT_FALSE(sim.ctrl.TakeOwnership(sim.handle, true));
-    EXPECT_FALSE(sim.ctrl.TakeOwnership(nullptr, false));
+    EXPECT_FALSE(sim.ctrl.TakeOwnership(sim.handle, Retry::Yes));
+    EXPECT_FALSE(sim.ctrl.TakeOwnership(nullptr, Retry::No));
 }
 
 TEST_F(OwnerTest, ReleaseWithNullHandleClearsTheFlag) {
     SimMachine sim(kMonitor);
-    ASSERT_TRUE(sim.ctrl.TakeOwnership(sim.handle, false));
+    ASSERT_TRUE(sim.ctrl.TakeOwnership(sim.handle, Retry::No));
     sim.Take();
     EXPECT_FALSE(sim.ctrl.ReleaseOwnership(nullptr));
     EXPECT_FALSE(sim.ctrl.HasOwnership());

@@ -14,6 +14,15 @@
 #include <string_view>
 #include <vector>
 
+// Whether an operation on a vendor page first writes the page register, or relies on the page
+// that the previous operation of the same run selected (it saves the register write and its
+// pause).
+enum class PageSelect { Write, Skip };
+
+// Whether a read, an ownership claim or an enumeration check tries again after a failure (five
+// attempts; fifty for the capabilities string) or tries once.
+enum class Retry { No, Yes };
+
 class DeviceCtrl {
   public:
     explicit DeviceCtrl(const MonitorPorts& ports) : m_ports(ports) {}
@@ -28,11 +37,11 @@ class DeviceCtrl {
     // Appends one entry per physical monitor of a desktop monitor.
     bool AddPhysicalMonitors(DesktopMonitor monitor);
     // The maker's monitor-information library reports a monitor at the entry's desktop position.
-    bool IsMakerMonitor(std::size_t index, bool retry);
-    bool ReadCapabilities(std::size_t index, bool retry);
+    bool IsMakerMonitor(std::size_t index, Retry retry);
+    bool ReadCapabilities(std::size_t index, Retry retry);
     // The capability codes declare both the owner (0xE0) and the page (0xE1) register.
     bool HasVendorControl(std::size_t index) const;
-    bool ReadVendorPageList(std::size_t index, bool skipPageSelect);
+    bool ReadVendorPageList(std::size_t index, PageSelect pageSelect);
 
     std::size_t EntryCount() const { return m_entries.size(); }
     MonitorEntry& Entry(std::size_t index) { return *m_entries[index]; }
@@ -40,31 +49,34 @@ class DeviceCtrl {
     // Physical monitors found by the running enumeration.
     std::int32_t PhysicalCount() const { return m_physicalCount; }
 
+    // Every operation on a monitor state fails at once, without a transaction, when the state
+    // has no physical handle (the null monitor of an empty list among them).
+    //
     // Page 0 is the standard MCCS codes; any other page selects a vendor page first (unless
-    // `skipPageSelect`) and needs ownership. `retry` allows five attempts.
-    bool ReadFeature(const CMonitorStatus* state, std::uint16_t page, std::uint8_t code,
-                     std::uint32_t* current, std::uint32_t* maximum, bool skipPageSelect,
-                     bool retry);
-    bool WriteFeature(const CMonitorStatus* state, std::uint16_t page, std::uint8_t code,
-                      std::uint32_t value, bool skipPageSelect);
+    // PageSelect::Skip) and needs ownership.
+    bool ReadFeature(const CMonitorStatus& state, std::uint16_t page, std::uint8_t code,
+                     std::uint32_t* current, std::uint32_t* maximum, PageSelect pageSelect,
+                     Retry retry);
+    bool WriteFeature(const CMonitorStatus& state, std::uint16_t page, std::uint8_t code,
+                      std::uint32_t value, PageSelect pageSelect);
 
     // The four six-colour values of page 0xE0 (codes 0xE4 ... 0xE7); a write commits with 0xE8.
-    bool ReadFeatureGroup(const CMonitorStatus* state, std::array<std::uint32_t, 4>& values,
-                          bool skipPageSelect);
-    bool WriteFeatureGroup(const CMonitorStatus* state, const std::array<std::uint32_t, 4>& values,
-                           bool skipPageSelect);
+    bool ReadFeatureGroup(const CMonitorStatus& state, std::array<std::uint32_t, 4>& values,
+                          PageSelect pageSelect);
+    bool WriteFeatureGroup(const CMonitorStatus& state, const std::array<std::uint32_t, 4>& values,
+                           PageSelect pageSelect);
 
     // Reads block-transfer slot 0 ... 3 into `buffer`, at most `capacity` bytes. On success
     // `*length` (when given) is the number of bytes copied; on failure the buffer is untouched.
-    bool ReadBlock(const CMonitorStatus* state, int slot, std::uint8_t* buffer,
-                   std::size_t capacity, bool skipPageSelect, std::size_t* length = nullptr);
+    bool ReadBlock(const CMonitorStatus& state, int slot, std::uint8_t* buffer,
+                   std::size_t capacity, PageSelect pageSelect, std::size_t* length = nullptr);
 
     // Claims the monitor by writing this process's identifier into the owner register.
-    bool TakeOwnership(PhysicalHandle handle, bool retry);
+    bool TakeOwnership(PhysicalHandle handle, Retry retry);
     bool ReleaseOwnership(PhysicalHandle handle);
     // True when an owner register value no longer belongs to another running program.
     bool IsOwnerFree(std::uint32_t value);
-    bool IsAdjustmentPermitted(const CMonitorStatus* state);
+    bool IsAdjustmentPermitted(const CMonitorStatus& state);
 
     // The program-wide ownership flag: set while this program holds the monitor it works on.
     bool HasOwnership() const { return m_ownership; }
@@ -74,8 +86,8 @@ class DeviceCtrl {
 
   private:
     bool ReadWithRetry(PhysicalHandle handle, std::uint8_t code, std::uint32_t* current,
-                       std::uint32_t* maximum, bool retry);
-    bool SelectPage(PhysicalHandle handle, std::uint16_t page, bool skipPageSelect);
+                       std::uint32_t* maximum, Retry retry);
+    bool SelectPage(PhysicalHandle handle, std::uint16_t page, PageSelect pageSelect);
     EntryCheck CheckEntry(std::size_t index);
     void ReleaseEntries();
 

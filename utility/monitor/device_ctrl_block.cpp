@@ -17,9 +17,9 @@ constexpr std::uint32_t kResyncPauseMs = 100;
 
 } // namespace
 
-bool DeviceCtrl::ReadBlock(const CMonitorStatus* state, int slot, std::uint8_t* buffer,
-                           std::size_t capacity, bool skipPageSelect, std::size_t* length) {
-    const PhysicalHandle handle = state ? state->Handle() : nullptr;
+bool DeviceCtrl::ReadBlock(const CMonitorStatus& state, int slot, std::uint8_t* buffer,
+                           std::size_t capacity, PageSelect pageSelect, std::size_t* length) {
+    const PhysicalHandle handle = state.Handle();
     if (!handle || !buffer || slot < 0 || slot > 3)
         return false;
     const auto lengthCode = static_cast<std::uint8_t>(0xE2 + 3 * slot);
@@ -28,11 +28,11 @@ bool DeviceCtrl::ReadBlock(const CMonitorStatus* state, int slot, std::uint8_t* 
     // Slot 0 holds the vendor page list itself, so it is read before the map exists.
     if (slot != 0) {
         for (std::uint8_t code : {lengthCode, offsetCode, dataCode}) {
-            if (!Contains(state->vendorPages, VendorKey{kBlockPage, code}, kAnyValue))
+            if (!Contains(state.vendorPages, VendorKey{kBlockPage, code}, kAnyValue))
                 return false;
         }
     }
-    if (!m_ownership || !SelectPage(handle, kBlockPage, skipPageSelect))
+    if (!m_ownership || !SelectPage(handle, kBlockPage, pageSelect))
         return false;
 
     std::uint32_t announced = 0;

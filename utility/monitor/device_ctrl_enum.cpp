@@ -4,6 +4,7 @@
 #include "utility/monitor/device_ctrl.h"
 
 #include "utility/monitor/capabilities.h"
+#include "utility/monitor/retry.h"
 
 #include <cctype>
 #include <cstring>
@@ -105,15 +106,15 @@ bool DeviceCtrl::Enumerate() {
 
 EntryCheck DeviceCtrl::CheckEntry(std::size_t index) {
     MonitorEntry& entry = *m_entries[index];
-    if (!IsMakerMonitor(index, true))
+    if (!IsMakerMonitor(index, Retry::Yes))
         return EntryCheck::NotMakerMonitor;
-    if (!ReadCapabilities(index, true))
+    if (!ReadCapabilities(index, Retry::Yes))
         return EntryCheck::NoCapabilities;
     if (!ParseCapabilities(entry.capabilities, entry.capabilityCodes))
         return EntryCheck::CapabilitiesParse;
     if (!HasVendorControl(index))
         return EntryCheck::NoVendorControl;
-    if (!ReadVendorPageList(index, false))
+    if (!ReadVendorPageList(index, PageSelect::Write))
         return EntryCheck::NoVendorPageList;
     if (entry.vendorPageList.empty())
         return EntryCheck::EmptyVendorPageList;
@@ -160,18 +161,15 @@ bool DeviceCtrl::AddPhysicalMonitors(DesktopMonitor monitor) {
     return true;
 }
 
-bool DeviceCtrl::IsMakerMonitor(std::size_t index, bool retry) {
+bool DeviceCtrl::IsMakerMonitor(std::size_t index, Retry retry) {
     if (index >= m_entries.size())
         return false;
-    const int attempts = retry ? kMakerAttempts : 1;
     int count = 0;
-    for (int attempt = 1;; ++attempt) {
+    RetryWithPause(m_ports.clock, retry == Retry::Yes ? kMakerAttempts : 1, kRetryPauseMs, [&] {
         count = 0;
         m_ports.panq.PnqFindMonitors(&count, 1);
-        if (count > 0 || attempt >= attempts)
-            break;
-        m_ports.clock.Sleep(kRetryPauseMs);
-    }
+        return count > 0;
+    });
     const DesktopRect& desktop = m_entries[index]->monitorInfo.monitor;
     std::vector<std::uint8_t> record(kPnqMonitorInfoSize);
     for (int j = 0; j < count; ++j) {
@@ -185,25 +183,23 @@ bool DeviceCtrl::IsMakerMonitor(std::size_t index, bool retry) {
     return false;
 }
 
-bool DeviceCtrl::ReadCapabilities(std::size_t index, bool retry) {
+bool DeviceCtrl::ReadCapabilities(std::size_t index, Retry retry) {
     if (index >= m_entries.size())
         return false;
     MonitorEntry& entry = *m_entries[index];
-    const int attempts = retry ? kCapabilitiesAttempts : 1;
-    for (int attempt = 1;; ++attempt) {
-        std::uint32_t length = 0;
-        if (m_ports.ddc.GetCapabilitiesStringLength(entry.physicalHandle, length) && length > 0) {
+    return RetryWithPause(
+        m_ports.clock, retry == Retry::Yes ? kCapabilitiesAttempts : 1, kRetryPauseMs, [&] {
+            std::uint32_t length = 0;
+            if (!m_ports.ddc.GetCapabilitiesStringLength(entry.physicalHandle, length) ||
+                length == 0)
+                return false;
             std::vector<std::uint8_t> buffer(length);
-            if (m_ports.ddc.CapabilitiesRequestAndReply(
-                    entry.physicalHandle, reinterpret_cast<char*>(buffer.data()), length)) {
-                entry.capabilities = TextUpToZero(buffer.data(), buffer.size());
-                return true;
-            }
-        }
-        if (attempt >= attempts)
-            return false;
-        m_ports.clock.Sleep(kRetryPauseMs);
-    }
+            if (!m_ports.ddc.CapabilitiesRequestAndReply(
+                    entry.physicalHandle, reinterpret_cast<char*>(buffer.data()), length))
+                return false;
+            entry.capabilities = TextUpToZero(buffer.data(), buffer.size());
+            return true;
+        });
 }
 
 bool DeviceCtrl::HasVendorControl(std::size_t index) const {
@@ -213,7 +209,7 @@ bool DeviceCtrl::HasVendorControl(std::size_t index) const {
     return Contains(codes, 0xE0, kAnyValue) && Contains(codes, 0xE1, kAnyValue);
 }
 
-bool DeviceCtrl::ReadVendorPageList(std::size_t index, bool skipPageSelect) {
+bool DeviceCtrl::ReadVendorPageList(std::size_t index, PageSelect pageSelect) {
     if (index >= m_entries.size())
         return false;
     MonitorEntry& entry = *m_entries[index];
@@ -223,7 +219,7 @@ bool DeviceCtrl::ReadVendorPageList(std::size_t index, bool skipPageSelect) {
     std::size_t length = 0;
     // The list is read before any page map exists and without claiming the owner register.
     m_ownership = true;
-    const bool ok = ReadBlock(&probe, 0, buffer.data(), buffer.size(), skipPageSelect, &length);
+    const bool ok = ReadBlock(probe, 0, buffer.data(), buffer.size(), pageSelect, &length);
     m_ownership = false;
     if (ok)
         entry.vendorPageList = TextUpToZero(buffer.data(), length);

@@ -2,6 +2,7 @@
 // on a monitor's vendor pages.
 #include "utility/monitor/device_ctrl.h"
 
+#include "utility/monitor/retry.h"
 #include "utility/monitor/vcp.h"
 #include "utility/monitor/write_pauses.h"
 
@@ -12,6 +13,7 @@
 
 namespace {
 
+constexpr int kOwnerAttempts = 5;
 constexpr std::uint32_t kOwnerRetryPauseMs = 200;
 
 // The register carries 16 bits, so only the low 16 bits of an identifier reach the monitor.
@@ -50,20 +52,15 @@ bool DeviceCtrl::IsOwnerFree(std::uint32_t value) {
     return !otherProgram;
 }
 
-bool DeviceCtrl::TakeOwnership(PhysicalHandle handle, bool retry) {
+bool DeviceCtrl::TakeOwnership(PhysicalHandle handle, Retry retry) {
     m_ownership = false;
-    const int attempts = retry ? 5 : 1;
-    bool free = false;
-    for (int attempt = 1; attempt <= attempts; ++attempt) {
-        std::uint32_t current = 0;
-        std::uint32_t maximum = 0;
-        if (GetVcp(m_ports, handle, kOwnerRegister, &current, &maximum, kReadPauseMs))
-            free = (current & kOwnerMask) == 0 || IsOwnerFree(current);
-        if (free)
-            break;
-        if (attempt < attempts)
-            m_ports.clock.Sleep(kOwnerRetryPauseMs);
-    }
+    const bool free = RetryWithPause(
+        m_ports.clock, retry == Retry::Yes ? kOwnerAttempts : 1, kOwnerRetryPauseMs, [&] {
+            std::uint32_t current = 0;
+            std::uint32_t maximum = 0;
+            return GetVcp(m_ports, handle, kOwnerRegister, &current, &maximum, kReadPauseMs) &&
+                   ((current & kOwnerMask) == 0 || IsOwnerFree(current));
+        });
     if (free) {
         const std::uint32_t pid = m_ports.processes.CurrentProcessId();
         m_ownership = SetVcp(m_ports, handle, kOwnerRegister, pid, kOwnerWritePauseMs);

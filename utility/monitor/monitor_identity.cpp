@@ -10,10 +10,10 @@ constexpr std::size_t kIdentityCapacity = 18;
 
 // The slot's text up to its first zero byte, trimmed at both ends; empty on failure.
 std::string ReadIdentityText(DeviceCtrl& ctrl, const CMonitorStatus& state, int slot,
-                             bool skipPageSelect) {
+                             PageSelect pageSelect) {
     std::uint8_t buffer[kIdentityCapacity] = {};
     std::size_t length = 0;
-    if (!ctrl.ReadBlock(&state, slot, buffer, sizeof buffer, skipPageSelect, &length))
+    if (!ctrl.ReadBlock(state, slot, buffer, sizeof buffer, pageSelect, &length))
         return {};
     const auto* zero = static_cast<const std::uint8_t*>(std::memchr(buffer, 0, length));
     std::string text(reinterpret_cast<const char*>(buffer), zero ? zero - buffer : length);
@@ -28,19 +28,19 @@ std::string ReadIdentityText(DeviceCtrl& ctrl, const CMonitorStatus& state, int 
 
 } // namespace
 
-bool ReadSerialNumber(DeviceCtrl& ctrl, CMonitorStatus& state, bool skipPageSelect) {
-    state.serialNumber = ReadIdentityText(ctrl, state, 2, skipPageSelect);
+bool ReadSerialNumber(DeviceCtrl& ctrl, CMonitorStatus& state, PageSelect pageSelect) {
+    state.serialNumber = ReadIdentityText(ctrl, state, 2, pageSelect);
     return !state.serialNumber.empty();
 }
 
-bool ReadModelName(DeviceCtrl& ctrl, CMonitorStatus& state, bool skipPageSelect) {
-    state.modelName = ReadIdentityText(ctrl, state, 3, skipPageSelect);
+bool ReadModelName(DeviceCtrl& ctrl, CMonitorStatus& state, PageSelect pageSelect) {
+    state.modelName = ReadIdentityText(ctrl, state, 3, pageSelect);
     return !state.modelName.empty();
 }
 
-bool ParseMonitorInformation(DeviceCtrl& ctrl, CMonitorStatus& state, bool skipPageSelect) {
+bool ParseMonitorInformation(DeviceCtrl& ctrl, CMonitorStatus& state, PageSelect pageSelect) {
     std::uint8_t block[kMonitorInformationSize] = {};
-    if (!ctrl.ReadBlock(&state, 1, block, sizeof block, skipPageSelect))
+    if (!ctrl.ReadBlock(state, 1, block, sizeof block, pageSelect))
         return false;
     return ParseMonitorInformationBlock(block, state.information);
 }

@@ -4,6 +4,6 @@
 
 #include "utility/monitor/device_ctrl.h"
 
-bool ReadSerialNumber(DeviceCtrl& ctrl, CMonitorStatus& state, bool skipPageSelect);
-bool ReadModelName(DeviceCtrl& ctrl, CMonitorStatus& state, bool skipPageSelect);
-bool ParseMonitorInformation(DeviceCtrl& ctrl, CMonitorStatus& state, bool skipPageSelect);
+bool ReadSerialNumber(DeviceCtrl& ctrl, CMonitorStatus& state, PageSelect pageSelect);
+bool ReadModelName(DeviceCtrl& ctrl, CMonitorStatus& state, PageSelect pageSelect);
+bool ParseMonitorInformation(DeviceCtrl& ctrl, CMonitorStatus& state, PageSelect pageSelect);

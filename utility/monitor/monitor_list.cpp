@@ -9,10 +9,15 @@ constexpr std::int32_t kNoDisplayNumber = 65535;
 constexpr std::size_t kComparedKeys = 10;
 } // namespace
 
-CMonitorStatus* CMonitorStatusAll::Current() const {
+const CMonitorStatus& NullMonitor() {
+    static const CMonitorStatus none;
+    return none;
+}
+
+const CMonitorStatus& CMonitorStatusAll::Current() const {
     if (currentIndex < 0 || static_cast<std::size_t>(currentIndex) >= monitors.size())
-        return nullptr;
-    return monitors[static_cast<std::size_t>(currentIndex)].get();
+        return NullMonitor();
+    return *monitors[static_cast<std::size_t>(currentIndex)];
 }
 
 void CMonitorStatusAll::SelectByIndex(int index) {
@@ -52,11 +57,12 @@ bool BuildMonitorState(DeviceCtrl& ctrl, MonitorEntry& entry, CMonitorStatusAll&
     state->displayLabel = entry.displayLabel;
     state->desktop = entry.monitorInfo.monitor;
 
-    ctrl.TakeOwnership(state->Handle(), true);
-    bool keep = ReadSerialNumber(ctrl, *state, false) && ReadModelName(ctrl, *state, true);
+    ctrl.TakeOwnership(state->Handle(), Retry::Yes);
+    bool keep = ReadSerialNumber(ctrl, *state, PageSelect::Write) &&
+                ReadModelName(ctrl, *state, PageSelect::Skip);
     if (keep) {
         state->identityKey = state->serialNumber + state->modelName;
-        keep = ParseMonitorInformation(ctrl, *state, true);
+        keep = ParseMonitorInformation(ctrl, *state, PageSelect::Skip);
     }
     if (keep) {
         for (const auto& other : all.monitors) {

@@ -9,6 +9,9 @@
 #include <memory>
 #include <vector>
 
+// The monitor that stands for "no monitor": it has no physical handle.
+const CMonitorStatus& NullMonitor();
+
 class CMonitorStatusAll {
   public:
     CMonitorStatusAll() = default;
@@ -16,8 +19,11 @@ class CMonitorStatusAll {
     CMonitorStatusAll& operator=(const CMonitorStatusAll&) = delete;
     virtual ~CMonitorStatusAll() = default;
 
-    // The current monitor, or null when the list is empty or none is chosen.
-    CMonitorStatus* Current() const;
+    // The current monitor, or the null monitor (no handle: every operation on it fails at once,
+    // without a transaction) when the list is empty or none is chosen.
+    const CMonitorStatus& Current() const;
+    // A current monitor exists: its handle reference is set.
+    bool HasCurrent() const { return currentHandle != nullptr; }
     // Ignored when `index` is out of range.
     void SelectByIndex(int index);
     // The monitor with the smallest display number below 65,535 (the first wins a tie).

@@ -25,8 +25,8 @@ TEST(MonitorList, BuildsStatesWithIdentityAndSelectsSmallestDisplay) {
     EXPECT_EQ(all.monitors[0]->identityKey, "S-bM-b");
     EXPECT_EQ(all.monitors[0]->information.audioFlags, 0x80000002u);
     EXPECT_EQ(all.currentIndex, 1) << "DISPLAY1 has the smallest display number";
-    EXPECT_EQ(all.Current()->deviceName, "\\\\.\\DISPLAY1");
-    EXPECT_EQ(all.currentHandle, all.Current()->physicalHandle);
+    EXPECT_EQ(all.Current().deviceName, "\\\\.\\DISPLAY1");
+    EXPECT_EQ(all.currentHandle, all.Current().physicalHandle);
     EXPECT_EQ(sim.system.bus.Monitor(0).Owner(), 0u) << "ownership released";
     EXPECT_FALSE(sim.ctrl.HasOwnership());
 
@@ -46,7 +46,8 @@ TEST(MonitorList, UnreadableMonitorsAreDropped) {
         RebuildMonitorList(sim.ctrl, all);
         EXPECT_TRUE(all.monitors.empty()) << extra;
         EXPECT_EQ(all.currentIndex, -1);
-        EXPECT_EQ(all.Current(), nullptr);
+        EXPECT_FALSE(all.HasCurrent());
+        EXPECT_EQ(&all.Current(), &NullMonitor());
         EXPECT_EQ(sim.system.bus.Monitor(0).Owner(), 0u) << "released even when dropped: " << extra;
     }
 }
