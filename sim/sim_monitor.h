@@ -56,6 +56,8 @@ class SimMonitor {
     std::uint32_t Owner() const { return m_config.owner; }
     // Current value of a standard (page 0) or vendor register; nullopt when it does not exist.
     std::optional<std::uint32_t> Value(std::uint16_t page, std::uint8_t code) const;
+    // Adds a fault while the monitor runs, as a description's "fault" line would.
+    void InjectFault(const SimFault& fault) { m_config.faults.push_back(fault); }
     // Store commands received (page 0xF0 code 0xE3), with their values.
     const std::vector<std::uint32_t>& StoreCommands() const { return m_stores; }
 

@@ -54,6 +54,9 @@ bool DeviceCtrl::IsOwnerFree(std::uint32_t value) {
 
 bool DeviceCtrl::TakeOwnership(PhysicalHandle handle, Retry retry) {
     m_ownership = false;
+    // No monitor: nothing to claim, and no pauses between attempts that cannot succeed.
+    if (!handle)
+        return false;
     const bool free = RetryWithPause(
         m_ports.clock, retry == Retry::Yes ? kOwnerAttempts : 1, kOwnerRetryPauseMs, [&] {
             std::uint32_t current = 0;

@@ -166,7 +166,8 @@ TEST_F(DeviceCtrlTest, MissingStateOrHandleFailsAtOnce) {
     CMonitorStatus noHandle;
     noHandle.capabilityCodes = state.capabilityCodes;
     EXPECT_FALSE(ctrl.WriteFeature(noHandle, 0, 0x10, 1, PageSelect::Write));
-    EXPECT_TRUE(sim.Take().empty());
+    EXPECT_FALSE(ctrl.TakeOwnership(nullptr, Retry::Yes));
+    EXPECT_TRUE(sim.Take().empty()) << "no transaction and no pause";
 }
 
 } // namespace

@@ -46,6 +46,19 @@ void CMonitorStatusAll::Clear() {
     currentHandle = nullptr;
 }
 
+bool MonitorHasDeviceName(const std::string& name, const CMonitorStatus& monitor) {
+    return monitor.deviceName == name;
+}
+
+bool AnyMonitorHasDeviceNames(const CMonitorStatusAll& all, const std::string& nameA,
+                              const std::string& nameB) {
+    for (const auto& monitor : all.monitors) {
+        if (monitor->deviceName == nameB && monitor->deviceName == nameA)
+            return true;
+    }
+    return false;
+}
+
 bool BuildMonitorState(DeviceCtrl& ctrl, MonitorEntry& entry, CMonitorStatusAll& all) {
     auto state = std::make_unique<CMonitorStatus>();
     state->monitor = entry.monitor;

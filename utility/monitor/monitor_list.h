@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <vector>
 
 // The monitor that stands for "no monitor": it has no physical handle.
@@ -35,6 +36,12 @@ class CMonitorStatusAll {
     PhysicalHandle* currentHandle = nullptr;
     std::int32_t adjustmentBusy = 0; // set while the colour adjustment dialog works
 };
+
+// The monitor's display device name is exactly `name` (a byte comparison, case counts).
+bool MonitorHasDeviceName(const std::string& name, const CMonitorStatus& monitor);
+// Some monitor of the list has a display device name equal to both names.
+bool AnyMonitorHasDeviceNames(const CMonitorStatusAll& all, const std::string& nameA,
+                              const std::string& nameB);
 
 // Builds the state of one supported entry while holding its owner register, and appends it
 // unless it is unreadable or already listed (same display number and device name).

@@ -1,37 +1,14 @@
-// The icon's retry rules and colour, and the main window's keyboard rules.
+// The icon's retry rules and colour, and the keyboard rules that need no window.
 #include "utility/shell/page_keys.h"
+#include "utility/shell/testing/scripted_tray_shell.h"
 #include "utility/shell/tray_icon.h"
 
 #include <gtest/gtest.h>
 
-#include <deque>
 #include <string>
 #include <vector>
 
 namespace {
-
-// A shell that answers from a script: each call takes the next result (true, or an error code).
-class ScriptedShell : public TrayShellPort {
-  public:
-    bool NotifyIcon(TrayAction action, std::uint32_t iconId, const std::string&) override {
-        calls.push_back(std::to_string(static_cast<int>(action)) + ":" + std::to_string(iconId));
-        if (script.empty())
-            return true;
-        const std::uint32_t next = script.front();
-        script.pop_front();
-        error = next;
-        return next == 0;
-    }
-    std::uint32_t LastError() override { return error; }
-    void Sleep(std::uint32_t ms) override { slept += ms; }
-    void ReportAddFailure() override { ++reports; }
-
-    std::deque<std::uint32_t> script; // 0 = success, else the error code
-    std::vector<std::string> calls;
-    std::uint32_t error = 0;
-    std::uint64_t slept = 0;
-    int reports = 0;
-};
 
 TEST(TrayIcon, ColourFollowsTheCurrentMonitor) {
     ScriptedShell shell;
@@ -98,6 +75,21 @@ TEST(PageKeys, CyclesAndMnemonics) {
     EXPECT_FALSE(HasMnemonic("Save && load", 'L'));
     EXPECT_FALSE(HasMnemonic("Trailing &", 'A'));
     EXPECT_FALSE(HasMnemonic("", 'A'));
+}
+
+// Controls are numbered; a control's text and the next one in tab order come from tables.
+TEST(PageKeys, MnemonicWalkEndsOnEveryPage) {
+    const std::vector<std::string> texts = {"", "&Mode", "&Register", "Re&store"};
+    auto text = [&](int c) { return texts[static_cast<std::size_t>(c)]; };
+    auto cycle = [](int c) { return c % 3 + 1; }; // 1 -> 2 -> 3 -> 1
+    EXPECT_EQ(FindMnemonicControl(1, 3, 's', cycle, text), 3);
+    EXPECT_EQ(FindMnemonicControl(2, 3, 'm', cycle, text), 1) << "wraps past the last control";
+    EXPECT_EQ(FindMnemonicControl(1, 3, 'x', cycle, text), std::nullopt);
+    // The first control is disabled: the system's walk skips it and never comes back to it.
+    auto skipsFirst = [](int c) { return c == 3 ? 2 : c + 1; }; // 1 -> 2 -> 3 -> 2 ...
+    EXPECT_EQ(FindMnemonicControl(1, 3, 'x', skipsFirst, text), std::nullopt);
+    auto none = [](int) { return 0; };
+    EXPECT_EQ(FindMnemonicControl(1, 3, 'x', none, text), std::nullopt);
 }
 
 } // namespace

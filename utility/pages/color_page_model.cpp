@@ -1,0 +1,195 @@
+#include "utility/pages/color_page_model.h"
+
+#include "utility/monitor/picture_modes.h"
+#include "utility/settings/settings_keys.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace {
+
+constexpr std::uint16_t kModePage = 0x30;
+constexpr std::uint8_t kModeCode = 0xE2;
+constexpr int kLastMonitorMode = 36;
+constexpr std::uint32_t kMonitorStringId = 116;
+constexpr std::uint32_t kNameTooLongId = 246;
+// The monitor needs a moment after becoming current, and again after the page's reads.
+constexpr std::uint32_t kMonitorSettleMs = 500;
+constexpr std::uint32_t kAfterMonitorChangeMs = 100;
+
+bool EqualIgnoringCase(const std::string& a, const std::string& b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::tolower(static_cast<unsigned char>(x)) ==
+                      std::tolower(static_cast<unsigned char>(y));
+           });
+}
+
+} // namespace
+
+ColorPageModel::ColorPageModel(ColorPageView& view, CurrentMonitor& monitor,
+                               const CMonitorStatusAll& monitors, RegistryPort& registry,
+                               const StringTable& strings, CMonitorColor& snapshot)
+    : m_view(view), m_monitor(monitor), m_monitors(monitors), m_registry(registry),
+      m_strings(strings), m_snapshot(snapshot) {}
+
+void ColorPageModel::Refresh() {
+    FillMonitors();
+    FillModes();
+    FillDataNames();
+    m_monitor.TakeOwnership(Retry::Yes);
+    SelectCurrentMode(PageSelect::Write);
+    EnableByPermission();
+    m_monitor.ReleaseOwnership();
+    m_view.WriteDataName(m_dataName, -1);
+}
+
+void ColorPageModel::FillMonitors() {
+    std::vector<std::string> entries;
+    int selected = -1;
+    if (m_monitor.Exists()) {
+        const std::string prefix = m_strings.Load(kMonitorStringId);
+        const CMonitorStatus& current = m_monitor.Status();
+        for (const auto& monitor : m_monitors.monitors) {
+            if (monitor->displayNumber == current.displayNumber && selected < 0)
+                selected = static_cast<int>(entries.size());
+            entries.push_back(prefix + monitor->displayLabel + " (" + monitor->modelName + ")");
+        }
+    }
+    m_view.SetMonitorList(entries, selected);
+}
+
+void ColorPageModel::FillModes() {
+    m_modes.clear();
+    std::vector<ModeItem> items;
+    const std::uint64_t mask = m_monitor.Status().information.pictureModeMask;
+    for (int mode = 0; mode <= kLastMonitorMode; ++mode) {
+        if (!(mask & (std::uint64_t{1} << mode)))
+            continue;
+        m_modes.push_back(mode);
+        items.push_back(
+            {m_strings.Load(PictureModes()[static_cast<std::size_t>(mode)].nameId), mode});
+    }
+    m_view.SetModeList(items);
+    m_view.WriteDataName(m_dataName, -1);
+}
+
+void ColorPageModel::FillDataNames() {
+    m_dataNames.clear();
+    char name[kRegistryNameCapacity];
+    for (std::uint32_t i = 0;
+         m_registry.EnumValue(i, kColorKey.data(), name, sizeof name, nullptr, 0); ++i) {
+        if (name[0] != '\0')
+            m_dataNames.emplace_back(name);
+    }
+    m_view.SetDataNameList(m_dataNames);
+    m_dataName.clear();
+    m_box = DataNameBox{};
+    m_controls.restoreButton = m_controls.registerButton = m_controls.deleteButton = false;
+    m_view.EnableControls(m_controls);
+    m_view.WriteDataName(m_dataName, -1);
+}
+
+void ColorPageModel::SelectCurrentMode(PageSelect pageSelect) {
+    std::uint32_t current = 0;
+    std::uint32_t maximum = 0;
+    const bool read =
+        m_monitor.ReadFeature(kModePage, kModeCode, &current, &maximum, pageSelect, Retry::Yes);
+    m_snapshot.modeRead = read ? 1 : 0;
+    m_snapshot.modeCurrent = static_cast<std::int32_t>(current);
+    m_snapshot.modeMaximum = static_cast<std::int32_t>(maximum);
+    if (read) {
+        const auto found = std::find(m_modes.begin(), m_modes.end(), static_cast<int>(current));
+        if (found != m_modes.end()) {
+            m_lastModeIndex = static_cast<int>(found - m_modes.begin());
+            m_view.SelectModeItem(m_lastModeIndex);
+        }
+    }
+    m_view.WriteDataName(m_dataName, -1);
+}
+
+void ColorPageModel::ModeChanged(int index) {
+    if (index < 0 || static_cast<std::size_t>(index) >= m_modes.size())
+        return;
+    const int mode = m_modes[static_cast<std::size_t>(index)];
+    m_monitor.TakeOwnership(Retry::Yes);
+    if (m_monitor.WriteFeature(kModePage, kModeCode, static_cast<std::uint32_t>(mode),
+                               PageSelect::Write)) {
+        m_lastModeIndex = index;
+        SelectCurrentMode(PageSelect::Skip);
+        Enable();
+    } else {
+        // The monitor kept its mode: the list shows it again.
+        m_view.SelectModeItem(m_lastModeIndex);
+    }
+    EnableByPermission();
+    m_monitor.ReleaseOwnership();
+}
+
+void ColorPageModel::MonitorChanged(int index) {
+    m_view.SelectMonitor(index);
+    m_monitor.Wait(kMonitorSettleMs);
+    m_monitor.TakeOwnership(Retry::Yes);
+    FillModes();
+    FillDataNames();
+    SelectCurrentMode(PageSelect::Write);
+    EnableByPermission();
+    m_monitor.ReleaseOwnership();
+    m_monitor.Wait(kAfterMonitorChangeMs);
+}
+
+void ColorPageModel::DataNameSelected(int index) {
+    if (index >= 0 && static_cast<std::size_t>(index) < m_dataNames.size()) {
+        m_dataName = m_dataNames[static_cast<std::size_t>(index)];
+        m_view.WriteDataName(m_dataName, -1);
+    }
+    Enable();
+}
+
+void ColorPageModel::DataNameEdited() {
+    const DataNameBox box = m_view.ReadDataName();
+    if (box.text.size() > kDataNameMax) {
+        m_view.ShowWarning(kNameTooLongId);
+        // The text before this change, as the members last took it from the box.
+        const std::string kept = m_dataName.substr(0, kDataNameMax);
+        m_view.WriteDataName(kept, static_cast<int>(kept.size()));
+    }
+    Enable();
+}
+
+void ColorPageModel::ReadMembers() {
+    m_box = m_view.ReadDataName();
+    m_dataName = m_box.text;
+}
+
+void ColorPageModel::EnableByPermission() {
+    if (m_monitor.IsAdjustmentPermitted())
+        Enable();
+    else
+        Disable();
+}
+
+void ColorPageModel::Enable() {
+    ReadMembers();
+    m_controls.modeList = true;
+    m_controls.dataName = true;
+    if (m_monitor.Exists()) {
+        const bool named = !m_dataName.empty();
+        const bool stored = named ? std::any_of(m_dataNames.begin(), m_dataNames.end(),
+                                                [&](const std::string& n) {
+                                                    return EqualIgnoringCase(n, m_dataName);
+                                                })
+                                  : m_box.selected >= 0;
+        m_controls.colorButton = true;
+        m_controls.registerButton = m_box.selected >= 0 || named;
+        m_controls.deleteButton = stored;
+        m_controls.restoreButton = stored;
+    }
+    m_enabled = true;
+    m_view.EnableControls(m_controls);
+}
+
+void ColorPageModel::Disable() {
+    m_controls = ColorPageControls{};
+    m_enabled = false;
+    m_view.EnableControls(m_controls);
+}

@@ -1,0 +1,207 @@
+#include "utility/shell/main_window_model.h"
+
+#include "utility/settings/settings_keys.h"
+#include "utility/shell/page_keys.h"
+#include "utility/shell/user_messages.h"
+
+#include <utility>
+
+namespace {
+
+constexpr std::uint32_t kRescanNotifyMs = 100;
+constexpr unsigned kKeyTab = 0x09;    // VK_TAB
+constexpr unsigned kKeyReturn = 0x0D; // VK_RETURN
+constexpr int kAutoPage = 0;
+
+} // namespace
+
+MainWindowModel::MainWindowModel(const MainWindowDeps& deps, std::string trayTip)
+    : m_view(deps.view), m_timers(deps.timers), m_registry(deps.registry),
+      m_deviceCtrl(deps.deviceCtrl), m_monitors(deps.monitors), m_shell(deps.shell),
+      m_tray(deps.trayShell), m_trayTip(std::move(trayTip)) {}
+
+void MainWindowModel::Start() {
+    m_startupTimer = m_timers.SetTimer(TIMER_RESCAN_NOTIFY, kRescanNotifyMs);
+    m_rescanNotifyPending = 0;
+    RescanMonitors();
+}
+
+void MainWindowModel::ApplyStoredTopmost() {
+    std::uint32_t noTopmost = 0;
+    if (m_registry.ReadDword("NoTopmost", noTopmost, kRootKey) && noTopmost != 0)
+        return;
+    m_view.SetTopmost(true);
+    m_view.CheckKeepOnTop(true);
+}
+
+bool MainWindowModel::RescanMonitors() {
+    const bool changed = RebuildMonitorList(m_deviceCtrl, m_monitors);
+    UpdateTrayIcon();
+    return changed;
+}
+
+void MainWindowModel::UpdateTrayIcon() {
+    m_tray.UpdateTrayIcon(m_monitors.HasCurrent(), m_trayTip);
+    if (!m_tray.StartupOk())
+        m_shell.m_startupOk = 0;
+}
+
+void MainWindowModel::Shutdown() {
+    if (m_startupTimer)
+        m_timers.KillTimer(TIMER_RESCAN_NOTIFY);
+    m_startupTimer = false;
+    m_tray.Remove();
+    m_monitors.Clear();
+}
+
+void MainWindowModel::ShowMainWindow() {
+    if (m_shell.m_mainShown == 1)
+        return;
+    m_shell.m_mainShown = 1;
+    m_view.SelectTab(0);
+    m_view.ShowOnlyPage(0);
+    m_currentPage = 0;
+    m_view.ShowWindowNormal();
+    m_view.BringToForeground();
+    FollowWindowMonitor();
+}
+
+void MainWindowModel::HideMainWindow() {
+    m_shell.m_mainShown = 0;
+    m_view.ShowOnlyPage(-1);
+    m_view.HideWindow();
+}
+
+void MainWindowModel::ShowPage(int index) {
+    m_view.ShowOnlyPage(index);
+    m_view.RefreshTabControl();
+    if (index == kAutoPage)
+        m_view.PostAutoPageRefresh();
+}
+
+void MainWindowModel::OnTabSelected(int index) {
+    if (index < 0 || index >= kPageCount || index == m_currentPage)
+        return;
+    ShowPage(index);
+    m_currentPage = index;
+}
+
+void MainWindowModel::OnSettingsCommand() {
+    if (!m_monitors.HasCurrent())
+        return;
+    m_view.PostAutoPageRefresh();
+    ShowMainWindow();
+}
+
+void MainWindowModel::SelectMonitor(int index) {
+    m_monitors.SelectByIndex(index);
+}
+
+void MainWindowModel::FollowWindowMonitor() {
+    if (m_shell.m_mainShown != 1)
+        return;
+    std::string name = m_lastDeviceName;
+    m_view.WindowDeviceName(name);
+    if (name == m_lastDeviceName)
+        return;
+    m_lastDeviceName = name;
+    for (std::size_t i = 0; i < m_monitors.monitors.size(); ++i) {
+        if (!MonitorHasDeviceName(name, *m_monitors.monitors[i]))
+            continue;
+        m_monitors.SelectByIndex(static_cast<int>(i));
+        if (m_currentPage == kAutoPage)
+            m_view.PostAutoPageRefresh();
+        else
+            m_view.RefreshPage(m_currentPage);
+        return;
+    }
+}
+
+bool MainWindowModel::OnTrayNotify(TrayMouse mouse) {
+    switch (mouse) {
+    case TrayMouse::LeftDoubleClick:
+        if (m_shell.m_mainShown || m_shell.AnyMenuDialogOpen()) {
+            m_view.BringToForeground();
+        } else if (m_monitors.HasCurrent()) {
+            m_view.PostAutoPageRefresh();
+            ShowMainWindow();
+        }
+        return true;
+    case TrayMouse::RightButtonUp: {
+        TrayMenuChoice choice;
+        if (m_monitors.HasCurrent())
+            choice.grayed = m_shell.m_mainShown || m_shell.AnyMenuDialogOpen();
+        else
+            choice.popup = 1;
+        m_view.ShowTrayMenu(choice);
+        return false;
+    }
+    case TrayMouse::Other:
+        break;
+    }
+    return true;
+}
+
+void MainWindowModel::OnTaskbarCreated() {
+    m_tray.OnTaskbarCreated(m_monitors.HasCurrent(), m_trayTip);
+    if (m_tray.StartupOk())
+        return;
+    m_shell.m_startupOk = 0;
+    m_view.PostExit();
+}
+
+void MainWindowModel::OnKeepOnTop() {
+    const bool makeTopmost = !m_view.IsTopmost();
+    m_view.SetTopmost(makeTopmost);
+    m_view.CheckKeepOnTop(makeTopmost);
+    m_registry.WriteDword("NoTopmost", makeTopmost ? 0 : 1, kRootKey);
+}
+
+KeyOutcome MainWindowModel::OnKeyDown(const KeyPress& key) {
+    if (key.system) {
+        if (key.key == 'C') {
+            HideMainWindow();
+            return KeyOutcome::Consumed;
+        }
+        ForwardMnemonic(key.key);
+        return KeyOutcome::Dispatch;
+    }
+    if (key.key == kKeyReturn) {
+        // Enter never reaches the dialog: it would press the default button.
+        if (key.focus == KeyFocus::CloseButton)
+            HideMainWindow();
+        return KeyOutcome::Consumed;
+    }
+    if (key.key != kKeyTab) {
+        ForwardMnemonic(key.key);
+        return KeyOutcome::Dispatch;
+    }
+    if (key.ctrl) {
+        const int next = NextPage(m_currentPage, key.shift);
+        m_view.SelectTab(next);
+        ShowPage(next);
+        m_currentPage = next;
+        return KeyOutcome::DispatchWithoutNavigation;
+    }
+    if ((!key.shift && key.focus == KeyFocus::TabControl) ||
+        (key.shift && key.focus == KeyFocus::CloseButton)) {
+        m_view.FocusPageControl(m_currentPage, key.shift ? PageFocus::Last : PageFocus::First);
+        return KeyOutcome::DispatchWithoutNavigation;
+    }
+    return KeyOutcome::Dispatch;
+}
+
+void MainWindowModel::ForwardMnemonic(unsigned key) {
+    if (key >= 'A' && key <= 'Z')
+        m_view.ForwardMnemonic(m_currentPage, static_cast<char>(key));
+}
+
+void MainWindowModel::OnTimer(unsigned id) {
+    if (id != TIMER_RESCAN_NOTIFY)
+        return;
+    if (m_monitors.adjustmentBusy || m_rescanNotifyPending != 1)
+        return;
+    m_view.CloseAuxiliaryDialogs();
+    m_rescanNotifyPending = 0;
+    HideMainWindow();
+}
