@@ -8,7 +8,7 @@ DIMORA_BUILD=${DIMORA_BUILD:-$DIMORA_ROOT/build}
 export DIMORA_ROOT DIMORA_BUILD
 
 dimora_packages=(
-  cmake ninja-build g++ make googletest
+  cmake ninja-build g++ make googletest libxml2-dev
   g++-mingw-w64-i686-posix binutils-mingw-w64-i686
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   wine wine64 wine32:i386 xvfb xauth x11-utils imagemagick fonts-ipafont-gothic

@@ -2,6 +2,7 @@
 // that only the texts and the language-specific documents differ.
 #include "launcher/core/launcher_info_reader.h"
 #include "launcher/core/testing/test_environment.h"
+#include "xml/testing/test_document.h"
 
 #include <gtest/gtest.h>
 

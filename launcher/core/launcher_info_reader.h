@@ -3,7 +3,7 @@
 #pragma once
 
 #include "launcher/core/launcher_info.h"
-#include "launcher/core/xml_dom_port.h"
+#include "xml/xml_dom_port.h"
 
 #include <memory>
 #include <string>

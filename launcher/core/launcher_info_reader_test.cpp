@@ -1,7 +1,8 @@
-// The information file reader against the DOM of the build: the in-memory one on the host,
-// MSXML under Wine. Both read the same files.
+// The information file reader against the DOM of the build: libxml2 on the host, MSXML under
+// Wine. Both read the same files.
 #include "launcher/core/launcher_info_reader.h"
 #include "launcher/core/testing/test_environment.h"
+#include "xml/testing/test_document.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "launcher/core/win/xml_dom_msxml_win.h"
+#include "xml/win/xml_dom_msxml_win.h"
 
-#include "launcher/core/win/bstr_win.h"
+#include "xml/win/bstr_win.h"
 
 #include <objbase.h>
 

@@ -1,8 +1,8 @@
 // The XML DOM port over the system's COM XML parser (MSXML's DOM document class).
 #pragma once
 
-#include "launcher/core/win/com_ptr_win.h"
-#include "launcher/core/xml_dom_port.h"
+#include "xml/win/com_ptr_win.h"
+#include "xml/xml_dom_port.h"
 
 #include <msxml.h>
 

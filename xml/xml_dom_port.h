@@ -1,7 +1,7 @@
-// The XML DOM as the launcher reads its information file: a document that loads a file
+// The XML DOM through which both programs read their XML files: a document that loads a file
 // synchronously with white space kept, and nodes that give their type, name, text and child
 // nodes. It mirrors the system's COM DOM (IXMLDOMDocument, IXMLDOMNode) and holds no logic; the
-// Windows build implements it with MSXML, tests with an in-memory tree.
+// Windows build implements it with MSXML (xml/win/), the host build with libxml2.
 #pragma once
 
 #include <memory>
