@@ -1,36 +1,78 @@
-// ddcdiag: diagnostics over the monitor layer, for developers and for support.
+// ddcdiag: diagnostics over the monitor layer, for developers and for support. The command table
+// below is both the dispatch and the help text.
 #include "tools/ddcdiag/commands.h"
 
-#include <cstring>
 #include <iostream>
+#include <span>
+#include <string_view>
 
 namespace {
 
-const char kHelp[] = R"(usage: ddcdiag COMMAND [OPTIONS]
+using Args = std::span<char* const>;
 
-Commands (each reads standard input and writes one result per input line):
+// A handler's answer when its arguments do not fit its synopsis.
+constexpr int kUsageError = -1;
 
-  parse-caps
-      Input: one capabilities string per line (the line's bytes without its newline).
+struct Command {
+    std::string_view name;
+    std::string_view arguments;   // after the name in the synopsis; empty when none
+    std::string_view description; // help lines, each indented by six blanks
+    int (*run)(Args args);        // exit code, or kUsageError
+};
+
+bool IsSimOption(Args args) {
+    return args.size() == 2 && std::string_view(args[0]) == "--sim";
+}
+
+int ParseCaps(Args args) {
+    return args.empty() ? ParseCapsCommand(std::cin, std::cout) : kUsageError;
+}
+
+int ParseVendorPages(Args args) {
+    return args.empty() ? ParseVendorPagesCommand(std::cin, std::cout) : kUsageError;
+}
+
+int ParseInfo(Args args) {
+    return args.empty() ? ParseInfoCommand(std::cin, std::cout) : kUsageError;
+}
+
+int List(Args args) {
+    if (args.empty())
+        return ListRealMonitors(std::cout, std::cerr);
+    return IsSimOption(args) ? ListSimulatedCommand(args[1], std::cout, std::cerr) : kUsageError;
+}
+
+int Run(Args args) {
+    return IsSimOption(args) ? RunCommand(args[1], std::cin, std::cout, std::cerr) : kUsageError;
+}
+
+int Help(Args args);
+
+const Command kCommands[] = {
+    {"parse-caps", "",
+     R"(      Input: one capabilities string per line (the line's bytes without its newline).
       Output: "ok" or "fail", then for every entry of the capability codes map in map order
       (ascending code; entries of one code in insertion order) a space and CC=V, CC two
       lower-case hex digits, V "*" for a code listed without values, else two hex digits.
       Example: ok 02=* 04=* 10=* 12=* 14=05 14=08 14=0b 16=*
-
-  parse-vendor-pages
-      The same for the vendor page map, entries PPPP.CC=V (page four hex digits).
+)",
+     ParseCaps},
+    {"parse-vendor-pages", "",
+     R"(      The same for the vendor page map, entries PPPP.CC=V (page four hex digits).
       Example: ok 0010.e2=* 0030.e2=00
-
-  parse-info
-      Input: one monitor-information block per line as hex digits (up to 255 bytes; fewer are
+)",
+     ParseVendorPages},
+    {"parse-info", "",
+     R"(      Input: one monitor-information block per line as hex digits (up to 255 bytes; fewer are
       padded with zero bytes). Output: "fail", or
         ok v1=… modes=… temps=… v7=… gamma=… audio=… extra=… feature=… flags=f0,f1,…,f37
       every number lower-case hex without leading zeros: information value 1, picture-mode
       mask, colour-temperature mask, information value 7, gamma mask, audio flags, extra value,
       feature word and the 38 per-mode adjustment flags.
-
-  list [--sim FILE]
-      Enumerates the monitors (the simulated ones of FILE; without --sim the real ones, Windows
+)",
+     ParseInfo},
+    {"list", "[--sim FILE]",
+     R"(      Enumerates the monitors (the simulated ones of FILE; without --sim the real ones, Windows
       only) and prints:
         entries N
         entry I label=L display=D device=NAME desktop=X,Y description="…" supported
@@ -38,9 +80,10 @@ Commands (each reads standard input and writes one result per input line):
         monitors M
         monitor I label=L serial=S model=M key=K modes=NAME,NAME,… [current]
       Exit code 0, or 1 when no monitor can be controlled.
-
-  run --sim FILE
-      Runs monitor operations against the monitors described in FILE (format: sim/README.md).
+)",
+     List},
+    {"run", "--sim FILE",
+     R"(      Runs monitor operations against the monitors described in FILE (format: sim/README.md).
       Input, one operation per line (PAGE and CODE in hex as in "30 e2"; VALUE, SLOT and
       CAPACITY decimal or 0x-prefixed hex; SKIP and RETRY 0 or 1; "#" starts a comment):
         monitor N                     work on described monitor N (0-based, default 0)
@@ -69,30 +112,43 @@ Commands (each reads standard input and writes one result per input line):
           error: WHY                              the line was not understood
       After the last line: total bus=MSms transactions=N
       Exit code 0, or 1 when a line was not understood, 2 when FILE cannot be loaded.
+)",
+     Run},
+    {"--help", "", "      This text.\n", Help},
+};
 
-  --help
-      This text.
-)";
+void PrintHelp(std::ostream& out) {
+    out << "usage: ddcdiag COMMAND [OPTIONS]\n\n"
+           "Commands (each reads standard input and writes one result per input line):\n";
+    for (const Command& command : kCommands) {
+        out << "\n  " << command.name;
+        if (!command.arguments.empty())
+            out << ' ' << command.arguments;
+        out << '\n' << command.description;
+    }
+}
+
+int Help(Args args) {
+    if (!args.empty())
+        return kUsageError;
+    PrintHelp(std::cout);
+    return 0;
+}
 
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc >= 2 && std::strcmp(argv[1], "parse-caps") == 0)
-        return ParseCapsCommand(std::cin, std::cout);
-    if (argc >= 2 && std::strcmp(argv[1], "parse-vendor-pages") == 0)
-        return ParseVendorPagesCommand(std::cin, std::cout);
-    if (argc == 2 && std::strcmp(argv[1], "parse-info") == 0)
-        return ParseInfoCommand(std::cin, std::cout);
-    if (argc == 4 && std::strcmp(argv[1], "list") == 0 && std::strcmp(argv[2], "--sim") == 0)
-        return ListSimulatedCommand(argv[3], std::cout, std::cerr);
-    if (argc == 2 && std::strcmp(argv[1], "list") == 0)
-        return ListRealMonitors(std::cout, std::cerr);
-    if (argc == 4 && std::strcmp(argv[1], "run") == 0 && std::strcmp(argv[2], "--sim") == 0)
-        return RunCommand(argv[3], std::cin, std::cout, std::cerr);
-    if (argc >= 2 && std::strcmp(argv[1], "--help") == 0) {
-        std::cout << kHelp;
-        return 0;
+    if (argc >= 2) {
+        const std::string_view name = argv[1];
+        for (const Command& command : kCommands) {
+            if (command.name != name)
+                continue;
+            const int rc = command.run(Args(argv + 2, static_cast<std::size_t>(argc - 2)));
+            if (rc != kUsageError)
+                return rc;
+            break;
+        }
     }
-    std::cerr << kHelp;
+    PrintHelp(std::cerr);
     return 2;
 }
