@@ -1,0 +1,96 @@
+#include "tools/uidriver/startup_report.h"
+
+#include <algorithm>
+#include <cstdarg>
+#include <cstdio>
+
+namespace {
+
+constexpr double kPrivateBytesGoal = 1.5; // at most this many times the baseline's
+constexpr double kIconSlackMs = 100;      // over the baseline's time and the mandated pauses
+
+double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    const std::size_t middle = values.size() / 2;
+    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+}
+
+template <typename Field> double MedianOf(const std::vector<StartupRun>& runs, Field field) {
+    std::vector<double> values;
+    for (const StartupRun& run : runs)
+        values.push_back(static_cast<double>(run.*field));
+    return Median(values);
+}
+
+[[gnu::format(printf, 1, 2)]] std::string Line(const char* format, ...) {
+    char text[256];
+    va_list values;
+    va_start(values, format);
+    std::vsnprintf(text, sizeof text, format, values);
+    va_end(values);
+    return text;
+}
+
+const char* Verdict(bool met) {
+    return met ? "met" : "MISSED";
+}
+
+} // namespace
+
+StartupMedians Medians(const std::vector<StartupRun>& runs) {
+    StartupMedians medians;
+    medians.iconMs = MedianOf(runs, &StartupRun::iconMs);
+    medians.ownIconMs = MedianOf(runs, &StartupRun::ownIconMs);
+    medians.privateBytes = MedianOf(runs, &StartupRun::privateBytes);
+    medians.workingSet = MedianOf(runs, &StartupRun::workingSet);
+    const auto [fastest, slowest] =
+        std::minmax_element(runs.begin(), runs.end(), [](const StartupRun& a, const StartupRun& b) {
+            return a.iconMs < b.iconMs;
+        });
+    medians.fastestIconMs = fastest->iconMs;
+    medians.slowestIconMs = slowest->iconMs;
+    medians.rounds = runs.size();
+    return medians;
+}
+
+std::string FormatStartupReport(const StartupMedians& ours, const StartupMedians& baseline,
+                                const StartupPauses& pauses, long utilityMonitors) {
+    const double pausedMs = static_cast<double>(pauses.pausedMs);
+    const double privateRatio = ours.privateBytes / baseline.privateBytes;
+    std::string text;
+    text += Line("start-up, medians of %u rounds      DimoraDdcci     baseline  ours/baseline\n",
+                 static_cast<unsigned>(ours.rounds));
+    text += Line("process start to the icon (query) %8.0f ms  %8.0f ms  %8.2f\n", ours.iconMs,
+                 baseline.iconMs, ours.iconMs / baseline.iconMs);
+    const std::string ourRange = Line("%.0f-%.0f", ours.fastestIconMs, ours.slowestIconMs);
+    const std::string baseRange = Line("%.0f-%.0f", baseline.fastestIconMs, baseline.slowestIconMs);
+    text += Line("  fastest and slowest round    %11s ms %9s ms\n", ourRange.c_str(),
+                 baseRange.c_str());
+    text += Line("program start to the icon (own)   %8.0f ms  %8.0f ms  %8.2f\n", ours.ownIconMs,
+                 baseline.ownIconMs, ours.ownIconMs / baseline.ownIconMs);
+    text += Line("private bytes                     %8.0f KiB %8.0f KiB %8.2f\n",
+                 ours.privateBytes / 1024, baseline.privateBytes / 1024, privateRatio);
+    text += Line("working set                       %8.0f KiB %8.0f KiB %8.2f\n",
+                 ours.workingSet / 1024, baseline.workingSet / 1024,
+                 ours.workingSet / baseline.workingSet);
+    text += "(a program answers the query when it next reads its messages: the utility only\n"
+            " after its whole initialisation; the own figures are each program's clock from its\n"
+            " first code to its icon call)\n";
+    text +=
+        Line("monitors the utility controls: %ld (the simulator's enumeration keeps %u of %u)\n",
+             utilityMonitors, static_cast<unsigned>(pauses.controlled),
+             static_cast<unsigned>(pauses.described));
+    text += Line("mandated monitor pauses before the icon: %.0f ms (enumeration and state "
+                 "build, simulator's clock)\n",
+                 pausedMs);
+    text += Line("goal: private bytes at most %.1fx the baseline's: %.2fx, %s\n", kPrivateBytesGoal,
+                 privateRatio, Verdict(privateRatio <= kPrivateBytesGoal));
+    const double queryLimit = baseline.iconMs + pausedMs + kIconSlackMs;
+    text += Line("goal: icon (query) at most baseline + pauses + %.0f ms = %.0f ms: %.0f ms, %s\n",
+                 kIconSlackMs, queryLimit, ours.iconMs, Verdict(ours.iconMs <= queryLimit));
+    const double ownLimit = baseline.ownIconMs + pausedMs + kIconSlackMs;
+    text += Line("goal: icon (own) at most baseline + pauses + %.0f ms = %.0f ms: %.0f ms, %s\n",
+                 kIconSlackMs, ownLimit, ours.ownIconMs,
+                 Verdict(ours.ownIconMs >= 0 && ours.ownIconMs <= ownLimit));
+    return text;
+}
