@@ -4,12 +4,16 @@
 # description with DIMORA_MONITORS=sim/monitors/NAME.txt). With a display it runs until you choose
 # Exit in its notification-area menu. Without one it runs on Xvfb, once in English and once in
 # Japanese, and saves screenshots of the notification menu and the main window in build/shots/;
-# then it prints the start-up benchmark and the monitor-layer benchmark. The disk menu, launcher,
-# follows on the disk folder the build lays out (build/<tree>/disk/): with a display it starts
-# after the utility has ended; without one it is photographed in both languages as well.
+# then it prints the start-up benchmark (the utility against a bare notification-area program)
+# and the monitor-layer benchmark. The disk menu, launcher, follows on the disk folder the build
+# lays out (build/<tree>/disk/): with a display it starts after the utility has ended; without
+# one it is photographed in both languages as well.
+# `run.sh bench` prints only the two benchmarks (DIMORA_BENCH_ROUNDS rounds, default 5).
 set -euo pipefail
 headless=0
 [ -n "${DISPLAY:-}" ] || headless=1
+only_bench=0
+[ "${1:-}" = bench ] && only_bench=1
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 cd "$DIMORA_ROOT"
 
@@ -23,7 +27,9 @@ build=$DIMORA_BUILD/$tree
 echo "== building $tree"
 cmake -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE=$toolchain -DCMAKE_BUILD_TYPE=Release \
   >"$DIMORA_BUILD/$tree.configure.log"
-cmake --build "$build" -j "$(nproc)" --target DimoraDdcci uidriver ddcdiag launcher launcherdriver \
+targets=(DimoraDdcci uidriver dimora_baseline)
+[ "$only_bench" = 1 ] || targets+=(ddcdiag launcher launcherdriver)
+cmake --build "$build" -j "$(nproc)" --target "${targets[@]}" \
   >"$DIMORA_BUILD/$tree.run-build.log" || { tail -n 30 "$DIMORA_BUILD/$tree.run-build.log"; exit 1; }
 
 monitors=${DIMORA_MONITORS:-sim/monitors/dual.txt}
@@ -32,6 +38,20 @@ exe="$build/simrun/DimoraDdcci.exe"
 driver() { "$DIMORA_ROOT/scripts/wine-run" "$build/tools/uidriver/uidriver.exe" "$@"; }
 launcher="$build/disk/launcher.exe"
 ldriver() { "$DIMORA_ROOT/scripts/wine-run" "$build/launcher/launcherdriver.exe" "$@"; }
+
+benchmarks() {
+  echo "== start-up benchmark ($monitors), against a bare notification-area program"
+  driver bench "Z:$exe" "Z:$build/bench/baseline/dimora_baseline.exe" "$DIMORA_SIM_MONITORS" \
+    "${DIMORA_BENCH_ROUNDS:-5}"
+  echo "== monitor-layer benchmark"
+  cmake -S . -B "$DIMORA_BUILD/host" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+  cmake --build "$DIMORA_BUILD/host" -j "$(nproc)" --target ddc_bench >/dev/null
+  "$DIMORA_BUILD/host/bench/ddc_bench"
+}
+if [ "$only_bench" = 1 ]; then
+  benchmarks
+  exit 0
+fi
 
 echo "== monitors found (ddcdiag list, $monitors)"
 "$DIMORA_ROOT/scripts/wine-run" "$build/simrun/ddcdiag.exe" list || true
@@ -75,9 +95,4 @@ for lang in en_US.UTF-8 ja_JP.UTF-8; do
   wait "$app" || true
 done
 
-echo "== start-up benchmark (two simulated monitors)"
-driver bench "Z:$exe" "$DIMORA_SIM_MONITORS"
-echo "== monitor-layer benchmark"
-cmake -S . -B "$DIMORA_BUILD/host" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$DIMORA_BUILD/host" -j "$(nproc)" --target ddc_bench >/dev/null
-"$DIMORA_BUILD/host/bench/ddc_bench"
+benchmarks
