@@ -249,6 +249,21 @@ TEST(LauncherProcess, TabWithThreeItemsEnablesBySystemAndDescribesTheHoveredItem
     EXPECT_EQ(launcher.Exit(), 0u);
 }
 
+// The tests' Wine reports 64-bit Windows 7: items naming it are usable, an item naming only
+// other systems (32-bit Windows 7 among them) is not.
+TEST(LauncherProcess, ItemsForTheRunningSystemAreEnabledAndOthersNot) {
+    Launcher launcher(TestDisk("systems"));
+    ASSERT_NE(launcher.Main(), nullptr);
+    ASSERT_EQ(launcher.VisiblePages().size(), 1u);
+    const HWND page = launcher.VisiblePages()[0];
+    EXPECT_EQ(Text(Item(page, 0)), L"Setup for 64-bit Windows 7");
+    EXPECT_TRUE(::IsWindowEnabled(Item(page, 0))) << "installer for the running system";
+    EXPECT_TRUE(::IsWindowEnabled(Item(page, 1))) << "application for the running system";
+    EXPECT_EQ(Text(Item(page, 2)), L"Setup for other systems");
+    EXPECT_FALSE(::IsWindowEnabled(Item(page, 2)));
+    EXPECT_EQ(launcher.Exit(), 0u);
+}
+
 TEST(LauncherProcess, UnusableInformationFileGivesAnEmptyLauncherThatExits) {
     for (const char* disk : {"missing", "malformed", "wrongroot"}) {
         SCOPED_TRACE(disk);

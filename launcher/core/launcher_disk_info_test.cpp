@@ -93,9 +93,10 @@ TEST(DiskInfo, LanguagesDescribeTheSameItems) {
     }
 }
 
-// The utility needs Windows Vista or later: its installer must be offered there and nowhere
-// else, and the page buttons hold at most eight items, the sub-item dialog five.
-TEST(DiskInfo, UtilityInstallerRunsOnVistaAndLater) {
+// The utility needs Windows Vista or later (Server 2008 is of that family): its application
+// item and its installer must be offered there and nowhere else, and the page buttons hold at
+// most eight items, the sub-item dialog five.
+TEST(DiskInfo, UtilityIsOfferedOnVistaAndLater) {
     const DiskInfo en = LoadDiskInfo("LauncherInfo_EN.xml");
     ASSERT_EQ(en.tabs.size(), 4u);
     const OsMask vistaAndLater = kWindowsVista32 | kWindowsVista64 | kWindowsServer2008_32 |
@@ -109,6 +110,7 @@ TEST(DiskInfo, UtilityInstallerRunsOnVistaAndLater) {
                 if (sub->kind != item_kind::kInstaller)
                     continue;
                 ++installers;
+                EXPECT_EQ(item->applicationOsMask, vistaAndLater) << "the installer's item";
                 EXPECT_EQ(sub->installerOsMask, vistaAndLater);
                 EXPECT_FALSE(sub->executeFileName.empty());
                 EXPECT_EQ(sub->productCode.size(), 38u) << "a braced product code";
