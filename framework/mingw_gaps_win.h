@@ -38,3 +38,16 @@ BOOL WINAPI GetCapabilitiesStringLength(HANDLE hMonitor, LPDWORD pdwLength);
 BOOL WINAPI CapabilitiesRequestAndCapabilitiesReply(HANDLE hMonitor, LPSTR pszString,
                                                     DWORD dwLength);
 }
+
+// Message filters for user-interface isolation, looked up at run time in user32: the per-window
+// filter exists from Windows 7 on (its declarations need WINVER 0x0601), the per-process one from
+// Vista on.
+#ifndef MSGFLT_ALLOW
+#define MSGFLT_ALLOW 1
+#endif
+#ifndef MSGFLT_ADD
+#define MSGFLT_ADD 1
+#endif
+using ChangeWindowMessageFilterExFn = BOOL(WINAPI*)(HWND window, UINT message, DWORD action,
+                                                    void* changeFilterStruct);
+using ChangeWindowMessageFilterFn = BOOL(WINAPI*)(UINT message, DWORD flag);

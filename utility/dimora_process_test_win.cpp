@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -252,6 +253,83 @@ TEST_F(UtilityProcess, KeyboardCyclesPagesAndEnterOnTabsKeepsTheWindow) {
     Press({VK_MENU, 'C'});
     EXPECT_EQ(utility.QueryUntil(kQueryMainShown, 0), 0) << "Alt+C hides the window";
     EXPECT_EQ(utility.Exit(), 0u);
+}
+
+struct ControlSearch {
+    int id;
+    HWND found;
+};
+
+BOOL CALLBACK MatchVisibleControl(HWND window, LPARAM data) {
+    auto& search = *reinterpret_cast<ControlSearch*>(data);
+    if (::GetDlgCtrlID(window) != search.id || !::IsWindowVisible(window))
+        return TRUE;
+    search.found = window;
+    return FALSE;
+}
+
+// The visible control `id` among the main window's descendants (page controls share ids).
+HWND VisibleControl(HWND main, int id) {
+    ControlSearch search{id, nullptr};
+    ::EnumChildWindows(main, MatchVisibleControl, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+// The picture mode the dump of the simulated monitors shows for monitor `index`; -1 without one.
+int DumpedMode(const std::string& dump, int index) {
+    FILE* file = std::fopen(dump.c_str(), "r");
+    if (!file)
+        return -1;
+    char line[256];
+    int monitor = -1, mode = -1;
+    while (std::fgets(line, sizeof line, file)) {
+        int value = 0;
+        if (std::sscanf(line, "monitor %d", &value) == 1)
+            monitor = value;
+        else if (monitor == index && std::sscanf(line, "mode %d", &value) == 1)
+            mode = value;
+    }
+    std::fclose(file);
+    return mode;
+}
+
+TEST_F(UtilityProcess, PictureModePickedOnTheColourPageReachesTheMonitor) {
+    char temp[MAX_PATH] = {};
+    ::GetTempPathA(sizeof temp, temp);
+    const std::string dump = std::string(temp) + "dimora_colour_dump.txt";
+    ::SetEnvironmentVariableA("DIMORA_SIM_DUMP", dump.c_str());
+    Utility utility("dual.txt");
+    ::SetEnvironmentVariableA("DIMORA_SIM_DUMP", nullptr);
+    const HWND main = utility.Main();
+    ASSERT_NE(main, nullptr);
+    utility.ShowSettings();
+    Press({VK_CONTROL, VK_TAB});
+    ASSERT_EQ(utility.QueryUntil(kQueryCurrentPage, 1), 1);
+    Pump(500);
+    const HWND modes = VisibleControl(main, IDC_COLOR_MODE_LIST);
+    ASSERT_NE(modes, nullptr);
+    ASSERT_EQ(::SendMessageA(modes, CB_GETCOUNT, 0, 0), 7) << "modes 0-4, 17 and 31";
+    EXPECT_EQ(::SendMessageA(modes, CB_GETCURSEL, 0, 0), 0) << "the monitor is in mode 0";
+    EXPECT_TRUE(::IsWindowEnabled(modes));
+    EXPECT_EQ(DumpedMode(dump, 0), 0);
+
+    // The user picks "Custom mode" (mode 3).
+    ::SendMessageA(modes, CB_SETCURSEL, 3, 0);
+    ::SendMessageA(::GetParent(modes), WM_COMMAND, MAKEWPARAM(IDC_COLOR_MODE_LIST, CBN_SELCHANGE),
+                   reinterpret_cast<LPARAM>(modes));
+    EXPECT_EQ(::SendMessageA(modes, CB_GETITEMDATA, 3, 0), 3);
+    EXPECT_EQ(DumpedMode(dump, 0), 3) << "written to the current monitor";
+    EXPECT_EQ(DumpedMode(dump, 1), 2) << "the other monitor keeps its mode";
+
+    // Mode 17 is offered by the monitor's information but not by its vendor page list: the
+    // write is refused before it reaches the monitor and the list goes back.
+    ::SendMessageA(modes, CB_SETCURSEL, 5, 0);
+    ::SendMessageA(::GetParent(modes), WM_COMMAND, MAKEWPARAM(IDC_COLOR_MODE_LIST, CBN_SELCHANGE),
+                   reinterpret_cast<LPARAM>(modes));
+    EXPECT_EQ(::SendMessageA(modes, CB_GETCURSEL, 0, 0), 3);
+    EXPECT_EQ(DumpedMode(dump, 0), 3);
+    EXPECT_EQ(utility.Exit(), 0u);
+    ::DeleteFileA(dump.c_str());
 }
 
 } // namespace

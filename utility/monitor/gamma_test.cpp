@@ -1,4 +1,6 @@
-// The gamma layer against in-memory display devices and a virtual clock.
+// Gamma ramps of the display devices: reading, writing, restoring, luminance, the device list,
+// and which devices count as screens of their own.
+#include "utility/monitor/display_devices.h"
 #include "utility/monitor/gamma.h"
 
 #include <gtest/gtest.h>
@@ -195,6 +197,26 @@ TEST_F(GammaTest, ListHoldsTheAttachedDevicesAndMatchesNamesExactly) {
     ASSERT_EQ(third.written.size(), 2u);
     EXPECT_EQ(third.written[0][100], 100) << "identity first";
     EXPECT_EQ(third.written[1][0], 20);
+}
+
+TEST(DisplayDevices, OnlyOutputsShowingTheDesktopMakeAMultiDisplay) {
+    struct Case {
+        std::vector<std::uint32_t> flags;
+        bool multi;
+    };
+    const Case cases[] = {
+        {{0x5}, false},
+        {{0x5, 0x0, 0x0, 0x0}, false}, // unused connectors of the graphics card
+        {{0x5, 0x9}, false},           // a mirroring driver
+        {{0x5, 0x1}, true},
+        {{0x0, 0x1, 0x4, 0x1}, true},
+    };
+    for (const Case& c : cases) {
+        FakeGammaPort port;
+        for (std::uint32_t f : c.flags)
+            port.devices.emplace_back("\\\\.\\DISPLAY", f);
+        EXPECT_EQ(IsMultiDisplay(port), c.multi) << testing::PrintToString(c.flags);
+    }
 }
 
 } // namespace

@@ -1,11 +1,112 @@
 #include "utility/pages/dlg_color_win.h"
 
+#include "framework/res_string_win.h"
 #include "utility/res/resource.h"
+#include "utility/shell/user_messages.h"
 
-CDlgColor::CDlgColor() : CDialog(IDD_COLOR) {}
+CDlgColor::CDlgColor(CurrentMonitor& monitor, const CMonitorStatusAll& monitors,
+                     RegistryPort& registry, const StringTable& strings)
+    : CDialog(IDD_COLOR), m_model(*this, monitor, monitors, registry, strings, m_snapshot) {}
 
 bool CDlgColor::OnInitDialog() {
     CDialog::OnInitDialog();
     m_link.SubclassDlgItem(IDC_HYPERLINK, *this);
+    m_monitorList.Attach(GetDlgItem(IDC_MONITOR_SELECT));
+    m_modeList.Attach(GetDlgItem(IDC_COLOR_MODE_LIST));
+    m_dataName.Attach(GetDlgItem(IDC_COLOR_DATA_NAME));
     return true;
+}
+
+void CDlgColor::Refresh() {
+    HCURSOR previous = ::SetCursor(::LoadCursorA(nullptr, IDC_WAIT));
+    m_model.Refresh();
+    ::SetCursor(previous);
+}
+
+LRESULT CDlgColor::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_SHOWWINDOW && wParam) {
+        const LRESULT result = CDialog::OnMessage(message, wParam, lParam);
+        Refresh();
+        return result;
+    }
+    return CDialog::OnMessage(message, wParam, lParam);
+}
+
+bool CDlgColor::OnCommand(UINT id, UINT code, HWND control) {
+    switch (id) {
+    case IDC_MONITOR_SELECT:
+        if (code == CBN_SELCHANGE)
+            m_model.MonitorChanged(m_monitorList.GetCurSel());
+        return true;
+    case IDC_COLOR_MODE_LIST:
+        if (code == CBN_SELCHANGE)
+            m_model.ModeChanged(m_modeList.GetCurSel());
+        return true;
+    case IDC_COLOR_DATA_NAME:
+        if (code == CBN_SELCHANGE)
+            m_model.DataNameSelected(m_dataName.GetCurSel());
+        else if (code == CBN_EDITCHANGE)
+            m_model.DataNameEdited();
+        else if (code == CBN_DROPDOWN)
+            m_model.DataNameDroppedDown();
+        return true;
+    default:
+        return CDialog::OnCommand(id, code, control);
+    }
+}
+
+void CDlgColor::SetMonitorList(const std::vector<std::string>& entries, int selected) {
+    m_monitorList.ResetContent();
+    for (const std::string& entry : entries)
+        m_monitorList.AddString(entry.c_str());
+    m_monitorList.SetCurSel(selected);
+}
+
+void CDlgColor::SetModeList(const std::vector<ModeItem>& modes) {
+    m_modeList.ResetContent();
+    for (const ModeItem& mode : modes) {
+        const int index = m_modeList.AddString(mode.name.c_str());
+        m_modeList.SetItemData(index, static_cast<DWORD_PTR>(mode.mode));
+    }
+}
+
+void CDlgColor::SelectModeItem(int index) {
+    m_modeList.SetCurSel(index);
+}
+
+void CDlgColor::SetDataNameList(const std::vector<std::string>& names) {
+    m_dataName.ResetContent();
+    for (const std::string& name : names)
+        m_dataName.AddString(name.c_str());
+}
+
+DataNameBox CDlgColor::ReadDataName() {
+    return DataNameBox{m_dataName.GetWindowText(), m_dataName.GetCurSel()};
+}
+
+void CDlgColor::WriteDataName(const std::string& text, int caret) {
+    if (m_dataName.GetWindowText() != text)
+        m_dataName.SetWindowText(text.c_str());
+    if (caret >= 0)
+        m_dataName.SendMessage(CB_SETEDITSEL, 0, MAKELPARAM(caret, caret));
+}
+
+void CDlgColor::EnableControls(const ColorPageControls& controls) {
+    const std::pair<int, bool> states[] = {
+        {IDC_COLOR_MODE_LIST, controls.modeList},  {IDC_COLOR_DATA_NAME, controls.dataName},
+        {IDC_COLOR_ADJUST, controls.colorButton},  {IDC_COLOR_REGISTER, controls.registerButton},
+        {IDC_COLOR_DELETE, controls.deleteButton}, {IDC_COLOR_RESTORE, controls.restoreButton},
+    };
+    for (const auto& [id, enabled] : states)
+        ::EnableWindow(GetDlgItem(id), enabled);
+}
+
+void CDlgColor::ShowWarning(std::uint32_t id) {
+    char title[128] = {};
+    ::GetWindowTextA(::GetAncestor(m_hWnd, GA_ROOT), title, sizeof title);
+    ::MessageBoxA(m_hWnd, LoadResString(id).c_str(), title, MB_OK | MB_ICONEXCLAMATION);
+}
+
+void CDlgColor::SelectMonitor(int index) {
+    ::SendMessageA(::GetAncestor(m_hWnd, GA_ROOT), WM_SELECT_MONITOR, 0, index);
 }

@@ -1,17 +1,46 @@
-// CDlgColor, the colour page: monitor choice and picture mode. For now the page shows its
-// template and the maker's link; its controls come to life in their own change.
+// CDlgColor, the colour page: monitor choice, picture mode and the named adjustment data. Its
+// behaviour lives in ColorPageModel; the page moves data between its controls and the model.
 #pragma once
 
+#include "framework/combo_box_win.h"
 #include "framework/dialog_win.h"
+#include "utility/monitor/monitor_color.h"
+#include "utility/pages/color_page_model.h"
 #include "utility/shell/hyper_link_win.h"
 
-class CDlgColor : public CDialog {
+class CDlgColor : public CDialog, private ColorPageView {
   public:
-    CDlgColor();
+    CDlgColor(CurrentMonitor& monitor, const CMonitorStatusAll& monitors, RegistryPort& registry,
+              const StringTable& strings);
+
+    // Everything anew for the current monitor (the page is shown, or the monitor changed).
+    void Refresh();
 
   protected:
     bool OnInitDialog() override;
+    // Enter and Escape do not close a page.
+    void OnOK() override {}
+    void OnCancel() override {}
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    bool OnCommand(UINT id, UINT code, HWND control) override;
 
   private:
+    // ColorPageView.
+    void SetMonitorList(const std::vector<std::string>& entries, int selected) override;
+    void SetModeList(const std::vector<ModeItem>& modes) override;
+    void SelectModeItem(int index) override;
+    void SetDataNameList(const std::vector<std::string>& names) override;
+    DataNameBox ReadDataName() override;
+    void WriteDataName(const std::string& text, int caret) override;
+    void EnableControls(const ColorPageControls& controls) override;
+    void ShowWarning(std::uint32_t id) override;
+    void SelectMonitor(int index) override;
+
     CHyperLink m_link;
+    CComboBox m_monitorList;
+    CComboBox m_modeList;
+    CComboBox m_dataName;
+    // The colour snapshot of the current monitor, for as long as the page exists.
+    CMonitorColor m_snapshot;
+    ColorPageModel m_model;
 };

@@ -4,19 +4,9 @@
 #include "utility/res/resource.h"
 #include "utility/shell/dimora_dlg_win.h"
 
-namespace {
-
-constexpr DWORD kMainWindowSearchMs = 5000;
-constexpr DWORD kMainWindowRetryMs = 100;
-
-} // namespace
-
-CDimoraApp& TheApp() {
-    return *static_cast<CDimoraApp*>(CWinAppLite::Current());
-}
-
 CDimoraApp::CDimoraApp()
-    : m_deviceCtrl(MonitorPorts{m_ddcPort, m_clock, m_processPort, m_displayPort, m_panqPort}) {}
+    : m_deviceCtrl(MonitorPorts{m_ddcPort, m_clock, m_processPort, m_displayPort, m_panqPort}),
+      m_currentMonitor(m_deviceCtrl, m_monitorsAll) {}
 
 bool CDimoraApp::RegisterMainWindowClass() {
     // The main dialog's template names this class, so that other code finds the main window by
@@ -56,7 +46,9 @@ bool CDimoraApp::InitInstance() {
         return false;
 
     // The main window owns itself and is deleted when its window is gone.
-    auto* main = new CDimoraDlg;
+    auto* main = new CDimoraDlg(MainWindowContext{
+        m_registryPort, m_strings, m_deviceCtrl, m_monitorsAll, m_currentMonitor, m_shell,
+        m_gammaPort, m_clock, m_gammaList, m_dataFolder, m_filter, m_startTick});
     m_pMainWnd = main;
     if (!main->Create(IDD_DIMORA_DIALOG, nullptr)) {
         // A window that existed and was destroyed has deleted its object already (and the
@@ -66,11 +58,11 @@ bool CDimoraApp::InitInstance() {
         m_pMainWnd = nullptr;
         return false;
     }
-    if (!m_startupOk) {
+    if (!m_shell.m_startupOk) {
         main->DestroyWindow();
         return false;
     }
-    m_mainShown = 0;
+    m_shell.m_mainShown = 0;
     return true;
 }
 
@@ -79,96 +71,4 @@ int CDimoraApp::ExitInstance() {
         ::ReleaseMutex(m_hMutex.Get());
     m_hMutex.Reset();
     return CWinAppLite::ExitInstance();
-}
-
-void CDimoraApp::GetDisplayDeviceName(std::string& name, HWND window, bool atCursor) {
-    HMONITOR monitor = nullptr;
-    if (atCursor) {
-        POINT cursor{};
-        ::GetCursorPos(&cursor);
-        monitor = ::MonitorFromPoint(cursor, MONITOR_DEFAULTTONULL);
-    } else {
-        const DWORD deadline = ::GetTickCount() + kMainWindowSearchMs;
-        for (;;) {
-            HWND target = window ? window : ::FindWindowA(DIMORA_MAIN_CLASS, nullptr);
-            if (target)
-                monitor = ::MonitorFromWindow(target, MONITOR_DEFAULTTONULL);
-            if (monitor)
-                break;
-            if (window) {
-                name.clear(); // a window that lies on no monitor
-                return;
-            }
-            if (static_cast<LONG>(::GetTickCount() - deadline) > 0)
-                break;
-            ::Sleep(kMainWindowRetryMs);
-        }
-    }
-    if (!monitor)
-        return;
-    MONITORINFOEXA info{};
-    info.cbSize = sizeof info;
-    if (::GetMonitorInfoA(monitor, &info))
-        name = info.szDevice;
-}
-
-bool CDimoraApp::MonitorHasDeviceName(const std::string& name, const CMonitorStatus* monitor) {
-    return monitor && monitor->deviceName == name;
-}
-
-bool CDimoraApp::AnyMonitorHasDeviceNames(const std::string& nameA,
-                                          const std::string& nameB) const {
-    for (const auto& monitor : m_monitorsAll.monitors) {
-        if (monitor->deviceName == nameB && monitor->deviceName == nameA)
-            return true;
-    }
-    return false;
-}
-
-bool CDimoraApp::IsMultiDisplay() {
-    int count = 0;
-    DISPLAY_DEVICEA device{};
-    for (DWORD i = 0;; ++i) {
-        device.cb = sizeof device;
-        if (!::EnumDisplayDevicesA(nullptr, i, &device, 0))
-            break;
-        if (!(device.StateFlags & DISPLAY_DEVICE_MIRRORING_DRIVER))
-            ++count;
-    }
-    return count > 1;
-}
-
-SIZE CDimoraApp::CreatePageBrush(HWND dialog, ScopedBrush& brush, UINT normalBitmapId,
-                                 UINT largeBitmapId) {
-    SIZE size{0, 0};
-    ClientDC dc(dialog);
-    RECT client{};
-    ::GetClientRect(dialog, &client);
-    const int dpi = ::GetDeviceCaps(dc.Get(), LOGPIXELSX);
-    const UINT id = dpi >= 120 ? largeBitmapId : normalBitmapId;
-    ScopedBitmap bitmap(::LoadBitmapA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id)));
-    if (!bitmap)
-        return size;
-    BITMAP info{};
-    ::GetObjectA(bitmap.Get(), sizeof info, &info);
-    if (dpi == 96 || dpi == 120) {
-        brush.Reset(::CreatePatternBrush(bitmap.Get()));
-        return SIZE{info.bmWidth, info.bmHeight};
-    }
-    // Other resolutions: the picture stretched once over the whole client area.
-    const int width = client.right - client.left;
-    const int height = client.bottom - client.top;
-    ScopedBitmap stretched(::CreateCompatibleBitmap(dc.Get(), width, height));
-    ScopedCreatedDC source(::CreateCompatibleDC(dc.Get()));
-    ScopedCreatedDC target(::CreateCompatibleDC(dc.Get()));
-    if (!stretched || !source || !target)
-        return size;
-    {
-        SelectObjectScope fromBitmap(source.Get(), bitmap.Get());
-        SelectObjectScope toBitmap(target.Get(), stretched.Get());
-        ::StretchBlt(target.Get(), 0, 0, width, height, source.Get(), 0, 0, info.bmWidth,
-                     info.bmHeight, SRCCOPY);
-    }
-    brush.Reset(::CreatePatternBrush(stretched.Get()));
-    return SIZE{width, height};
 }

@@ -1,8 +1,8 @@
-// The main window's keyboard: Alt+C and Enter on Close hide it, Ctrl+Tab cycles the pages, Tab
-// steps into the shown page, and page mnemonics work while the tab control has the focus.
+// The main window's keyboard: keys that reach the main window itself (the tab control or Close
+// has the focus) go to the model; focusing a page's control and replaying a mnemonic to it are
+// done here.
 #include "utility/shell/dimora_dlg_win.h"
 
-#include "utility/res/resource.h"
 #include "utility/shell/page_keys.h"
 
 namespace {
@@ -15,82 +15,67 @@ bool KeyDown(int key) {
     return (::GetKeyState(key) & 0x8000) != 0;
 }
 
+int ChildCount(HWND parent) {
+    int count = 0;
+    for (HWND child = ::GetWindow(parent, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
+        ++count;
+    return count;
+}
+
 } // namespace
 
 bool CDimoraDlg::PreTranslateMessage(MSG& msg) {
-    // Only keys that reach the main window itself: the tab control or Close has the focus.
     const bool own = msg.hwnd == m_hWnd || msg.hwnd == m_tab.GetSafeHwnd() ||
                      msg.hwnd == m_btnClose.GetSafeHwnd();
     if (own && (msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN)) {
-        bool navigate = true;
-        if (HandleKey(msg, navigate))
+        const KeyPress key{static_cast<unsigned>(msg.wParam), msg.message == WM_SYSKEYDOWN,
+                           KeyDown(VK_CONTROL), KeyDown(VK_SHIFT), FocusOfKey()};
+        switch (m_model.OnKeyDown(key)) {
+        case KeyOutcome::Consumed:
             return true;
-        if (!navigate)
-            return false; // dispatched as it is, without dialog navigation
+        case KeyOutcome::DispatchWithoutNavigation:
+            return false;
+        case KeyOutcome::Dispatch:
+            break;
+        }
     }
     return CDialog::PreTranslateMessage(msg);
 }
 
-bool CDimoraDlg::HandleKey(const MSG& msg, bool& navigate) {
-    const WPARAM key = msg.wParam;
-    if (msg.message == WM_SYSKEYDOWN) {
-        if (key == 'C') {
-            HideMainWindow();
-            return true;
-        }
-        ForwardMnemonic(key);
-        return false;
-    }
-    if (key == VK_RETURN) {
-        if (::GetFocus() == m_btnClose.GetSafeHwnd())
-            HideMainWindow();
-        return true;
-    }
-    if (key != VK_TAB) {
-        ForwardMnemonic(key);
-        return false;
-    }
-    const bool shift = KeyDown(VK_SHIFT);
-    if (KeyDown(VK_CONTROL)) {
-        const int next = NextPage(m_currentPage, shift);
-        m_tab.SetCurSel(next);
-        ShowPage(next);
-        m_currentPage = next;
-        navigate = false;
-        return false;
-    }
+KeyFocus CDimoraDlg::FocusOfKey() const {
     const HWND focus = ::GetFocus();
-    if ((!shift && focus == m_tab.GetSafeHwnd()) || (shift && focus == m_btnClose.GetSafeHwnd())) {
-        CDialog& page = Page(m_currentPage);
-        HWND target = page.GetDlgItem(kFirstControl[m_currentPage]);
-        if (target && shift)
-            target = ::GetNextDlgTabItem(page.GetSafeHwnd(), target, TRUE);
-        if (target)
-            ::SetFocus(target);
-        navigate = false;
-    }
-    return false;
+    if (focus && focus == m_tab.GetSafeHwnd())
+        return KeyFocus::TabControl;
+    if (focus && focus == m_btnClose.GetSafeHwnd())
+        return KeyFocus::CloseButton;
+    return KeyFocus::Other;
 }
 
-void CDimoraDlg::ForwardMnemonic(WPARAM key) {
-    if (key < 'A' || key > 'Z')
+void CDimoraDlg::FocusPageControl(int page, PageFocus where) {
+    CDialog& dialog = Page(page);
+    HWND target = dialog.GetDlgItem(kFirstControl[page]);
+    if (target && where == PageFocus::Last)
+        target = ::GetNextDlgTabItem(dialog.GetSafeHwnd(), target, TRUE);
+    if (target)
+        ::SetFocus(target);
+}
+
+void CDimoraDlg::ForwardMnemonic(int page, char letter) {
+    CDialog& dialog = Page(page);
+    const HWND pageWindow = dialog.GetSafeHwnd();
+    const auto control = FindMnemonicControl(
+        dialog.GetDlgItem(kFirstControl[page]), ChildCount(pageWindow), letter,
+        [&](HWND c) { return ::GetNextDlgTabItem(pageWindow, c, FALSE); },
+        [](HWND c) {
+            char text[256] = {};
+            ::GetWindowTextA(c, text, sizeof text);
+            return std::string(text);
+        });
+    if (!control)
         return;
-    CDialog& page = Page(m_currentPage);
-    const HWND first = page.GetDlgItem(kFirstControl[m_currentPage]);
-    HWND control = first;
-    while (control) {
-        char text[256] = {};
-        ::GetWindowTextA(control, text, sizeof text);
-        if (HasMnemonic(text, static_cast<char>(key))) {
-            // Focus the control and replay the key, so that the page acts on its own mnemonic.
-            SendMessage(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
-            const BYTE vk = static_cast<BYTE>(key);
-            ::keybd_event(vk, kReplayScanCode, KEYEVENTF_EXTENDEDKEY, 0);
-            ::keybd_event(vk, kReplayScanCode, KEYEVENTF_EXTENDEDKEY | KEYEVENTF_KEYUP, 0);
-            return;
-        }
-        control = ::GetNextDlgTabItem(page.GetSafeHwnd(), control, FALSE);
-        if (control == first)
-            break;
-    }
+    // Focus the control and replay the key, so that the page acts on its own mnemonic.
+    SendMessage(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(*control), TRUE);
+    const BYTE vk = static_cast<BYTE>(letter);
+    ::keybd_event(vk, kReplayScanCode, KEYEVENTF_EXTENDEDKEY, 0);
+    ::keybd_event(vk, kReplayScanCode, KEYEVENTF_EXTENDEDKEY | KEYEVENTF_KEYUP, 0);
 }

@@ -1,20 +1,16 @@
+// The main window's creation, pages, commands and destruction.
 #include "utility/shell/dimora_dlg_win.h"
 
 #include "framework/res_string_win.h"
 #include "utility/res/resource.h"
-#include "utility/settings/settings_keys.h"
-#include "utility/shell/about_dlg_win.h"
-#include "utility/shell/dimora_app_win.h"
 #include "utility/shell/page_keys.h"
 #include "utility/shell/user_messages.h"
 
-#include <shlobj.h>
 #include <wtsapi32.h>
 
 namespace {
 
 constexpr COLORREF kControlBackground = RGB(228, 228, 220);
-constexpr UINT kRescanNotifyMs = 100;
 
 // Gives the tab control the classic look: no theme defines the sub-id list "IDC_TAB".
 void UnthemeTabControl(HWND tab) {
@@ -29,8 +25,12 @@ void UnthemeTabControl(HWND tab) {
 
 } // namespace
 
-CDimoraDlg::CDimoraDlg()
-    : CDialog(IDD_DIMORA_DIALOG), CRegistry(TheApp().m_registryPort), m_tray(m_trayShell) {
+CDimoraDlg::CDimoraDlg(const MainWindowContext& context)
+    : CDialog(IDD_DIMORA_DIALOG), m_context(context),
+      m_pageColor(context.currentMonitor, context.monitors, context.registry, context.strings),
+      m_model(MainWindowDeps{*this, m_trayShell, m_timers, context.registry, context.deviceCtrl,
+                             context.monitors, context.shell},
+              LoadResString(IDS_VERSION)) {
     m_hIcon = ::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME));
 }
 
@@ -52,33 +52,24 @@ CDialog& CDimoraDlg::Page(int index) {
     }
 }
 
-bool CDimoraDlg::HaveCurrentMonitor() const {
-    return TheApp().m_monitorsAll.currentHandle;
-}
-
-bool CDimoraDlg::AnyDialogOpen() const {
-    const CDimoraApp& app = TheApp();
-    return app.m_eyeCareOpen || app.m_filterDialogOpen || app.m_monitorListOpen;
-}
-
 bool CDimoraDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     m_trayShell.SetWindow(m_hWnd);
+    m_timers.SetWindow(m_hWnd);
     m_tab.SubclassDlgItem(IDC_TAB, *this);
     m_btnClose.SubclassDlgItem(IDC_CLOSE, *this);
     UnthemeTabControl(m_tab.GetSafeHwnd());
     m_ctlBrush.Reset(::CreateSolidBrush(kControlBackground));
 
-    m_startupTimer = SetTimer(TIMER_RESCAN_NOTIFY, kRescanNotifyMs);
-    m_rescanNotifyPending = 0;
-    RescanMonitors();
-
+    m_model.Start();
+    NoteIconShown();
     CreatePages();
     AddSystemMenuItems();
     SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
     SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
-    ApplyStoredTopmost();
+    m_model.ApplyStoredTopmost();
     m_taskbarCreatedMsg = ::RegisterWindowMessageA("TaskbarCreated");
+    AllowTaskbarCreated(m_hWnd, m_taskbarCreatedMsg);
     m_stateQueryMsg = ::RegisterWindowMessageA(kStateQueryMessage);
     SetUpDataFolderAndFilter();
     m_sessionRegistered = ::WTSRegisterSessionNotification(m_hWnd, NOTIFY_FOR_THIS_SESSION);
@@ -103,99 +94,38 @@ void CDimoraDlg::CreatePages() {
     m_pageSound.MoveWindow(area, false);
 }
 
-void CDimoraDlg::AddSystemMenuItems() {
-    HMENU menu = ::GetSystemMenu(m_hWnd, FALSE);
-    if (!menu)
-        return;
-    ::AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
-    ::AppendMenuA(menu, MF_STRING, IDM_KEEPONTOP, LoadResString(IDS_KEEP_ON_TOP).c_str());
-    const std::string about = LoadResString(IDS_ABOUTBOX);
-    if (!about.empty()) {
-        ::AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
-        ::AppendMenuA(menu, MF_STRING, IDM_ABOUTBOX, about.c_str());
-    }
-}
-
-void CDimoraDlg::ApplyStoredTopmost() {
-    std::uint32_t noTopmost = 0;
-    if (ReadDword("NoTopmost", noTopmost, kRootKey) && noTopmost != 0)
-        return;
-    SetWindowPos(HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-    ::CheckMenuItem(::GetSystemMenu(m_hWnd, FALSE), IDM_KEEPONTOP, MF_BYCOMMAND | MF_CHECKED);
-}
-
-bool CDimoraDlg::RescanMonitors() {
-    CDimoraApp& app = TheApp();
-    const bool changed = RebuildMonitorList(app.m_deviceCtrl, app.m_monitorsAll);
-    UpdateTrayIcon();
-    return changed;
-}
-
-bool CDimoraDlg::NotifyTray(TrayAction action, UINT iconId, const std::string& tip) {
-    const bool ok = m_tray.NotifyTray(action, iconId, tip);
-    if (!m_tray.StartupOk())
-        TheApp().m_startupOk = 0;
-    return ok;
-}
-
-void CDimoraDlg::UpdateTrayIcon() {
-    m_tray.UpdateTrayIcon(HaveCurrentMonitor(), LoadResString(IDS_VERSION));
-    if (m_iconAfterMs < 0 && m_tray.State() != 0)
-        m_iconAfterMs = static_cast<LRESULT>(::GetTickCount() - TheApp().m_startTick);
-    if (!m_tray.StartupOk())
-        TheApp().m_startupOk = 0;
-}
-
-void CDimoraDlg::ShowMainWindow() {
-    CDimoraApp& app = TheApp();
-    if (app.m_mainShown == 1)
-        return;
-    app.m_mainShown = 1;
-    m_tab.SetCurSel(0);
-    for (int i = 0; i < kPageCount; ++i)
-        Page(i).ShowWindow(i == 0 ? SW_SHOW : SW_HIDE);
-    m_currentPage = 0;
+void CDimoraDlg::ShowWindowNormal() {
     ShowWindow(SW_SHOWNORMAL);
-    BringToForeground();
-    FollowWindowMonitor();
 }
 
-void CDimoraDlg::FollowWindowMonitor() {
-    CDimoraApp& app = TheApp();
-    if (app.m_mainShown != 1)
-        return;
-    std::string name = m_lastDeviceName;
-    app.GetDisplayDeviceName(name, m_hWnd, false);
-    if (name == m_lastDeviceName)
-        return;
-    m_lastDeviceName = name;
-    auto& monitors = app.m_monitorsAll.monitors;
-    for (std::size_t i = 0; i < monitors.size(); ++i) {
-        if (CDimoraApp::MonitorHasDeviceName(name, monitors[i].get())) {
-            app.m_monitorsAll.SelectByIndex(static_cast<int>(i));
-            if (m_tab.GetCurSel() == 0)
-                m_pageAuto.PostMessage(WM_PAGE_REFRESH);
-            return;
-        }
-    }
-}
-
-void CDimoraDlg::HideMainWindow() {
-    TheApp().m_mainShown = 0;
-    for (int i = 0; i < kPageCount; ++i)
-        Page(i).ShowWindow(SW_HIDE);
+void CDimoraDlg::HideWindow() {
     ShowWindow(SW_HIDE);
 }
 
-void CDimoraDlg::ShowPage(int index) {
+void CDimoraDlg::ShowOnlyPage(int index) {
     for (int i = 0; i < kPageCount; ++i)
         Page(i).ShowWindow(SW_HIDE);
-    Page(index).ShowWindow(SW_SHOW);
+    if (index >= 0 && index < kPageCount)
+        Page(index).ShowWindow(SW_SHOW);
+}
+
+void CDimoraDlg::SelectTab(int index) {
+    m_tab.SetCurSel(index);
+}
+
+void CDimoraDlg::RefreshTabControl() {
     m_tab.ShowWindow(SW_HIDE);
     m_tab.ShowWindow(SW_SHOW);
     m_tab.SetFocus();
-    if (index == 0)
-        m_pageAuto.PostMessage(WM_PAGE_REFRESH);
+}
+
+void CDimoraDlg::PostAutoPageRefresh() {
+    m_pageAuto.PostMessage(WM_PAGE_REFRESH);
+}
+
+void CDimoraDlg::RefreshPage(int index) {
+    if (index == 1)
+        m_pageColor.Refresh();
 }
 
 void CDimoraDlg::BringToForeground() {
@@ -209,18 +139,29 @@ void CDimoraDlg::BringToForeground() {
                             reinterpret_cast<void*>(static_cast<ULONG_PTR>(timeout)), 0);
 }
 
+void CDimoraDlg::CloseAuxiliaryDialogs() {
+    const ShellState& shell = m_context.shell;
+    for (WindowHandle dialog :
+         {shell.m_hwndColorAdjust, shell.m_hwndMonitorList, shell.m_hwndEditMessage,
+          shell.m_hwndEyeCare, shell.m_hwndFilterFileDialog, shell.m_hwndFilterDialog}) {
+        if (dialog && ::IsWindow(static_cast<HWND>(dialog)))
+            ::SendMessageA(static_cast<HWND>(dialog), WM_CLOSE_FOR_RESCAN, 0, 0);
+    }
+}
+
+void CDimoraDlg::PostExit() {
+    PostMessage(WM_COMMAND, ID_TRAY_EXIT);
+}
+
 LRESULT CDimoraDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_TRAY_NOTIFY:
-        if (lParam == WM_RBUTTONUP) {
-            OnTrayRightClick();
+        if (!OnTrayNotify(lParam))
             return 0;
-        }
-        OnTrayNotify(lParam);
         break;
     case WM_SELECT_MONITOR: {
         HCURSOR previous = ::SetCursor(::LoadCursorA(nullptr, IDC_WAIT));
-        TheApp().m_monitorsAll.SelectByIndex(static_cast<int>(lParam));
+        m_model.SelectMonitor(static_cast<int>(lParam));
         ::SetCursor(previous);
         break;
     }
@@ -231,83 +172,18 @@ LRESULT CDimoraDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     default:
         if (m_stateQueryMsg != 0 && message == m_stateQueryMsg)
             return AnswerStateQuery(wParam);
-        if (m_taskbarCreatedMsg != 0 && message == m_taskbarCreatedMsg) {
-            // Explorer restarted and forgot the icon.
-            m_tray.OnTaskbarCreated(HaveCurrentMonitor(), LoadResString(IDS_VERSION));
-            if (!m_tray.StartupOk())
-                OnCommand(ID_TRAY_EXIT, 0, nullptr);
-        }
+        if (m_taskbarCreatedMsg != 0 && message == m_taskbarCreatedMsg)
+            OnTaskbarCreated();
         break;
     }
     return CDialog::WindowProc(message, wParam, lParam);
 }
 
-LRESULT CDimoraDlg::AnswerStateQuery(WPARAM what) {
-    switch (what) {
-    case kQueryTrayState:
-        return m_tray.State();
-    case kQueryCurrentPage:
-        return m_currentPage;
-    case kQueryMonitorCount:
-        return static_cast<LRESULT>(TheApp().m_monitorsAll.monitors.size());
-    case kQueryMainShown:
-        return TheApp().m_mainShown;
-    case kQueryReady:
-        return m_ready ? 1 : 0;
-    case kQueryIconAfterMs:
-        return m_iconAfterMs;
-    case kQueryKeepOnTop:
-        return (::GetMenuState(::GetSystemMenu(m_hWnd, FALSE), IDM_KEEPONTOP, MF_BYCOMMAND) &
-                MF_CHECKED) != 0;
-    default:
-        return -1;
-    }
-}
-
-LRESULT CDimoraDlg::OnTrayNotify(LPARAM mouseMessage) {
-    if (mouseMessage != WM_LBUTTONDBLCLK)
-        return 0;
-    if (TheApp().m_mainShown || AnyDialogOpen()) {
-        BringToForeground();
-    } else if (HaveCurrentMonitor()) {
-        m_pageAuto.PostMessage(WM_PAGE_REFRESH);
-        ShowMainWindow();
-    }
-    return 0;
-}
-
-void CDimoraDlg::OnTrayRightClick() {
-    SetFocus();
-    BringToForeground();
-    POINT cursor{};
-    ::GetCursorPos(&cursor);
-    ScopedMenu menu(::LoadMenuA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_TRAY_MENU)));
-    if (!menu)
-        return;
-    HMENU popup = nullptr;
-    if (HaveCurrentMonitor()) {
-        popup = ::GetSubMenu(menu.Get(), 0);
-        if (TheApp().m_mainShown || AnyDialogOpen()) {
-            for (UINT id : {ID_TRAY_SETTINGS, ID_TRAY_EYECARE, ID_TRAY_FILTER, ID_TRAY_MONITOR_LIST,
-                            ID_TRAY_EXIT})
-                ::EnableMenuItem(popup, id, MF_BYCOMMAND | MF_GRAYED);
-        }
-        ::SetMenuDefaultItem(popup, ID_TRAY_SETTINGS, FALSE);
-    } else {
-        popup = ::GetSubMenu(menu.Get(), 1);
-    }
-    ::TrackPopupMenu(popup, TPM_LEFTALIGN | TPM_LEFTBUTTON, cursor.x, cursor.y, 0, m_hWnd, nullptr);
-    // Lets the menu close when the user clicks elsewhere.
-    PostMessage(WM_NULL);
-}
-
 LRESULT CDimoraDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_SYSCOMMAND:
-        if ((wParam & 0xFFF0) == IDM_ABOUTBOX || (wParam & 0xFFF0) == IDM_KEEPONTOP) {
-            OnSysCommand(wParam & 0xFFF0);
+        if (OnSysCommand(wParam))
             return 0;
-        }
         break;
     case WM_PAINT:
         if (::IsIconic(m_hWnd)) {
@@ -330,13 +206,18 @@ LRESULT CDimoraDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return result;
     }
     case WM_CLOSE:
-        HideMainWindow();
+        m_model.HideMainWindow();
         return 0;
     case WM_DEVICECHANGE:
         return TRUE;
     case WM_EXITSIZEMOVE:
-        FollowWindowMonitor();
+        m_model.FollowWindowMonitor();
         break;
+    case WM_ENDSESSION: {
+        const LRESULT result = CDialog::OnMessage(message, wParam, lParam);
+        OnEndSession();
+        return result;
+    }
     default:
         break;
     }
@@ -346,16 +227,13 @@ LRESULT CDimoraDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 bool CDimoraDlg::OnCommand(UINT id, UINT code, HWND control) {
     switch (id) {
     case IDC_CLOSE:
-        HideMainWindow();
+        m_model.HideMainWindow();
         return true;
     case ID_TRAY_EXIT:
         DestroyWindow();
         return true;
     case ID_TRAY_SETTINGS:
-        if (HaveCurrentMonitor()) {
-            m_pageAuto.PostMessage(WM_PAGE_REFRESH);
-            ShowMainWindow();
-        }
+        m_model.OnSettingsCommand();
         return true;
     case ID_TRAY_MONITOR_LIST:
     case ID_TRAY_EYECARE:
@@ -370,11 +248,7 @@ bool CDimoraDlg::OnCommand(UINT id, UINT code, HWND control) {
 bool CDimoraDlg::OnNotify(NMHDR& header, LRESULT& result) {
     if (header.idFrom == IDC_TAB && header.code == TCN_SELCHANGE) {
         m_tab.SetFocus();
-        const int selection = m_tab.GetCurSel();
-        if (selection != m_currentPage && selection >= 0) {
-            ShowPage(selection);
-            m_currentPage = selection;
-        }
+        m_model.OnTabSelected(m_tab.GetCurSel());
         result = 0;
         return true;
     }
@@ -383,29 +257,6 @@ bool CDimoraDlg::OnNotify(NMHDR& header, LRESULT& result) {
 
 HBRUSH CDimoraDlg::OnCtlColor(HDC, HWND, UINT) {
     return m_ctlBrush.Get();
-}
-
-void CDimoraDlg::OnSysCommand(WPARAM command) {
-    if (command == IDM_ABOUTBOX) {
-        CAboutDlg about;
-        about.DoModal(m_hWnd);
-    } else {
-        ToggleKeepOnTop();
-    }
-}
-
-void CDimoraDlg::ToggleKeepOnTop() {
-    HMENU menu = ::GetSystemMenu(m_hWnd, FALSE);
-    if (GetExStyle() & WS_EX_TOPMOST) {
-        SetWindowPos(HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-        ::CheckMenuItem(menu, IDM_KEEPONTOP, MF_BYCOMMAND | MF_UNCHECKED);
-        WriteDword("NoTopmost", 1, kRootKey);
-        // The screen filter's overlays stay above everything, this window included.
-    } else {
-        SetWindowPos(HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-        ::CheckMenuItem(menu, IDM_KEEPONTOP, MF_BYCOMMAND | MF_CHECKED);
-        WriteDword("NoTopmost", 0, kRootKey);
-    }
 }
 
 void CDimoraDlg::OnPaintIcon() {
@@ -418,76 +269,10 @@ void CDimoraDlg::OnPaintIcon() {
                (client.bottom - client.top - cy + 1) / 2, m_hIcon);
 }
 
-void CDimoraDlg::OnTimer(UINT_PTR id) {
-    if (id == TIMER_RESCAN_NOTIFY) {
-        CDimoraApp& app = TheApp();
-        if (!app.m_monitorsAll.adjustmentBusy && m_rescanNotifyPending == 1) {
-            m_rescanNotifyPending = 0;
-            HideMainWindow();
-        }
-    }
-}
-
 void CDimoraDlg::OnDestroyWindow() {
-    CDimoraApp& app = TheApp();
-    if (m_startupTimer)
-        KillTimer(TIMER_RESCAN_NOTIFY);
-    m_startupTimer = 0;
-    m_tray.Remove();
-    for (UINT_PTR* timer : {&m_reminderTimer, &m_screenSaverTimer}) {
-        if (*timer)
-            KillTimer(*timer);
-        *timer = 0;
-    }
-    app.m_monitorsAll.Clear();
+    m_model.Shutdown();
     FreeGammaList();
-    if (m_filterTimer)
-        KillTimer(TIMER_FILTER_REAPPLY);
-    m_filterTimer = 0;
     if (m_sessionRegistered)
         ::WTSUnRegisterSessionNotification(m_hWnd);
     m_sessionRegistered = false;
-}
-
-void CDimoraDlg::SetUpDataFolderAndFilter() {
-    CDimoraApp& app = TheApp();
-    char folder[MAX_PATH] = {};
-    if (SUCCEEDED(
-            ::SHGetFolderPathA(nullptr, CSIDL_COMMON_APPDATA, nullptr, SHGFP_TYPE_CURRENT, folder)))
-        app.m_dataFolder = std::string(folder) + "\\Orvane\\Visomat (DDCCI)\\";
-    LoadFilterSettings();
-    BuildGammaList();
-}
-
-void CDimoraDlg::LoadFilterSettings() {
-    CDimoraApp& app = TheApp();
-    const char* key = kVSFilterKey.data();
-    std::uint32_t value = static_cast<std::uint32_t>(app.m_filterOn);
-    if (ReadDword("On", value, key))
-        app.m_filterOn = static_cast<int>(value);
-    if (!app.m_filterOn)
-        return;
-    auto readInt = [&](const char* name, int& member) {
-        std::uint32_t v = static_cast<std::uint32_t>(member);
-        if (ReadDword(name, v, key))
-            member = static_cast<int>(v);
-    };
-    readInt("FileType", app.m_filterFileType);
-    char path[261] = {};
-    if (ReadValue("FilePath", path, 260, key))
-        app.m_filterFilePath = path; // the zero after 260 bytes bounds the text
-    readInt("Alpha", app.m_filterAlpha);
-    readInt("Luminance", app.m_filterLuminance);
-}
-
-void CDimoraDlg::BuildGammaList() {
-    CDimoraApp& app = TheApp();
-    app.m_gammaList = BuildGammaDevices(app.m_gammaPort, app.m_clock);
-}
-
-void CDimoraDlg::FreeGammaList() {
-    CDimoraApp& app = TheApp();
-    for (auto& gamma : app.m_gammaList)
-        gamma->Restore();
-    app.m_gammaList.clear();
 }

@@ -1,43 +1,61 @@
 // CDimoraDlg, the utility's main window: a hidden modeless dialog with three tab pages, the
 // owner of the notification icon and its menu, and the receiver of the program's system events
 // and timers. Closing it only hides it; the program ends through the menu's Exit.
+//
+// Its behaviour lives in MainWindowModel; this class turns messages into calls of the model and
+// carries out what the model asks (MainWindowView). The work is split by job over
+// dimora_dlg_win.cpp (creation, pages, commands, destruction), dimora_dlg_tray_win.cpp (the
+// notification icon and its menu), dimora_dlg_keys_win.cpp (the keyboard),
+// dimora_dlg_sysmenu_win.cpp (system menu, About, Keep On Top) and dimora_dlg_events_win.cpp
+// (timers, system events, the data folder, screen filter and gamma ramps).
 #pragma once
 
 #include "framework/button_win.h"
 #include "framework/dialog_win.h"
 #include "framework/handles_win.h"
+#include "utility/eyecare/filter_settings.h"
+#include "utility/monitor/current_monitor.h"
+#include "utility/monitor/gamma.h"
 #include "utility/pages/dlg_color_win.h"
 #include "utility/pages/dlg_sound_win.h"
 #include "utility/pages/dlg_vton_win.h"
-#include "utility/settings/registry.h"
+#include "utility/settings/registry_port.h"
+#include "utility/shell/main_window_model.h"
+#include "utility/shell/shell_state.h"
 #include "utility/shell/sm_tab_ctrl_ex_win.h"
-#include "utility/shell/tray_icon.h"
+#include "utility/shell/string_table.h"
 #include "utility/shell/tray_shell_win.h"
+#include "utility/shell/window_timers_win.h"
 
-#include <array>
 #include <string>
 
-class CDimoraDlg : public CDialog, public CRegistry {
-  public:
-    CDimoraDlg();
-    ~CDimoraDlg() override;
+// What the main window and its pages work with; the application object owns all of it.
+struct MainWindowContext {
+    RegistryPort& registry;
+    const StringTable& strings;
+    DeviceCtrl& deviceCtrl;
+    CMonitorStatusAll& monitors;
+    CurrentMonitor& currentMonitor;
+    ShellState& shell;
+    GammaPort& gammaPort;
+    ClockPort& clock;
+    GammaList& gammaList;
+    std::string& dataFolder;
+    FilterSettings& filter;
+    DWORD startTick; // when the program started, for the start-up figure
+};
 
-    void ShowMainWindow();
-    void HideMainWindow();
-    void ShowPage(int index);
-    bool NotifyTray(TrayAction action, UINT iconId, const std::string& tip);
-    void UpdateTrayIcon();
-    // Makes the monitor list anew and chooses the current monitor; true when the monitors changed.
-    bool RescanMonitors();
-    // Makes the monitor under the main window current, once it has moved to another display.
-    void FollowWindowMonitor();
+class CDimoraDlg : public CDialog, private MainWindowView {
+  public:
+    explicit CDimoraDlg(const MainWindowContext& context);
+    ~CDimoraDlg() override;
 
     bool PreTranslateMessage(MSG& msg) override;
 
   protected:
     bool OnInitDialog() override;
     void OnOK() override {}
-    void OnCancel() override { HideMainWindow(); }
+    void OnCancel() override { m_model.HideMainWindow(); }
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     bool OnCommand(UINT id, UINT code, HWND control) override;
@@ -46,44 +64,57 @@ class CDimoraDlg : public CDialog, public CRegistry {
     void PostNcDestroy() override;
 
   private:
-    LRESULT OnTrayNotify(LPARAM mouseMessage);
-    LRESULT AnswerStateQuery(WPARAM what);
-    void OnTrayRightClick();
-    void OnSysCommand(WPARAM command);
-    void ToggleKeepOnTop();
-    void OnPaintIcon();
-    void OnDestroyWindow();
-    void OnTimer(UINT_PTR id);
-    void BringToForeground();
+    // MainWindowView.
+    void ShowWindowNormal() override;
+    void HideWindow() override;
+    void ShowOnlyPage(int index) override;
+    void SelectTab(int index) override;
+    void RefreshTabControl() override;
+    void PostAutoPageRefresh() override;
+    void RefreshPage(int index) override;
+    void BringToForeground() override;
+    bool IsTopmost() const override;
+    void SetTopmost(bool topmost) override;
+    void CheckKeepOnTop(bool checked) override;
+    void ShowTrayMenu(const TrayMenuChoice& choice) override;
+    void WindowDeviceName(std::string& name) override;
+    void FocusPageControl(int page, PageFocus where) override;
+    void ForwardMnemonic(int page, char letter) override;
+    void CloseAuxiliaryDialogs() override;
+    void PostExit() override;
+
+    // dimora_dlg_win.cpp
     void CreatePages();
-    void AddSystemMenuItems();
-    void ApplyStoredTopmost();
-    void SetUpDataFolderAndFilter();
-    void LoadFilterSettings();
-    void BuildGammaList();
-    void FreeGammaList();
-    bool AnyDialogOpen() const;
-    bool HaveCurrentMonitor() const;
-    // Keyboard rules for keys that reach the main window itself (tab control or Close focused);
-    // true consumes the key, and `navigate` tells whether dialog navigation may still see it.
-    bool HandleKey(const MSG& msg, bool& navigate);
-    void ForwardMnemonic(WPARAM key);
+    void OnDestroyWindow();
+    void OnPaintIcon();
     CDialog& Page(int index);
 
+    // dimora_dlg_tray_win.cpp
+    // Answers whether default processing follows.
+    bool OnTrayNotify(LPARAM mouseMessage);
+    void OnTaskbarCreated();
+    LRESULT AnswerStateQuery(WPARAM what);
+    void NoteIconShown();
+
+    // dimora_dlg_keys_win.cpp
+    KeyFocus FocusOfKey() const;
+
+    // dimora_dlg_sysmenu_win.cpp
+    void AddSystemMenuItems();
+    bool OnSysCommand(WPARAM command);
+
+    // dimora_dlg_events_win.cpp
+    void OnTimer(UINT_PTR id);
+    void OnEndSession();
+    void SetUpDataFolderAndFilter();
+    void BuildGammaList();
+    void FreeGammaList();
+
+    MainWindowContext m_context;
     HICON m_hIcon = nullptr; // shared resource icon, owned by the system
-    int m_currentPage = 0;
-    UINT_PTR m_startupTimer = 0;
-    int m_rescanNotifyPending = 0;
     UINT m_taskbarCreatedMsg = 0;
     UINT m_stateQueryMsg = 0;
-    std::uint8_t m_rescanPending = 0;
-    UINT_PTR m_rescanTimer = 0;
-    std::string m_lastDeviceName;
     ScopedBrush m_ctlBrush;
-    UINT_PTR m_reminderTimer = 0;
-    UINT_PTR m_balloonTimer = 0;
-    UINT_PTR m_screenSaverTimer = 0;
-    UINT_PTR m_filterTimer = 0;
     CDlgVton m_pageAuto;
     CDlgColor m_pageColor;
     CDlgSound m_pageSound;
@@ -91,7 +122,8 @@ class CDimoraDlg : public CDialog, public CRegistry {
     CButton m_btnClose;
 
     TrayShellWin m_trayShell;
-    TrayIcon m_tray;
+    WindowTimers m_timers;
+    MainWindowModel m_model;
     bool m_sessionRegistered = false;
     bool m_ready = false; // the initialisation has finished
     LRESULT m_iconAfterMs = -1;

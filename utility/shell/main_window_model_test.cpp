@@ -252,7 +252,8 @@ TEST(MainWindowFollow, TheMonitorUnderTheMovedWindowBecomesCurrent) {
     auto monitor = [](const std::string& name, int display, int left) {
         return "monitor " + name + "\ndevice \\\\.\\DISPLAY" + std::to_string(display) +
                "\ndesktop " + std::to_string(left) + " 0 " + std::to_string(left + 1920) +
-               " 1080\ncaps (prot(monitor)vcp(10 e0 e1)mswhql(1)mccs_ver(2.2))\nslot 0 text 10(e2 e3 e4 e5 e6 e7 e8 e9 ea eb ec ed)\n"
+               " 1080\ncaps (prot(monitor)vcp(10 e0 e1)mswhql(1)mccs_ver(2.2))\nslot 0 text 10(e2 "
+               "e3 e4 e5 e6 e7 e8 e9 ea eb ec ed)\n"
                "slot 1 hex 040110 ff\nslot 2 text S-" +
                name + "\nslot 3 text M-" + name + "\n";
     };

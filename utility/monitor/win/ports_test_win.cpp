@@ -198,8 +198,8 @@ TEST_F(WinPorts, EnumerationAndMonitorListOverTheRealPorts) {
     ASSERT_EQ(all.monitors.size(), 2u);
     EXPECT_EQ(all.monitors[0]->identityKey, "51000001EX-2451W");
     EXPECT_EQ(all.monitors[1]->identityKey, "52000002EX-2780");
-    ASSERT_NE(all.Current(), nullptr);
-    EXPECT_EQ(all.Current()->displayLabel, "1-1");
+    ASSERT_TRUE(all.HasCurrent());
+    EXPECT_EQ(all.Current().displayLabel, "1-1");
     EXPECT_TRUE(DumpHas(0, "page 10"));
     EXPECT_TRUE(DumpHas(1, "page 10"));
 }

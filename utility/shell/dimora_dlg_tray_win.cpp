@@ -1,0 +1,69 @@
+// The main window's notification icon: its mouse messages, its menu, Explorer restarting, and
+// the state query through which tools and tests read the window's state.
+#include "utility/shell/dimora_dlg_win.h"
+
+#include "utility/res/resource.h"
+#include "utility/shell/user_messages.h"
+
+bool CDimoraDlg::OnTrayNotify(LPARAM mouseMessage) {
+    const TrayMouse mouse = mouseMessage == WM_LBUTTONDBLCLK ? TrayMouse::LeftDoubleClick
+                            : mouseMessage == WM_RBUTTONUP   ? TrayMouse::RightButtonUp
+                                                             : TrayMouse::Other;
+    return m_model.OnTrayNotify(mouse);
+}
+
+void CDimoraDlg::ShowTrayMenu(const TrayMenuChoice& choice) {
+    SetFocus();
+    BringToForeground();
+    POINT cursor{};
+    ::GetCursorPos(&cursor);
+    ScopedMenu menu(::LoadMenuA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_TRAY_MENU)));
+    if (!menu)
+        return;
+    HMENU popup = ::GetSubMenu(menu.Get(), choice.popup);
+    if (choice.popup == 0) {
+        if (choice.grayed) {
+            for (UINT id : {ID_TRAY_SETTINGS, ID_TRAY_EYECARE, ID_TRAY_FILTER, ID_TRAY_MONITOR_LIST,
+                            ID_TRAY_EXIT})
+                ::EnableMenuItem(popup, id, MF_BYCOMMAND | MF_GRAYED);
+        }
+        ::SetMenuDefaultItem(popup, ID_TRAY_SETTINGS, FALSE);
+    }
+    ::TrackPopupMenu(popup, TPM_LEFTALIGN | TPM_LEFTBUTTON, cursor.x, cursor.y, 0, m_hWnd, nullptr);
+    // Lets the menu close when the user clicks elsewhere.
+    PostMessage(WM_NULL);
+}
+
+void CDimoraDlg::OnTaskbarCreated() {
+    // When the icon cannot come back the model posts Exit: this window must outlive the
+    // message being handled.
+    m_model.OnTaskbarCreated();
+    NoteIconShown();
+}
+
+void CDimoraDlg::NoteIconShown() {
+    if (m_iconAfterMs < 0 && m_model.TrayState() != 0)
+        m_iconAfterMs = static_cast<LRESULT>(::GetTickCount() - m_context.startTick);
+}
+
+LRESULT CDimoraDlg::AnswerStateQuery(WPARAM what) {
+    switch (what) {
+    case kQueryTrayState:
+        return m_model.TrayState();
+    case kQueryCurrentPage:
+        return m_model.CurrentPage();
+    case kQueryMonitorCount:
+        return static_cast<LRESULT>(m_context.monitors.monitors.size());
+    case kQueryMainShown:
+        return m_context.shell.m_mainShown;
+    case kQueryReady:
+        return m_ready ? 1 : 0;
+    case kQueryIconAfterMs:
+        return m_iconAfterMs;
+    case kQueryKeepOnTop:
+        return (::GetMenuState(::GetSystemMenu(m_hWnd, FALSE), IDM_KEEPONTOP, MF_BYCOMMAND) &
+                MF_CHECKED) != 0;
+    default:
+        return -1;
+    }
+}
