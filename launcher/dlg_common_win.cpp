@@ -3,10 +3,11 @@
 #include "framework/font_win.h"
 #include "launcher/core/win/windows_version_win.h"
 #include "launcher/item_actions_win.h"
-#include "launcher/launcher_app_win.h"
 #include "launcher/launcher_messages_win.h"
 #include "launcher/res/resource.h"
 #include "launcher/skin_brush_win.h"
+
+#include <utility>
 
 namespace {
 
@@ -16,19 +17,30 @@ bool IsItemButtonId(int id) {
     return id >= IDC_ITEM_FIRST && id <= IDC_ITEM_LAST;
 }
 
+// The page's buttons, each told of the main window's active flag.
+template <std::size_t... Index>
+std::array<CStaticButton, sizeof...(Index)> MakeButtons(const int& windowActive,
+                                                        std::index_sequence<Index...>) {
+    return {((void)Index, CStaticButton(windowActive))...};
+}
+
 } // namespace
 
-CDlgCommon::CDlgCommon() : CDialog(IDD_COMMON) {}
+CDlgCommon::CDlgCommon(const TabList& tabs, const int& creatingPageKind, const int& windowActive,
+                       const RECT& tabClientRect)
+    : CDialog(IDD_COMMON), m_tabs(tabs), m_creatingPageKind(creatingPageKind),
+      m_tabClientRect(tabClientRect),
+      m_buttons(MakeButtons(windowActive, std::make_index_sequence<kItemButtonCount>())) {}
 
 bool CDlgCommon::OnInitDialog() {
     CDialog::OnInitDialog();
     for (int i = 0; i < kItemButtonCount; ++i)
         m_buttons[static_cast<std::size_t>(i)].SubclassDlgItem(IDC_ITEM_FIRST + i, *this);
     m_description = GetDlgItem(IDC_DESCRIPTION);
-    const CLauncherApp& app = TheApp();
-    m_tab = FindTabOfKind(app.tabs, static_cast<TabKind>(app.creatingPageKind));
+    m_tab = FindTabOfKind(m_tabs, static_cast<TabKind>(m_creatingPageKind));
     SetUpButtons();
-    m_pattern = LoadSkinBrush(m_hWnd, m_brush, IDB_PAGE_SKIN, IDB_PAGE_SKIN_LARGE, true);
+    m_pattern =
+        LoadSkinBrush(m_hWnd, m_brush, IDB_PAGE_SKIN, IDB_PAGE_SKIN_LARGE, &m_tabClientRect);
     return true;
 }
 

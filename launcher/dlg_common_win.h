@@ -14,7 +14,11 @@
 
 class CDlgCommon : public CDialog {
   public:
-    CDlgCommon();
+    // What the page reads, all owned by the application and outliving the page: the tabs; the
+    // kind of the page being created (read while it initialises); the main window's active
+    // flag (for the links); the tab control's client rectangle (for the skin).
+    CDlgCommon(const TabList& tabs, const int& creatingPageKind, const int& windowActive,
+               const RECT& tabClientRect);
 
     // The tab the page shows; null before initialisation or when the file has no such tab.
     const TabInfo* Tab() const { return m_tab; }
@@ -34,6 +38,9 @@ class CDlgCommon : public CDialog {
     void OnItemClicked(int index);
     void LaunchRegisteredApps();
 
+    const TabList& m_tabs;
+    const int& m_creatingPageKind;
+    const RECT& m_tabClientRect;
     std::array<CStaticButton, kItemButtonCount> m_buttons;
     HWND m_description = nullptr;
     ScopedBrush m_brush;

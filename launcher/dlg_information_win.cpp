@@ -1,17 +1,18 @@
 #include "launcher/dlg_information_win.h"
 
-#include "launcher/launcher_app_win.h"
 #include "launcher/page_rules.h"
 #include "launcher/res/resource.h"
 #include "launcher/skin_brush_win.h"
 
-CDlgInformation::CDlgInformation() : CDialog(IDD_INFORMATION) {}
+CDlgInformation::CDlgInformation(const TabList& tabs, const RECT& tabClientRect)
+    : CDialog(IDD_INFORMATION), m_tabs(tabs), m_tabClientRect(tabClientRect) {}
 
 bool CDlgInformation::OnInitDialog() {
     CDialog::OnInitDialog();
     m_link.SubclassDlgItem(IDC_INFO_LINK, *this);
-    m_pattern = LoadSkinBrush(m_hWnd, m_brush, IDB_INFO_SKIN, IDB_INFO_SKIN_LARGE, true);
-    if (const TabInfo* tab = FindTabOfKind(TheApp().tabs, TabKind::Information)) {
+    m_pattern =
+        LoadSkinBrush(m_hWnd, m_brush, IDB_INFO_SKIN, IDB_INFO_SKIN_LARGE, &m_tabClientRect);
+    if (const TabInfo* tab = FindTabOfKind(m_tabs, TabKind::Information)) {
         ::SetDlgItemText(m_hWnd, IDC_DESCRIPTION, tab->infoMessage.c_str());
         m_link.SetURL(tab->infoUrl);
     }

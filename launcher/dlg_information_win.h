@@ -4,11 +4,14 @@
 
 #include "framework/dialog_win.h"
 #include "framework/handles_win.h"
+#include "launcher/core/launcher_info.h"
 #include "launcher/hyper_link_win.h"
 
 class CDlgInformation : public CDialog {
   public:
-    CDlgInformation();
+    // The tabs and the tab control's client rectangle (for the skin), owned by the application
+    // and outliving the page.
+    CDlgInformation(const TabList& tabs, const RECT& tabClientRect);
 
   protected:
     bool OnInitDialog() override;
@@ -18,6 +21,8 @@ class CDlgInformation : public CDialog {
     HBRUSH OnCtlColor(HDC dc, HWND control, UINT type) override;
 
   private:
+    const TabList& m_tabs;
+    const RECT& m_tabClientRect;
     CHyperLink m_link;
     ScopedBrush m_brush;
     SIZE m_pattern{0, 0};

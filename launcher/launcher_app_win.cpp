@@ -20,10 +20,6 @@ std::wstring ModulePath() {
 
 } // namespace
 
-CLauncherApp& TheApp() {
-    return *static_cast<CLauncherApp*>(CWinAppLite::Current());
-}
-
 std::wstring FolderOfPath(const std::wstring& modulePath) {
     const std::size_t slash = modulePath.rfind(L'\\');
     return slash == std::wstring::npos ? std::wstring() : modulePath.substr(0, slash + 1);
@@ -38,7 +34,7 @@ CLauncherApp::~CLauncherApp() {
 bool CLauncherApp::InitInstance() {
     INITCOMMONCONTROLSEX controls{sizeof controls, 0xFF};
     ::InitCommonControlsEx(&controls);
-    CLauncherDlg dialog;
+    CLauncherDlg dialog(*this);
     m_pMainWnd = &dialog;
     dialog.DoModal();
     m_pMainWnd = nullptr;

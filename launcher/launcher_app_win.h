@@ -36,9 +36,6 @@ class CLauncherApp : public CWinAppLite {
     RECT tabClientRect{};
 };
 
-// The application object of this process.
-CLauncherApp& TheApp();
-
 // The folder part of `modulePath`: everything up to and including its last backslash (empty
 // when it has none).
 std::wstring FolderOfPath(const std::wstring& modulePath);

@@ -1,6 +1,8 @@
 #include "launcher/launcher_dlg_win.h"
 
+#include "framework/minimised_icon_win.h"
 #include "framework/res_string_win.h"
+#include "framework/tab_theme_win.h"
 #include "launcher/core/win/windows_version_win.h"
 #include "launcher/launcher_app_win.h"
 #include "launcher/launcher_messages_win.h"
@@ -14,7 +16,14 @@ constexpr int kPageLeftOverlap = 2;
 
 } // namespace
 
-CLauncherDlg::CLauncherDlg() : CDialog(IDD_LAUNCHER_DIALOG) {
+CLauncherDlg::CLauncherDlg(CLauncherApp& app)
+    : CDialog(IDD_LAUNCHER_DIALOG), m_app(app),
+      m_itemPages{{
+          CDlgCommon(app.tabs, app.creatingPageKind, app.windowActive, app.tabClientRect),
+          CDlgCommon(app.tabs, app.creatingPageKind, app.windowActive, app.tabClientRect),
+          CDlgCommon(app.tabs, app.creatingPageKind, app.windowActive, app.tabClientRect),
+      }},
+      m_infoPage(app.tabs, app.tabClientRect) {
     m_icon = ::LoadIcon(ResourceModule(), MAKEINTRESOURCE(IDR_MAINFRAME));
 }
 
@@ -34,49 +43,35 @@ bool CLauncherDlg::OnInitDialog() {
     m_tab.SubclassDlgItem(IDC_TAB, *this);
     // Windows 2000 (and an unknown system) keeps the themed tab control.
     if (GetCurrentOsMask() & os_mask::kXpOrLater)
-        UnthemeTabControl();
-    m_pattern = LoadSkinBrush(m_hWnd, m_brush, IDB_MAIN_SKIN, IDB_MAIN_SKIN_LARGE, false);
+        UnthemeTabControl(m_tab.GetSafeHwnd());
+    m_pattern = LoadSkinBrush(m_hWnd, m_brush, IDB_MAIN_SKIN, IDB_MAIN_SKIN_LARGE, nullptr);
 
-    CLauncherApp& app = TheApp();
-    app.LoadLauncherInfo();
-    SetWindowText(app.launcherTitle.c_str());
-    app.tabClientRect = m_tab.GetClientRect();
+    m_app.LoadLauncherInfo();
+    SetWindowText(m_app.launcherTitle.c_str());
+    m_app.tabClientRect = m_tab.GetClientRect();
     InsertTabs();
     CreatePages();
     return true;
 }
 
-// Gives the tab control the classic look, which the selected tab's own painting builds on: no
-// theme defines the sub-id list "IDC_TAB". The theme library is optional.
-void CLauncherDlg::UnthemeTabControl() {
-    ScopedLibrary theme(::LoadLibrary(TEXT("UxTheme")));
-    if (!theme)
-        return;
-    auto setTheme = reinterpret_cast<SetWindowThemeFn>(
-        reinterpret_cast<void*>(::GetProcAddress(theme.Get(), "SetWindowTheme")));
-    if (setTheme)
-        setTheme(m_tab.GetSafeHwnd(), nullptr, L"IDC_TAB");
-}
-
 void CLauncherDlg::InsertTabs() {
-    const TabList& tabs = TheApp().tabs;
+    const TabList& tabs = m_app.tabs;
     for (std::size_t j = 0; j < tabs.size(); ++j)
         m_tab.InsertItem(static_cast<int>(j), tabs[j]->title.c_str(),
                          static_cast<LPARAM>(tabs[j]->kind));
 }
 
 void CLauncherDlg::CreatePages() {
-    CLauncherApp& app = TheApp();
     RECT display = m_tab.GetClientRect();
     m_tab.AdjustRect(false, display);
     display.left -= kPageLeftOverlap;
-    for (std::size_t j = 0; j < app.tabs.size(); ++j) {
-        const TabKind kind = app.tabs[j]->kind;
+    for (std::size_t j = 0; j < m_app.tabs.size(); ++j) {
+        const TabKind kind = m_app.tabs[j]->kind;
         CDialog* page = PageOfKind(static_cast<long long>(kind));
         if (!page)
             continue;
         if (IsItemPageKind(static_cast<long long>(kind))) {
-            app.creatingPageKind = static_cast<int>(kind);
+            m_app.creatingPageKind = static_cast<int>(kind);
             page->Create(IDD_COMMON, m_tab.GetSafeHwnd());
         } else {
             page->Create(IDD_INFORMATION, m_tab.GetSafeHwnd());
@@ -99,13 +94,13 @@ LRESULT CLauncherDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         // The activation itself also sets the flag: a system may activate the dialog while it
         // is still hidden, drawing its frame inactive then (Wine does), and never redraw the
         // frame once the shown window is the foreground one.
-        TheApp().windowActive = LOWORD(wParam) != WA_INACTIVE ? 1 : 0;
+        m_app.windowActive = LOWORD(wParam) != WA_INACTIVE ? 1 : 0;
         break;
     case WM_DESTROY:
         OnDestroy();
         break;
     case WM_PAINT:
-        if (OnPaintIconic())
+        if (PaintMinimisedIcon(m_hWnd, m_icon))
             return 0;
         break;
     case WM_QUERYDRAGICON:
@@ -162,12 +157,11 @@ void CLauncherDlg::OnExit() {
 }
 
 void CLauncherDlg::OnNcActivate(bool active) {
-    CLauncherApp& app = TheApp();
-    app.windowActive = active ? 1 : 0;
+    m_app.windowActive = active ? 1 : 0;
     if (active || m_tab.GetItemCount() <= 0)
         return;
     const long long kind = m_tab.GetItemData(m_tab.GetCurSel());
-    if (!ShouldResetHoverOnDeactivate(app.subDialogOpen != 0, app.selectionDialogOpen != 0,
+    if (!ShouldResetHoverOnDeactivate(m_app.subDialogOpen != 0, m_app.selectionDialogOpen != 0,
                                       m_tab.GetItemCount(), kind))
         return;
     if (CDialog* page = PageOfKind(kind); page && page->GetSafeHwnd())
@@ -179,20 +173,7 @@ void CLauncherDlg::OnDestroy() {
     for (CDlgCommon& page : m_itemPages)
         page.DestroyWindow();
     m_infoPage.DestroyWindow();
-    TheApp().ReleaseLauncherInfo();
-}
-
-// A minimised window draws the program's icon itself, as a dialog without a class icon must.
-bool CLauncherDlg::OnPaintIconic() {
-    if (!::IsIconic(m_hWnd))
-        return false;
-    PaintDC dc(m_hWnd);
-    SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc.Get()));
-    const RECT client = GetClientRect();
-    const int x = (client.right - ::GetSystemMetrics(SM_CXICON) + 1) / 2;
-    const int y = (client.bottom - ::GetSystemMetrics(SM_CYICON) + 1) / 2;
-    ::DrawIcon(dc.Get(), x, y, m_icon);
-    return true;
+    m_app.ReleaseLauncherInfo();
 }
 
 HBRUSH CLauncherDlg::OnCtlColor(HDC dc, HWND control, UINT type) {

@@ -12,9 +12,13 @@
 
 #include <array>
 
+class CLauncherApp;
+
 class CLauncherDlg : public CDialog {
   public:
-    CLauncherDlg();
+    // `app` holds what the window and its pages share (the tabs and the flags) and outlives the
+    // window.
+    explicit CLauncherDlg(CLauncherApp& app);
 
   protected:
     bool OnInitDialog() override;
@@ -24,17 +28,16 @@ class CLauncherDlg : public CDialog {
     HBRUSH OnCtlColor(HDC dc, HWND control, UINT type) override;
 
   private:
-    void UnthemeTabControl();
     void InsertTabs();
     void CreatePages();
     void OnSelChange();
     void OnExit();
     void OnNcActivate(bool active);
     void OnDestroy();
-    bool OnPaintIconic();
     // The page of tab kind `kind`, or null for a value that is no kind.
     CDialog* PageOfKind(long long kind);
 
+    CLauncherApp& m_app;
     CTabCtrlEx m_tab;
     std::array<CDlgCommon, 3> m_itemPages;
     CDlgInformation m_infoPage;

@@ -6,10 +6,12 @@
 
 // Makes `brush` the background of `window` from bitmap `normalId` (below 120 dpi) or `largeId`;
 // at 96 and 120 dpi the bitmap repeats as it is, at other resolutions it is stretched over the
-// window's client area (for a page, `pageVariant`, only as wide as the tab control's client
-// area less its frame). Answers the size at which the pattern repeats; 0 x 0 and no brush when
-// the bitmap cannot be loaded.
-SIZE LoadSkinBrush(HWND window, ScopedBrush& brush, UINT normalId, UINT largeId, bool pageVariant);
+// window's client area. A page passes the tab control's client rectangle (`pageTabClient`): its
+// stretched skin is only as wide as that less the tab frame; the main window passes null.
+// Answers the size at which the pattern repeats; 0 x 0 and no brush when the bitmap cannot be
+// loaded.
+SIZE LoadSkinBrush(HWND window, ScopedBrush& brush, UINT normalId, UINT largeId,
+                   const RECT* pageTabClient);
 
 // Paints with `brush` from the origin that continues the page's picture behind `control`:
 // unrealises the brush and sets the origin on `dc`.

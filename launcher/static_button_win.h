@@ -4,13 +4,17 @@
 // captured while it is hovered, so leaving is noticed wherever the pointer goes.
 #pragma once
 
+#include "framework/link_static_win.h"
 #include "launcher/core/launcher_info.h"
-#include "launcher/link_static_win.h"
 
 #include <string>
 
 class CStaticButton : public CLinkStatic {
   public:
+    // `windowActive` is the main window's active flag (1 while active); it must outlive the
+    // button.
+    explicit CStaticButton(const int& windowActive);
+
     // Binds the button to `item` (null for an empty button): its title becomes the text, the
     // current description text becomes `defaultText` and is shown in `description` at once.
     // The strings must outlive the button (they belong to the item and the page).
@@ -23,13 +27,15 @@ class CStaticButton : public CLinkStatic {
     const ItemInfo* Item() const { return m_item; }
 
   protected:
-    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    // An inactive launcher highlights nothing; a disabled item never lights up (a move can
+    // still reach it while another control holds the mouse).
+    bool CanHover() const override { return m_windowActive != 0 && IsWindowEnabled(); }
+    void OnHoverChanged(bool hovered) override;
 
   private:
-    // Answers whether the default processing should follow.
-    bool OnMouseMove(POINT point);
     void ShowDescription(const std::wstring* text);
 
+    const int& m_windowActive;
     const ItemInfo* m_item = nullptr;
     const std::wstring* m_hoverText = nullptr;
     const std::wstring* m_defaultText = nullptr;

@@ -15,6 +15,10 @@
 #define IDC_SLIDER 1008
 #define IDC_TAB 1009
 
+#define IDB_TEST_NORMAL 200
+#define IDB_TEST_LARGE 201
+#define IDB_MISSING 299
+
 #define IDS_PLAIN 1
 #define IDS_LONG 2
 #define IDS_LATIN 3

@@ -1,5 +1,6 @@
 // CHyperLink on a test page: text and font from the subclassing, hover colours through the
-// reflected control colour, the link cursor, and the click that opens the address.
+// reflected control colour, the mouse capture while hovered, the link cursor, and the click that
+// opens the address.
 #include "framework/dialog_win.h"
 #include "framework/message_loop_win.h"
 #include "framework/res_string_win.h"
@@ -13,13 +14,20 @@
 
 namespace {
 
-// Records the addresses it would open instead of starting a browser.
+// Records the addresses it would open instead of starting a browser, and counts how often it
+// lost the mouse capture.
 class RecordingLink : public CHyperLink {
   public:
     std::vector<std::string> opened;
+    int captureLosses = 0;
 
   protected:
     void OpenUrl(const std::string& url) override { opened.push_back(url); }
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (message == WM_CAPTURECHANGED)
+            ++captureLosses;
+        return CHyperLink::OnMessage(message, wParam, lParam);
+    }
 };
 
 class LinkPage : public CDialog {
@@ -98,6 +106,7 @@ TEST_F(HyperLinkTest, TurnsRedWhileTheMouseIsOverIt) {
     EXPECT_EQ(::GetCapture(), link) << "captured to see the mouse leave";
     MoveTo(3, 3);
     EXPECT_EQ(Colours().text, red);
+    EXPECT_EQ(page.link.captureLosses, 0) << "a move while hovered keeps the capture it holds";
 
     MoveTo(-4, 2);
     EXPECT_EQ(Colours().text, blue);

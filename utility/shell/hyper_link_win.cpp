@@ -5,9 +5,8 @@
 #include <shellapi.h>
 
 CHyperLink::CHyperLink()
-    : CLinkStatic(LinkLook{.normalColor = RGB(23, 70, 184),
-                           .hoverColor = RGB(255, 0, 0),
-                           .cursorId = kCursorId}) {}
+    : CLinkStatic(LinkLook{
+          .normalColor = RGB(23, 70, 184), .hoverColor = RGB(255, 0, 0), .cursorId = kCursorId}) {}
 
 void CHyperLink::PreSubclassWindow() {
     CLinkStatic::PreSubclassWindow();
