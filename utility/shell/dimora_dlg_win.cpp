@@ -1,7 +1,9 @@
 // The main window's creation, pages, commands and destruction.
 #include "utility/shell/dimora_dlg_win.h"
 
+#include "framework/minimised_icon_win.h"
 #include "framework/res_string_win.h"
+#include "framework/tab_theme_win.h"
 #include "utility/res/resource.h"
 #include "utility/shell/page_keys.h"
 #include "utility/shell/user_messages.h"
@@ -11,17 +13,6 @@
 namespace {
 
 constexpr COLORREF kControlBackground = RGB(228, 228, 220);
-
-// Gives the tab control the classic look: no theme defines the sub-id list "IDC_TAB".
-void UnthemeTabControl(HWND tab) {
-    ScopedLibrary theme(::LoadLibraryA("UxTheme"));
-    if (!theme)
-        return;
-    auto setTheme = reinterpret_cast<SetWindowThemeFn>(
-        reinterpret_cast<void*>(::GetProcAddress(theme.Get(), "SetWindowTheme")));
-    if (setTheme)
-        setTheme(tab, nullptr, L"IDC_TAB");
-}
 
 } // namespace
 
@@ -186,10 +177,8 @@ LRESULT CDimoraDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         break;
     case WM_PAINT:
-        if (::IsIconic(m_hWnd)) {
-            OnPaintIcon();
+        if (PaintMinimisedIcon(m_hWnd, m_hIcon))
             return 0;
-        }
         break;
     case WM_DESTROY: {
         const LRESULT result = CDialog::OnMessage(message, wParam, lParam);
@@ -257,16 +246,6 @@ bool CDimoraDlg::OnNotify(NMHDR& header, LRESULT& result) {
 
 HBRUSH CDimoraDlg::OnCtlColor(HDC, HWND, UINT) {
     return m_ctlBrush.Get();
-}
-
-void CDimoraDlg::OnPaintIcon() {
-    PaintDC dc(m_hWnd);
-    SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc.Get()));
-    const int cx = ::GetSystemMetrics(SM_CXICON);
-    const int cy = ::GetSystemMetrics(SM_CYICON);
-    const RECT client = GetClientRect();
-    ::DrawIcon(dc.Get(), (client.right - client.left - cx + 1) / 2,
-               (client.bottom - client.top - cy + 1) / 2, m_hIcon);
 }
 
 void CDimoraDlg::OnDestroyWindow() {

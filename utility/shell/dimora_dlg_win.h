@@ -86,7 +86,6 @@ class CDimoraDlg : public CDialog, private MainWindowView {
     // dimora_dlg_win.cpp
     void CreatePages();
     void OnDestroyWindow();
-    void OnPaintIcon();
     CDialog& Page(int index);
 
     // dimora_dlg_tray_win.cpp
