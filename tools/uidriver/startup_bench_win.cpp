@@ -59,6 +59,25 @@ HWND WaitForIcon(const Program& program, HANDLE process, DWORD pid, const Stopwa
     return nullptr;
 }
 
+// Committed memory of the process's own allocations (heaps, stacks, VirtualAlloc), without the
+// program and DLL images: under Wine the commit charge grows by about the size of every DLL
+// loaded, the simulated dxva2.dll and libpanq.dll among them.
+std::uint64_t PrivateRegionBytes(HANDLE process) {
+    std::uint64_t total = 0;
+    MEMORY_BASIC_INFORMATION region{};
+    ULONG_PTR address = 0;
+    while (::VirtualQueryEx(process, reinterpret_cast<const void*>(address), &region,
+                            sizeof region) == sizeof region) {
+        if (region.State == MEM_COMMIT && region.Type == MEM_PRIVATE)
+            total += region.RegionSize;
+        const ULONG_PTR next = reinterpret_cast<ULONG_PTR>(region.BaseAddress) + region.RegionSize;
+        if (next <= address) // the top of the address space
+            break;
+        address = next;
+    }
+    return total;
+}
+
 StartupRun ReadFigures(HWND window, HANDLE process) {
     StartupRun run;
     for (int i = 0; i < 12000 && QueryState(window, kQueryReady) != 1; ++i)
@@ -71,6 +90,7 @@ StartupRun ReadFigures(HWND window, HANDLE process) {
                            sizeof memory);
     // Wine leaves PrivateUsage at 0; the commit charge (PagefileUsage) is the same figure.
     run.privateBytes = memory.PrivateUsage ? memory.PrivateUsage : memory.PagefileUsage;
+    run.privateRegions = PrivateRegionBytes(process);
     run.workingSet = memory.WorkingSetSize;
     return run;
 }

@@ -13,7 +13,8 @@
 struct StartupRun {
     double iconMs = 0;     // process creation to the icon, as the driver sees it
     double ownIconMs = -1; // the program's own figure from its first code to the icon, -1 without
-    std::uint64_t privateBytes = 0;
+    std::uint64_t privateBytes = 0;   // commit charge
+    std::uint64_t privateRegions = 0; // committed private regions: heaps, stacks, allocations
     std::uint64_t workingSet = 0;
     long monitors = -1; // monitors the program controls
 };
@@ -23,6 +24,7 @@ struct StartupMedians {
     double iconMs = 0;
     double ownIconMs = -1;
     double privateBytes = 0;
+    double privateRegions = 0;
     double workingSet = 0;
     double fastestIconMs = 0;
     double slowestIconMs = 0;
