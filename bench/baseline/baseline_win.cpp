@@ -17,6 +17,7 @@ DWORD g_startTick = 0;
 UINT g_stateQueryMsg = 0;
 bool g_iconAdded = false;
 LRESULT g_iconAfterMs = -1;
+DWORD g_iconTick = 0;
 
 bool NotifyIcon(HWND window, DWORD action) {
     NOTIFYICONDATAA data{};
@@ -37,6 +38,8 @@ LRESULT AnswerStateQuery(WPARAM what) {
         return 1;
     case kQueryIconAfterMs:
         return g_iconAfterMs;
+    case kQueryIconTick:
+        return static_cast<LRESULT>(g_iconTick);
     case kQueryMonitorCount:
         return 0;
     default:
@@ -48,8 +51,10 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     switch (message) {
     case WM_CREATE:
         g_iconAdded = NotifyIcon(window, NIM_ADD);
-        if (g_iconAdded)
-            g_iconAfterMs = static_cast<LRESULT>(::GetTickCount() - g_startTick);
+        if (g_iconAdded) {
+            g_iconTick = ::GetTickCount();
+            g_iconAfterMs = static_cast<LRESULT>(g_iconTick - g_startTick);
+        }
         // Registered only now, as the utility does at the end of its initialisation: a query
         // that the shell call lets in early is not answered yet.
         g_stateQueryMsg = ::RegisterWindowMessageA(kStateQueryMessage);

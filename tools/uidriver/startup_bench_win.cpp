@@ -78,11 +78,13 @@ std::uint64_t PrivateRegionBytes(HANDLE process) {
     return total;
 }
 
-StartupRun ReadFigures(HWND window, HANDLE process) {
+StartupRun ReadFigures(HWND window, HANDLE process, DWORD startTick) {
     StartupRun run;
     for (int i = 0; i < 12000 && QueryState(window, kQueryReady) != 1; ++i)
         ::Sleep(10);
     run.ownIconMs = static_cast<double>(QueryState(window, kQueryIconAfterMs));
+    const auto iconTick = static_cast<DWORD>(QueryState(window, kQueryIconTick));
+    run.iconMs = static_cast<double>(iconTick - startTick);
     run.monitors = static_cast<long>(QueryState(window, kQueryMonitorCount));
     PROCESS_MEMORY_COUNTERS_EX memory{};
     memory.cb = sizeof memory;
@@ -102,6 +104,7 @@ bool RunOnce(const Program& program, StartupRun& run) {
     PROCESS_INFORMATION info{};
     std::string command = std::string("\"") + program.exe + "\"";
     const Stopwatch clock;
+    const DWORD startTick = ::GetTickCount();
     if (!::CreateProcessA(program.exe, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                           &startup, &info)) {
         std::fprintf(stderr, "uidriver: cannot start %s\n", program.exe);
@@ -110,11 +113,11 @@ bool RunOnce(const Program& program, StartupRun& run) {
     const ScopedKernelHandle process(info.hProcess);
     const ScopedKernelHandle thread(info.hThread);
     const HWND window = WaitForIcon(program, process.Get(), info.dwProcessId, clock);
-    const double iconMs = clock.ElapsedMs();
+    const double readyMs = clock.ElapsedMs();
     bool ok = window != nullptr;
     if (ok) {
-        run = ReadFigures(window, process.Get());
-        run.iconMs = iconMs;
+        run = ReadFigures(window, process.Get(), startTick);
+        run.readyMs = readyMs;
         ::PostMessageA(window, WM_COMMAND, ID_TRAY_EXIT, 0);
     } else {
         std::fprintf(stderr, "uidriver: %s showed no icon\n", program.name);

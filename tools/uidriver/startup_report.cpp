@@ -40,6 +40,7 @@ const char* Verdict(bool met) {
 StartupMedians Medians(const std::vector<StartupRun>& runs) {
     StartupMedians medians;
     medians.iconMs = MedianOf(runs, &StartupRun::iconMs);
+    medians.readyMs = MedianOf(runs, &StartupRun::readyMs);
     medians.ownIconMs = MedianOf(runs, &StartupRun::ownIconMs);
     medians.privateBytes = MedianOf(runs, &StartupRun::privateBytes);
     medians.privateRegions = MedianOf(runs, &StartupRun::privateRegions);
@@ -61,7 +62,7 @@ std::string FormatStartupReport(const StartupMedians& ours, const StartupMedians
     std::string text;
     text += Line("start-up, medians of %u rounds      DimoraDdcci     baseline  ours/baseline\n",
                  static_cast<unsigned>(ours.rounds));
-    text += Line("process start to the icon (query) %8.0f ms  %8.0f ms  %8.2f\n", ours.iconMs,
+    text += Line("process start to the icon         %8.0f ms  %8.0f ms  %8.2f\n", ours.iconMs,
                  baseline.iconMs, ours.iconMs / baseline.iconMs);
     const std::string ourRange = Line("%.0f-%.0f", ours.fastestIconMs, ours.slowestIconMs);
     const std::string baseRange = Line("%.0f-%.0f", baseline.fastestIconMs, baseline.slowestIconMs);
@@ -69,6 +70,8 @@ std::string FormatStartupReport(const StartupMedians& ours, const StartupMedians
                  baseRange.c_str());
     text += Line("program start to the icon (own)   %8.0f ms  %8.0f ms  %8.2f\n", ours.ownIconMs,
                  baseline.ownIconMs, ours.ownIconMs / baseline.ownIconMs);
+    text += Line("process start to ready (query)    %8.0f ms  %8.0f ms  %8.2f\n", ours.readyMs,
+                 baseline.readyMs, ours.readyMs / baseline.readyMs);
     text += Line("private bytes (commit charge)     %8.0f KiB %8.0f KiB %8.2f\n",
                  ours.privateBytes / 1024, baseline.privateBytes / 1024, privateRatio);
     text += Line("committed private regions         %8.0f KiB %8.0f KiB %8.2f\n",
@@ -77,9 +80,10 @@ std::string FormatStartupReport(const StartupMedians& ours, const StartupMedians
     text += Line("working set                       %8.0f KiB %8.0f KiB %8.2f\n",
                  ours.workingSet / 1024, baseline.workingSet / 1024,
                  ours.workingSet / baseline.workingSet);
-    text += "(a program answers the query when it next reads its messages: the utility only\n"
-            " after its whole initialisation; the own figures are each program's clock from its\n"
-            " first code to its icon call)\n";
+    text += "(the icon: from the driver's tick before it starts the program to the program's\n"
+            " tick when its icon was added; own: each program's clock from its first code to its\n"
+            " icon; ready: until the program answers the query, which the utility does only\n"
+            " after its whole initialisation, gamma ramps included)\n";
     text +=
         Line("monitors the utility controls: %ld (the simulator's enumeration keeps %u of %u)\n",
              utilityMonitors, static_cast<unsigned>(pauses.controlled),
@@ -92,9 +96,9 @@ std::string FormatStartupReport(const StartupMedians& ours, const StartupMedians
                  "private regions %.2fx, %s\n",
                  kPrivateBytesGoal, privateRatio, Verdict(privateRatio <= kPrivateBytesGoal),
                  regionsRatio, Verdict(regionsRatio <= kPrivateBytesGoal));
-    const double queryLimit = baseline.iconMs + pausedMs + kIconSlackMs;
-    text += Line("goal: icon (query) at most baseline + pauses + %.0f ms = %.0f ms: %.0f ms, %s\n",
-                 kIconSlackMs, queryLimit, ours.iconMs, Verdict(ours.iconMs <= queryLimit));
+    const double iconLimit = baseline.iconMs + pausedMs + kIconSlackMs;
+    text += Line("goal: icon at most baseline + pauses + %.0f ms = %.0f ms: %.0f ms, %s\n",
+                 kIconSlackMs, iconLimit, ours.iconMs, Verdict(ours.iconMs <= iconLimit));
     const double ownLimit = baseline.ownIconMs + pausedMs + kIconSlackMs;
     text += Line("goal: icon (own) at most baseline + pauses + %.0f ms = %.0f ms: %.0f ms, %s\n",
                  kIconSlackMs, ownLimit, ours.ownIconMs,

@@ -11,7 +11,8 @@
 
 // One start of one program.
 struct StartupRun {
-    double iconMs = 0;     // process creation to the icon, as the driver sees it
+    double iconMs = 0;     // process creation to the icon, on the tick count of both
+    double readyMs = 0;    // process creation until the program answers that its icon is up
     double ownIconMs = -1; // the program's own figure from its first code to the icon, -1 without
     std::uint64_t privateBytes = 0;   // commit charge
     std::uint64_t privateRegions = 0; // committed private regions: heaps, stacks, allocations
@@ -22,6 +23,7 @@ struct StartupRun {
 // Medians over the rounds, and the spread of the time to the icon.
 struct StartupMedians {
     double iconMs = 0;
+    double readyMs = 0;
     double ownIconMs = -1;
     double privateBytes = 0;
     double privateRegions = 0;

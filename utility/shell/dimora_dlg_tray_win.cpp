@@ -42,8 +42,10 @@ void CDimoraDlg::OnTaskbarCreated() {
 }
 
 void CDimoraDlg::NoteIconShown() {
-    if (m_iconAfterMs < 0 && m_model.TrayState() != 0)
-        m_iconAfterMs = static_cast<LRESULT>(::GetTickCount() - m_context.startTick);
+    if (m_iconAfterMs >= 0 || m_model.TrayState() == 0)
+        return;
+    m_iconTick = ::GetTickCount();
+    m_iconAfterMs = static_cast<LRESULT>(m_iconTick - m_context.startTick);
 }
 
 LRESULT CDimoraDlg::AnswerStateQuery(WPARAM what) {
@@ -60,6 +62,8 @@ LRESULT CDimoraDlg::AnswerStateQuery(WPARAM what) {
         return m_ready ? 1 : 0;
     case kQueryIconAfterMs:
         return m_iconAfterMs;
+    case kQueryIconTick:
+        return static_cast<LRESULT>(m_iconTick);
     case kQueryKeepOnTop:
         return (::GetMenuState(::GetSystemMenu(m_hWnd, FALSE), IDM_KEEPONTOP, MF_BYCOMMAND) &
                 MF_CHECKED) != 0;

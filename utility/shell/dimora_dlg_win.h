@@ -126,4 +126,5 @@ class CDimoraDlg : public CDialog, private MainWindowView {
     bool m_sessionRegistered = false;
     bool m_ready = false; // the initialisation has finished
     LRESULT m_iconAfterMs = -1;
+    DWORD m_iconTick = 0;
 };

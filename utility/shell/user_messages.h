@@ -31,3 +31,6 @@ inline constexpr unsigned kQueryMainShown = 4;    // 1 while the main window is 
 inline constexpr unsigned kQueryReady = 5;        // 1 once the start-up has finished
 inline constexpr unsigned kQueryKeepOnTop = 6;    // 1 while "Keep On Top" is checked
 inline constexpr unsigned kQueryIconAfterMs = 7;  // ms from start-up to the icon, -1 without
+// The tick count (GetTickCount) when the icon was added, 0 without: a driver that noted the tick
+// when it started the program times the icon on one clock, whatever the program did afterwards.
+inline constexpr unsigned kQueryIconTick = 8;
