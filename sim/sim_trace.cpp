@@ -18,6 +18,14 @@ std::uint64_t SimTrace::PausedMs() const {
     return ms;
 }
 
+std::vector<std::string> SimTrace::TakeFormatted() {
+    std::vector<std::string> lines;
+    for (const auto& event : m_events)
+        lines.push_back(Format(event));
+    m_events.clear();
+    return lines;
+}
+
 std::string SimTrace::Format(const SimEvent& event) {
     char line[96];
     const char* result = event.ok ? "ok" : "fail";

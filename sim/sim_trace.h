@@ -33,6 +33,8 @@ class SimTrace {
     // One line per event in the format that ddcdiag prints:
     //   get CC ok cur=X max=Y | get CC fail | set CC=V ok | set CC=V fail | caps ok | sleep MS
     static std::string Format(const SimEvent& event);
+    // Every event recorded so far, formatted, and the trace emptied.
+    std::vector<std::string> TakeFormatted();
 
   private:
     std::vector<SimEvent> m_events;

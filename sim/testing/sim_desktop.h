@@ -21,13 +21,7 @@ class SimDesktop {
     }
 
     // The bus trace since the last call, one formatted line per event, and the trace emptied.
-    std::vector<std::string> Take() {
-        std::vector<std::string> lines;
-        for (const auto& event : system.trace.Events())
-            lines.push_back(SimTrace::Format(event));
-        system.trace.Clear();
-        return lines;
-    }
+    std::vector<std::string> Take() { return system.trace.TakeFormatted(); }
 
     bool loaded = false;
     SimSystem system;

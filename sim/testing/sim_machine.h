@@ -33,13 +33,7 @@ class SimMachine {
     SimMonitor& Monitor() { return system.bus.Monitor(0); }
 
     // The trace since the last call, one formatted line per event.
-    std::vector<std::string> Take() {
-        std::vector<std::string> lines;
-        for (const auto& event : system.trace.Events())
-            lines.push_back(SimTrace::Format(event));
-        system.trace.Clear();
-        return lines;
-    }
+    std::vector<std::string> Take() { return system.trace.TakeFormatted(); }
 
     bool loaded = false;
     SimSystem system;
