@@ -1,11 +1,11 @@
 #include "framework/pattern_brush_win.h"
 
+#include "framework/dpi_bitmap_rules.h"
 #include "framework/res_string_win.h"
 
 namespace {
 
 constexpr int kBaseDpi = 96;
-constexpr int kLargeDpi = 120;
 
 // The whole of `bitmap` stretched once to `size`, compatible with `dc`; empty on failure.
 ScopedBitmap StretchedCopy(HDC dc, HBITMAP bitmap, const BITMAP& info, SIZE size) {
@@ -38,12 +38,12 @@ int WindowDpi(HWND window) {
 
 SIZE CreateDpiPatternBrush(HWND window, int dpi, ScopedBrush& brush, UINT normalId, UINT largeId,
                            const PatternStretchRule& stretchTo) {
-    const UINT id = dpi >= kLargeDpi ? largeId : normalId;
+    const UINT id = UsesLargeBitmap(dpi) ? largeId : normalId;
     ScopedBitmap bitmap(::LoadBitmap(ResourceModule(), MAKEINTRESOURCE(id)));
     BITMAP info{};
     if (!bitmap || !::GetObject(bitmap.Get(), sizeof info, &info))
         return SIZE{0, 0};
-    if (dpi != kBaseDpi && dpi != kLargeDpi) {
+    if (BitmapIsStretched(dpi)) {
         RECT client{};
         ::GetClientRect(window, &client);
         const SIZE size = stretchTo(client, dpi);

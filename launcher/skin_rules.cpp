@@ -4,20 +4,11 @@
 
 namespace {
 
-constexpr int kLargeSkinDpi = 120;
 constexpr int kBaseDpi = 96;
 // The tab control's frame right of a page, in pixels at 96 dpi.
 constexpr int kTabFrameAt96 = 4;
 
 } // namespace
-
-bool UsesLargeSkin(int dpi) {
-    return dpi >= kLargeSkinDpi;
-}
-
-bool SkinIsStretched(int dpi) {
-    return dpi != kBaseDpi && dpi != kLargeSkinDpi;
-}
 
 int MulDivRounded(int number, int numerator, int denominator) {
     if (denominator == 0)

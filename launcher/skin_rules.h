@@ -1,6 +1,6 @@
-// Arithmetic of the launcher's skins, which need no window: which bitmap a screen resolution
-// takes, when the bitmap is stretched and to what, and the brush origin that lets a page's
-// picture run on behind a control without a seam.
+// Arithmetic of the launcher's skins, which need no window: what a stretched skin covers, and
+// the brush origin that lets a page's picture run on behind a control without a seam. Which
+// bitmap a resolution takes is the framework's rule (framework/dpi_bitmap_rules.h).
 #pragma once
 
 struct SkinRect {
@@ -14,12 +14,6 @@ struct SkinPoint {
     int x = 0;
     int y = 0;
 };
-
-// From 120 dpi on the large bitmap is used.
-bool UsesLargeSkin(int dpi);
-// At exactly 96 and 120 dpi the bitmap repeats as it is; at any other resolution it is
-// stretched once over the window.
-bool SkinIsStretched(int dpi);
 
 // The rectangle a stretched skin covers: the window's client rectangle; for a page, its right
 // edge at the tab control's client right edge less the tab frame (4 pixels at 96 dpi, scaled).

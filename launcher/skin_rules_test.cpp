@@ -4,18 +4,6 @@
 
 namespace {
 
-TEST(SkinRules, BitmapChoiceByResolution) {
-    EXPECT_FALSE(UsesLargeSkin(96));
-    EXPECT_FALSE(UsesLargeSkin(119));
-    EXPECT_TRUE(UsesLargeSkin(120));
-    EXPECT_TRUE(UsesLargeSkin(144));
-    EXPECT_FALSE(SkinIsStretched(96));
-    EXPECT_FALSE(SkinIsStretched(120));
-    EXPECT_TRUE(SkinIsStretched(72));
-    EXPECT_TRUE(SkinIsStretched(144));
-    EXPECT_TRUE(SkinIsStretched(192));
-}
-
 TEST(SkinRules, StretchTargetOfWindowsAndPages) {
     const SkinRect client{0, 0, 900, 500};
     const SkinRect window = SkinStretchTarget(client, 880, 144, false);

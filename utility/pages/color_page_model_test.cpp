@@ -17,7 +17,10 @@ using Lines = std::vector<std::string>;
 
 class NumberedStrings : public StringTable {
   public:
-    std::string Load(std::uint32_t id) const override { return "s" + std::to_string(id); }
+    std::string Load(std::uint32_t id) const override {
+        std::string text = "s"; // appended, not "s" + ...: GCC 12 warns falsely on the latter
+        return text += std::to_string(id);
+    }
 };
 
 class RecordingColorView : public ColorPageView {
