@@ -12,6 +12,8 @@ std::vector<std::vector<int>> SimDisplay::Groups() const {
     std::vector<std::vector<int>> groups;
     std::vector<std::string> names;
     for (std::size_t i = 0; i < m_bus.Count(); ++i) {
+        if (!m_bus.Monitor(static_cast<int>(i)).Plugged())
+            continue;
         const auto& device = m_bus.Monitor(static_cast<int>(i)).Config().device;
         std::size_t g = 0;
         while (g < names.size() && names[g] != device)
@@ -85,8 +87,10 @@ bool SimDisplay::DestroyPhysicalMonitors(const std::vector<PhysicalHandle>& hand
 
 int SimDisplay::PnqFindMonitors(int* count, int) {
     int found = 0;
-    for (std::size_t i = 0; i < m_bus.Count(); ++i)
-        found += m_bus.Monitor(static_cast<int>(i)).Config().makerRecognised;
+    for (std::size_t i = 0; i < m_bus.Count(); ++i) {
+        const SimMonitor& monitor = m_bus.Monitor(static_cast<int>(i));
+        found += monitor.Plugged() && monitor.Config().makerRecognised;
+    }
     if (count)
         *count = found;
     return found;
@@ -97,8 +101,9 @@ int SimDisplay::PnqGetMonitorInfo(int index, std::uint8_t* record, int) {
         return -1;
     int seen = 0;
     for (std::size_t i = 0; i < m_bus.Count(); ++i) {
-        const auto& config = m_bus.Monitor(static_cast<int>(i)).Config();
-        if (!config.makerRecognised || seen++ != index)
+        const SimMonitor& monitor = m_bus.Monitor(static_cast<int>(i));
+        const auto& config = monitor.Config();
+        if (!monitor.Plugged() || !config.makerRecognised || seen++ != index)
             continue;
         std::memset(record, 0, kPnqMonitorInfoSize);
         std::memcpy(record + kPnqDesktopLeftOffset, &config.desktop[0], 4);

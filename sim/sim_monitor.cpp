@@ -19,6 +19,8 @@ SimMonitor::SimMonitor(SimMonitorConfig config) : m_config(std::move(config)), m
 
 bool SimMonitor::Answering() {
     ++m_transactions;
+    if (!m_plugged)
+        return false;
     return !m_config.vanishAfter || m_transactions <= *m_config.vanishAfter;
 }
 

@@ -56,12 +56,17 @@ class SimMonitor {
     std::uint32_t Owner() const { return m_config.owner; }
     // Current value of a standard (page 0) or vendor register; nullopt when it does not exist.
     std::optional<std::uint32_t> Value(std::uint16_t page, std::uint8_t code) const;
+    // Unplugs the monitor (the desktop no longer lists it and it answers nothing) or plugs it in
+    // again, as a display change would.
+    void SetPlugged(bool plugged) { m_plugged = plugged; }
+    bool Plugged() const { return m_plugged; }
     // Adds a fault while the monitor runs, as a description's "fault" line would.
     void InjectFault(const SimFault& fault) { m_config.faults.push_back(fault); }
     // Store commands received (page 0xF0 code 0xE3), with their values.
     const std::vector<std::uint32_t>& StoreCommands() const { return m_stores; }
 
   private:
+    bool m_plugged = true;
     bool Answering();
     bool Faulted(SimFault::Kind kind, std::uint8_t code);
     int SlotOf(std::uint8_t code) const;

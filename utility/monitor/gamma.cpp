@@ -15,6 +15,10 @@ constexpr unsigned kRampShift = 8;
 
 } // namespace
 
+std::string KeptDeviceName(std::string_view deviceName) {
+    return std::string(deviceName.substr(0, std::min(deviceName.find('\0'), kGammaDeviceNameMax)));
+}
+
 template <typename Call> bool CGamma::Transaction(Call call) {
     const DeviceContext dc = m_port.CreateDc(m_deviceName.c_str());
     if (!dc)
@@ -33,8 +37,7 @@ template <typename Call> bool CGamma::Transaction(Call call) {
 
 void CGamma::Init(std::string_view deviceName) {
     m_usable = true;
-    deviceName = deviceName.substr(0, std::min(deviceName.find('\0'), kGammaDeviceNameMax));
-    m_deviceName.assign(deviceName);
+    m_deviceName = KeptDeviceName(deviceName);
 
     if (!ReadRamp(m_savedRamp) || !WriteRamp(m_savedRamp)) {
         // Already unusable: reading again would only wait out another time-out.
@@ -63,6 +66,12 @@ bool CGamma::WriteRamp(const GammaRamp& ramp) {
     return Transaction([&](DeviceContext dc) { return m_port.SetDeviceGammaRamp(dc, device); });
 }
 
+void CGamma::InitFrom(const CGamma& previous) {
+    m_deviceName = previous.m_deviceName;
+    m_savedRamp = previous.m_savedRamp;
+    m_usable = previous.m_usable;
+}
+
 void CGamma::Restore() {
     if (m_usable)
         WriteRamp(m_savedRamp);
@@ -82,7 +91,7 @@ void CGamma::ApplyLuminance(int level) {
     WriteRamp(ramp);
 }
 
-GammaList BuildGammaDevices(GammaPort& port, ClockPort& clock) {
+GammaList BuildGammaDevices(GammaPort& port, ClockPort& clock, const GammaList& previous) {
     GammaList list;
     std::string name;
     std::uint32_t flags = 0;
@@ -90,7 +99,13 @@ GammaList BuildGammaDevices(GammaPort& port, ClockPort& clock) {
         if (!(flags & kDisplayDeviceAttachedToDesktop))
             continue;
         auto gamma = std::make_unique<CGamma>(port, clock);
-        gamma->Init(name);
+        const auto known = std::find_if(previous.begin(), previous.end(), [&](const auto& old) {
+            return old->DeviceName() == KeptDeviceName(name);
+        });
+        if (known != previous.end())
+            gamma->InitFrom(**known);
+        else
+            gamma->Init(name);
         list.push_back(std::move(gamma));
     }
     return list;

@@ -13,6 +13,8 @@
 
 // Longest display device name kept; longer names are cut.
 inline constexpr std::size_t kGammaDeviceNameMax = 32;
+// `deviceName` as a gamma object keeps it: up to its first zero, at most kGammaDeviceNameMax.
+std::string KeptDeviceName(std::string_view deviceName);
 
 class CGamma {
   public:
@@ -29,6 +31,11 @@ class CGamma {
     // 100 ms for up to 5 s. A failed read leaves `ramp` untouched; a write never changes it.
     bool ReadRamp(GammaRamp& ramp);
     bool WriteRamp(const GammaRamp& ramp);
+
+    // Takes over what `previous` (the same device in an earlier list) learnt at its Init: the
+    // ramp the device had then and whether it is usable. The device's ramp now may carry the
+    // screen filter's luminance, so reading it again would make the shift "the original".
+    void InitFrom(const CGamma& previous);
 
     // Writes back the ramp the device had at Init. Does nothing on an unusable device.
     void Restore();
@@ -53,8 +60,9 @@ class CGamma {
 
 using GammaList = std::vector<std::unique_ptr<CGamma>>;
 
-// One initialised CGamma per display device attached to the desktop, in enumeration order.
-GammaList BuildGammaDevices(GammaPort& port, ClockPort& clock);
+// One initialised CGamma per display device attached to the desktop, in enumeration order. A
+// device that `previous` already holds keeps what that list learnt at its start (InitFrom).
+GammaList BuildGammaDevices(GammaPort& port, ClockPort& clock, const GammaList& previous = {});
 
 // Applies the screen filter's luminance to the device named exactly `deviceName`: first the
 // identity ramp, then `luminance`. False when no device has that name.

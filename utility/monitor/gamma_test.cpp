@@ -2,72 +2,11 @@
 // and which devices count as screens of their own.
 #include "utility/monitor/display_devices.h"
 #include "utility/monitor/gamma.h"
+#include "utility/monitor/testing/fake_gamma_port.h"
 
 #include <gtest/gtest.h>
 
-#include <deque>
-
 namespace {
-
-struct FakeDevice {
-    explicit FakeDevice(std::string n, std::uint32_t f = kDisplayDeviceAttachedToDesktop)
-        : name(std::move(n)), flags(f) {
-        for (std::size_t i = 0; i < kGammaRampSize; ++i)
-            ramp[i] = static_cast<std::uint16_t>((i % 256) * 257);
-    }
-    std::string name;
-    std::uint32_t flags;
-    GammaRamp ramp;      // 16-bit scale
-    int getFailures = 0; // calls to fail before one succeeds; -1 fails for ever
-    bool failSets = false;
-    bool halvesWrites = false; // a driver that adjusts what it is given
-    bool noDc = false;
-    int gets = 0;
-    std::vector<GammaRamp> written; // as the device was asked to set it, 0-255 scale
-};
-
-class FakeGammaPort : public GammaPort {
-  public:
-    std::deque<FakeDevice> devices;
-    int openDcs = 0;
-
-    bool EnumDisplayDevice(std::uint32_t index, std::string& name, std::uint32_t& flags) override {
-        if (index >= devices.size())
-            return false;
-        name = devices[index].name;
-        flags = devices[index].flags;
-        return true;
-    }
-    DeviceContext CreateDc(const char* name) override {
-        for (auto& device : devices)
-            if (device.name == name && !device.noDc)
-                return ++openDcs, &device;
-        return nullptr;
-    }
-    bool GetDeviceGammaRamp(DeviceContext dc, GammaRamp& ramp) override {
-        auto& device = *static_cast<FakeDevice*>(dc);
-        ++device.gets;
-        if (device.getFailures != 0) {
-            device.getFailures -= device.getFailures > 0;
-            return false;
-        }
-        ramp = device.ramp;
-        return true;
-    }
-    bool SetDeviceGammaRamp(DeviceContext dc, const GammaRamp& ramp) override {
-        auto& device = *static_cast<FakeDevice*>(dc);
-        device.written.push_back(ramp);
-        for (auto& entry : device.written.back())
-            entry >>= 8;
-        if (device.failSets)
-            return false;
-        device.ramp = ramp;
-        for (auto& entry : device.ramp)
-            entry = static_cast<std::uint16_t>(device.halvesWrites ? entry / 2 : entry);
-        return true;
-    }
-    void DeleteDc(DeviceContext) override { --openDcs; }
-};
 
 class FakeClock : public ClockPort {
   public:
@@ -197,6 +136,23 @@ TEST_F(GammaTest, ListHoldsTheAttachedDevicesAndMatchesNamesExactly) {
     ASSERT_EQ(third.written.size(), 2u);
     EXPECT_EQ(third.written[0][100], 100) << "identity first";
     EXPECT_EQ(third.written[1][0], 20);
+}
+
+TEST_F(GammaTest, RebuiltListKeepsTheStartRampOfKnownDevices) {
+    GammaList first = BuildGammaDevices(port, clock);
+    const GammaRamp start = first[0]->SavedRamp();
+    ApplyFilterLuminance(first, display.name, 40); // the screen filter shifts the ramp
+    FakeDevice& added = port.devices.emplace_back("\\\\.\\DISPLAY2");
+    const int readsBefore = display.gets;
+
+    GammaList rebuilt = BuildGammaDevices(port, clock, first);
+    ASSERT_EQ(rebuilt.size(), 2u);
+    EXPECT_EQ(display.gets, readsBefore) << "a known device is not read again";
+    EXPECT_EQ(rebuilt[0]->SavedRamp(), start) << "not the shifted ramp";
+    EXPECT_TRUE(rebuilt[0]->IsUsable());
+    EXPECT_GT(added.gets, 0) << "a new device is initialised";
+    rebuilt[0]->Restore();
+    EXPECT_EQ(display.written.back(), start) << "exit gives the screen its own ramp back";
 }
 
 TEST(DisplayDevices, OnlyOutputsShowingTheDesktopMakeAMultiDisplay) {

@@ -4,9 +4,11 @@
 
 #include "utility/monitor/monitor_information.h"
 #include "utility/monitor/monitor_types.h"
+#include "utility/monitor/overlay_window.h"
 #include "utility/monitor/ports.h"
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 class CMonitorStatus {
@@ -33,4 +35,6 @@ class CMonitorStatus {
     std::int32_t lastAutoMode = -1;
     MonitorInformation information;
     DesktopRect desktop;
+    // The screen filter's overlay over this monitor; none until the overlays are made.
+    std::unique_ptr<OverlayWindow> overlay;
 };

@@ -4,6 +4,7 @@
 #include "utility/pages/color_page_model.h"
 #include "utility/settings/settings_keys.h"
 #include "utility/settings/testing/registry_memory.h"
+#include "utility/shell/testing/numbered_strings.h"
 
 #include <gtest/gtest.h>
 
@@ -14,14 +15,6 @@
 namespace {
 
 using Lines = std::vector<std::string>;
-
-class NumberedStrings : public StringTable {
-  public:
-    std::string Load(std::uint32_t id) const override {
-        std::string text = "s"; // appended, not "s" + ...: GCC 12 warns falsely on the latter
-        return text += std::to_string(id);
-    }
-};
 
 class RecordingColorView : public ColorPageView {
   public:

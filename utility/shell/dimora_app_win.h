@@ -6,6 +6,7 @@
 
 #include "framework/app_win.h"
 #include "framework/handles_win.h"
+#include "utility/eyecare/filter_bitmap_win.h"
 #include "utility/eyecare/filter_settings.h"
 #include "utility/monitor/current_monitor.h"
 #include "utility/monitor/device_ctrl.h"
@@ -38,6 +39,8 @@ class CDimoraApp : public CWinAppLite {
     Win32GammaPort m_gammaPort;
     Win32RegistryPort m_registryPort;
     ResourceStrings m_strings;
+    // GDI+ decodes the filter pictures; one session for the whole run.
+    GdiplusSession m_gdiplus;
 
     ScopedKernelHandle m_hMutex;
     // Which windows are open, the auxiliary dialogs' handles and whether start-up succeeded.

@@ -1,5 +1,4 @@
-// The main window's timers and system events, the data folder, the screen filter's settings and
-// the gamma ramps of the display devices.
+// The main window's timers and system events, handed to the model, and the data folder.
 #include "utility/shell/dimora_dlg_win.h"
 
 #include "utility/shell/display_names_win.h"
@@ -12,17 +11,31 @@ constexpr char kDataSubFolder[] = "\\Orvane\\Visomat (DDCCI)\\";
 
 } // namespace
 
-void CDimoraDlg::OnTimer(UINT_PTR id) {
-    m_model.OnTimer(static_cast<unsigned>(id));
+bool CDimoraDlg::OnSystemEvent(UINT message, WPARAM wParam, LRESULT& result) {
+    switch (message) {
+    case WM_TIMER:
+        // Timers that are not the model's go to default handling.
+        return m_model.OnTimer(static_cast<unsigned>(wParam));
+    case WM_DISPLAYCHANGE:
+        m_model.OnDisplayChange();
+        result = TRUE;
+        return true;
+    case WM_POWERBROADCAST:
+        m_model.OnPowerBroadcast(static_cast<std::uint32_t>(wParam));
+        return false;
+    case WM_WTSSESSION_CHANGE:
+        m_model.OnSessionChange(static_cast<std::uint32_t>(wParam));
+        return false;
+    case WM_ENDSESSION:
+        m_model.OnEndSession(wParam != FALSE);
+        return true;
+    default:
+        return false;
+    }
 }
 
 void CDimoraDlg::WindowDeviceName(std::string& name) {
     GetDisplayDeviceName(name, m_hWnd, false);
-}
-
-void CDimoraDlg::OnEndSession() {
-    // The session ends without Exit: the screens get their own ramps back.
-    FreeGammaList();
 }
 
 void CDimoraDlg::SetUpDataFolderAndFilter() {
@@ -30,17 +43,5 @@ void CDimoraDlg::SetUpDataFolderAndFilter() {
     if (SUCCEEDED(
             ::SHGetFolderPathA(nullptr, CSIDL_COMMON_APPDATA, nullptr, SHGFP_TYPE_CURRENT, folder)))
         m_context.dataFolder = std::string(folder) + kDataSubFolder;
-    CRegistry registry(m_context.registry);
-    LoadFilterSettings(registry, m_context.filter);
-    BuildGammaList();
-}
-
-void CDimoraDlg::BuildGammaList() {
-    m_context.gammaList = BuildGammaDevices(m_context.gammaPort, m_context.clock);
-}
-
-void CDimoraDlg::FreeGammaList() {
-    for (auto& gamma : m_context.gammaList)
-        gamma->Restore();
-    m_context.gammaList.clear();
+    m_model.SetUpFilter();
 }

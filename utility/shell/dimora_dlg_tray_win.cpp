@@ -64,6 +64,10 @@ LRESULT CDimoraDlg::AnswerStateQuery(WPARAM what) {
         return m_iconAfterMs;
     case kQueryIconTick:
         return static_cast<LRESULT>(m_iconTick);
+    case kQueryRescans:
+        return m_model.RescanCount();
+    case kQueryFilterReapply:
+        return m_model.FilterReapplyPending() ? 1 : 0;
     case kQueryKeepOnTop:
         return (::GetMenuState(::GetSystemMenu(m_hWnd, FALSE), IDM_KEEPONTOP, MF_BYCOMMAND) &
                 MF_CHECKED) != 0;

@@ -19,8 +19,10 @@ constexpr COLORREF kControlBackground = RGB(228, 228, 220);
 CDimoraDlg::CDimoraDlg(const MainWindowContext& context)
     : CDialog(IDD_DIMORA_DIALOG), m_context(context),
       m_pageColor(context.currentMonitor, context.monitors, context.registry, context.strings),
+      m_screenFilter(context.monitors, context.filter, m_overlayPort, context.gammaPort,
+                     context.clock, context.gammaList),
       m_model(MainWindowDeps{*this, m_trayShell, m_timers, context.registry, context.deviceCtrl,
-                             context.monitors, context.shell},
+                             context.monitors, context.shell, m_screenFilter, context.strings},
               LoadResString(IDS_VERSION)) {
     m_hIcon = ::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME));
 }
@@ -47,6 +49,7 @@ bool CDimoraDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     m_trayShell.SetWindow(m_hWnd);
     m_timers.SetWindow(m_hWnd);
+    m_overlayPort.SetOwner(m_hWnd);
     m_tab.SubclassDlgItem(IDC_TAB, *this);
     m_btnClose.SubclassDlgItem(IDC_CLOSE, *this);
     UnthemeTabControl(m_tab.GetSafeHwnd());
@@ -62,6 +65,7 @@ bool CDimoraDlg::OnInitDialog() {
     m_taskbarCreatedMsg = ::RegisterWindowMessageA("TaskbarCreated");
     AllowTaskbarCreated(m_hWnd, m_taskbarCreatedMsg);
     m_stateQueryMsg = ::RegisterWindowMessageA(kStateQueryMessage);
+    m_model.StartReminder();
     SetUpDataFolderAndFilter();
     m_sessionRegistered = ::WTSRegisterSessionNotification(m_hWnd, NOTIFY_FOR_THIS_SESSION);
     m_ready = true;
@@ -140,6 +144,15 @@ void CDimoraDlg::CloseAuxiliaryDialogs() {
     }
 }
 
+void CDimoraDlg::PostMonitorsChanged() {
+    m_pageAuto.PostMessage(WM_MONITORS_CHANGED);
+}
+
+void CDimoraDlg::SendFilterReapply() {
+    if (HWND dialog = static_cast<HWND>(m_context.shell.m_hwndFilterDialog))
+        ::SendMessageA(dialog, WM_FILTER_REAPPLY, 0, 0);
+}
+
 void CDimoraDlg::PostExit() {
     PostMessage(WM_COMMAND, ID_TRAY_EXIT);
 }
@@ -160,6 +173,13 @@ LRESULT CDimoraDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         m_tab.ShowWindow(SW_HIDE);
         m_tab.ShowWindow(SW_SHOW);
         break;
+    case WM_POWERBROADCAST:
+    case WM_WTSSESSION_CHANGE: {
+        LRESULT result = 0;
+        if (OnSystemEvent(message, wParam, result))
+            return result;
+        break;
+    }
     default:
         if (m_stateQueryMsg != 0 && message == m_stateQueryMsg)
             return AnswerStateQuery(wParam);
@@ -186,8 +206,12 @@ LRESULT CDimoraDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return result;
     }
     case WM_TIMER:
-        OnTimer(wParam);
-        return 0;
+    case WM_DISPLAYCHANGE: {
+        LRESULT result = 0;
+        if (OnSystemEvent(message, wParam, result))
+            return result;
+        break;
+    }
     case WM_SHOWWINDOW: {
         const LRESULT result = CDialog::OnMessage(message, wParam, lParam);
         if (wParam)
@@ -203,8 +227,8 @@ LRESULT CDimoraDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         m_model.FollowWindowMonitor();
         break;
     case WM_ENDSESSION: {
-        const LRESULT result = CDialog::OnMessage(message, wParam, lParam);
-        OnEndSession();
+        LRESULT result = CDialog::OnMessage(message, wParam, lParam);
+        OnSystemEvent(message, wParam, result);
         return result;
     }
     default:
@@ -219,6 +243,7 @@ bool CDimoraDlg::OnCommand(UINT id, UINT code, HWND control) {
         m_model.HideMainWindow();
         return true;
     case ID_TRAY_EXIT:
+        m_screenFilter.DestroyOverlays();
         DestroyWindow();
         return true;
     case ID_TRAY_SETTINGS:
@@ -250,7 +275,6 @@ HBRUSH CDimoraDlg::OnCtlColor(HDC, HWND, UINT) {
 
 void CDimoraDlg::OnDestroyWindow() {
     m_model.Shutdown();
-    FreeGammaList();
     if (m_sessionRegistered)
         ::WTSUnRegisterSessionNotification(m_hWnd);
     m_sessionRegistered = false;

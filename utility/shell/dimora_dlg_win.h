@@ -14,6 +14,8 @@
 #include "framework/dialog_win.h"
 #include "framework/handles_win.h"
 #include "utility/eyecare/filter_settings.h"
+#include "utility/eyecare/overlays_win.h"
+#include "utility/eyecare/screen_filter.h"
 #include "utility/monitor/current_monitor.h"
 #include "utility/monitor/gamma.h"
 #include "utility/pages/dlg_color_win.h"
@@ -81,6 +83,8 @@ class CDimoraDlg : public CDialog, private MainWindowView {
     void FocusPageControl(int page, PageFocus where) override;
     void ForwardMnemonic(int page, char letter) override;
     void CloseAuxiliaryDialogs() override;
+    void PostMonitorsChanged() override;
+    void SendFilterReapply() override;
     void PostExit() override;
 
     // dimora_dlg_win.cpp
@@ -103,11 +107,9 @@ class CDimoraDlg : public CDialog, private MainWindowView {
     bool OnSysCommand(WPARAM command);
 
     // dimora_dlg_events_win.cpp
-    void OnTimer(UINT_PTR id);
-    void OnEndSession();
+    // Answers whether the message is done with (no default processing).
+    bool OnSystemEvent(UINT message, WPARAM wParam, LRESULT& result);
     void SetUpDataFolderAndFilter();
-    void BuildGammaList();
-    void FreeGammaList();
 
     MainWindowContext m_context;
     HICON m_hIcon = nullptr; // shared resource icon, owned by the system
@@ -122,6 +124,8 @@ class CDimoraDlg : public CDialog, private MainWindowView {
 
     TrayShellWin m_trayShell;
     WindowTimers m_timers;
+    OverlaysWin m_overlayPort;
+    ScreenFilter m_screenFilter;
     MainWindowModel m_model;
     bool m_sessionRegistered = false;
     bool m_ready = false; // the initialisation has finished

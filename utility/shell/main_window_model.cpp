@@ -18,7 +18,8 @@ constexpr int kAutoPage = 0;
 MainWindowModel::MainWindowModel(const MainWindowDeps& deps, std::string trayTip)
     : m_view(deps.view), m_timers(deps.timers), m_registry(deps.registry),
       m_deviceCtrl(deps.deviceCtrl), m_monitors(deps.monitors), m_shell(deps.shell),
-      m_tray(deps.trayShell), m_trayTip(std::move(trayTip)) {}
+      m_filter(deps.filter), m_tray(deps.trayShell), m_trayTip(std::move(trayTip)),
+      m_reminder(deps.timers, deps.registry, deps.monitors, deps.strings) {}
 
 void MainWindowModel::Start() {
     m_startupTimer = m_timers.SetTimer(TIMER_RESCAN_NOTIFY, kRescanNotifyMs);
@@ -35,6 +36,7 @@ void MainWindowModel::ApplyStoredTopmost() {
 }
 
 bool MainWindowModel::RescanMonitors() {
+    ++m_rescans;
     const bool changed = RebuildMonitorList(m_deviceCtrl, m_monitors);
     UpdateTrayIcon();
     return changed;
@@ -51,7 +53,12 @@ void MainWindowModel::Shutdown() {
         m_timers.KillTimer(TIMER_RESCAN_NOTIFY);
     m_startupTimer = false;
     m_tray.Remove();
-    m_monitors.Clear();
+    m_reminder.StopTimers();
+    m_monitors.Clear(); // the overlays go with their monitors
+    m_filter.FreeGammaList();
+    if (m_filterTimer)
+        m_timers.KillTimer(TIMER_FILTER_REAPPLY);
+    m_filterTimer = false;
 }
 
 void MainWindowModel::ShowMainWindow() {
@@ -155,6 +162,9 @@ void MainWindowModel::OnKeepOnTop() {
     m_view.SetTopmost(makeTopmost);
     m_view.CheckKeepOnTop(makeTopmost);
     m_registry.WriteDword("NoTopmost", makeTopmost ? 0 : 1, kRootKey);
+    // The filter's overlays stay above every window, this one included.
+    if (!makeTopmost)
+        m_filter.RaiseOverlays();
 }
 
 KeyOutcome MainWindowModel::OnKeyDown(const KeyPress& key) {
@@ -194,14 +204,4 @@ KeyOutcome MainWindowModel::OnKeyDown(const KeyPress& key) {
 void MainWindowModel::ForwardMnemonic(unsigned key) {
     if (key >= 'A' && key <= 'Z')
         m_view.ForwardMnemonic(m_currentPage, static_cast<char>(key));
-}
-
-void MainWindowModel::OnTimer(unsigned id) {
-    if (id != TIMER_RESCAN_NOTIFY)
-        return;
-    if (m_monitors.adjustmentBusy || m_rescanNotifyPending != 1)
-        return;
-    m_view.CloseAuxiliaryDialogs();
-    m_rescanNotifyPending = 0;
-    HideMainWindow();
 }

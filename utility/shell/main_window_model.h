@@ -1,14 +1,19 @@
 // The main window's behaviour without the window: the notification icon and its colour, the
 // menu it offers, showing and hiding the window and its pages, the keyboard, Keep On Top, the
-// monitor rescan at start-up and the current monitor following the window. The Win32 main
-// window turns messages into calls of this model and carries out what it asks through
-// MainWindowView.
+// current monitor following the window, and the program's system events and timers (display
+// changes with the monitor rescan, suspend and resume, session unlock, the end of the session,
+// the screen filter's start-up and re-application). The Win32 main window turns messages into
+// calls of this model and carries out what it asks through MainWindowView. The system events
+// are implemented in main_window_events.cpp.
 #pragma once
 
+#include "utility/eyecare/reminder_cycle.h"
+#include "utility/eyecare/screen_filter.h"
 #include "utility/monitor/device_ctrl.h"
 #include "utility/monitor/monitor_list.h"
 #include "utility/settings/registry.h"
 #include "utility/shell/shell_state.h"
+#include "utility/shell/string_table.h"
 #include "utility/shell/timer_port.h"
 #include "utility/shell/tray_icon.h"
 
@@ -54,6 +59,10 @@ class MainWindowView {
     virtual void ForwardMnemonic(int page, char letter) = 0;
     // Sends every open auxiliary dialog its close request.
     virtual void CloseAuxiliaryDialogs() = 0;
+    // Posts the Auto Veltone page the news that the monitors changed.
+    virtual void PostMonitorsChanged() = 0;
+    // Sends the EyeCare Filter dialog its request to apply its filter again.
+    virtual void SendFilterReapply() = 0;
     // Ends the program once the message being handled is done (the menu's Exit, posted).
     virtual void PostExit() = 0;
 };
@@ -76,6 +85,11 @@ enum class KeyOutcome {
 // The notification icon's mouse messages that matter.
 enum class TrayMouse { LeftDoubleClick, RightButtonUp, Other };
 
+// Power-broadcast and session-change events the program reacts to (their system values).
+inline constexpr std::uint32_t kPowerSuspend = 4;  // PBT_APMSUSPEND
+inline constexpr std::uint32_t kPowerResume = 7;   // PBT_APMRESUMESUSPEND
+inline constexpr std::uint32_t kSessionUnlock = 8; // WTS_SESSION_UNLOCK
+
 struct MainWindowDeps {
     MainWindowView& view;
     TrayShellPort& trayShell;
@@ -84,6 +98,8 @@ struct MainWindowDeps {
     DeviceCtrl& deviceCtrl;
     CMonitorStatusAll& monitors;
     ShellState& shell;
+    ScreenFilter& filter;
+    const StringTable& strings;
 };
 
 class MainWindowModel {
@@ -97,6 +113,10 @@ class MainWindowModel {
     void Start();
     // Reads "NoTopmost" and keeps the window on top unless it says 1.
     void ApplyStoredTopmost();
+    // The EyeCare reminder's settings and timers.
+    void StartReminder() { m_reminder.Start(); }
+    // The applied screen filter as stored, the gamma list and the overlays.
+    void SetUpFilter();
     // Rebuilds the monitor list, chooses the current monitor and colours the icon; true when the
     // monitors changed.
     bool RescanMonitors();
@@ -122,15 +142,31 @@ class MainWindowModel {
     void OnTaskbarCreated();
     void OnKeepOnTop();
     KeyOutcome OnKeyDown(const KeyPress& key);
-    void OnTimer(unsigned id);
+    // Answers whether the timer was the model's; others go to default handling.
+    bool OnTimer(unsigned id);
+    // The display configuration changed: overlays go, gamma devices are listed again, and the
+    // monitors are scanned again a second after the first change of a burst.
+    void OnDisplayChange();
+    void OnPowerBroadcast(std::uint32_t event);
+    void OnSessionChange(std::uint32_t event);
+    // The end-session message: `ending` is false when the shut-down was cancelled.
+    void OnEndSession(bool ending);
 
     int CurrentPage() const { return m_currentPage; }
     int TrayState() const { return m_tray.State(); }
     bool RescanNotifyPending() const { return m_rescanNotifyPending != 0; }
+    // Rescans run since start-up, the one at start-up included.
+    int RescanCount() const { return m_rescans; }
+    bool FilterReapplyPending() const { return m_filterTimer; }
+    const ReminderCycle& Reminder() const { return m_reminder; }
 
   private:
     void UpdateTrayIcon();
     void ForwardMnemonic(unsigned key);
+    void OnRescanTimer();
+    void OnFilterReapplyTimer();
+    void StartFilterReapply();
+    bool FilterInUse() const;
 
     MainWindowView& m_view;
     TimerPort& m_timers;
@@ -138,11 +174,17 @@ class MainWindowModel {
     DeviceCtrl& m_deviceCtrl;
     CMonitorStatusAll& m_monitors;
     ShellState& m_shell;
+    ScreenFilter& m_filter;
     TrayIcon m_tray;
     std::string m_trayTip;
+    ReminderCycle m_reminder;
 
     int m_currentPage = 0;
     bool m_startupTimer = false;
     int m_rescanNotifyPending = 0;
+    std::uint8_t m_rescanPending = 0;
+    bool m_rescanTimer = false;
+    bool m_filterTimer = false;
+    int m_rescans = 0;
     std::string m_lastDeviceName;
 };

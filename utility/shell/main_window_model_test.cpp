@@ -1,12 +1,8 @@
 // The main window's behaviour on simulated monitors: the icon and its menu, showing and hiding,
 // the keyboard, Keep On Top and Explorer restarting.
-#include "sim/testing/sim_desktop.h"
 #include "sim/testing/sim_machine.h"
 #include "utility/settings/settings_keys.h"
-#include "utility/settings/testing/registry_memory.h"
-#include "utility/shell/main_window_model.h"
-#include "utility/shell/testing/fake_timers.h"
-#include "utility/shell/testing/scripted_tray_shell.h"
+#include "utility/shell/testing/main_window_harness.h"
 #include "utility/shell/user_messages.h"
 
 #include <gtest/gtest.h>
@@ -21,76 +17,7 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-// Records what the model asks of its window, one line per request.
-class RecordingView : public MainWindowView {
-  public:
-    void ShowWindowNormal() override { Add("show"); }
-    void HideWindow() override { Add("hide"); }
-    void ShowOnlyPage(int index) override { Add("page " + std::to_string(index)); }
-    void SelectTab(int index) override { Add("tab " + std::to_string(index)); }
-    void RefreshTabControl() override { Add("tab-refresh"); }
-    void PostAutoPageRefresh() override { Add("auto-refresh"); }
-    void RefreshPage(int index) override { Add("refresh " + std::to_string(index)); }
-    void BringToForeground() override { Add("foreground"); }
-    bool IsTopmost() const override { return topmost; }
-    void SetTopmost(bool on) override {
-        topmost = on;
-        Add(on ? "topmost" : "not-topmost");
-    }
-    void CheckKeepOnTop(bool checked) override { Add(checked ? "check" : "uncheck"); }
-    void ShowTrayMenu(const TrayMenuChoice& c) override {
-        Add("menu " + std::to_string(c.popup) + (c.grayed ? " grey" : ""));
-    }
-    void WindowDeviceName(std::string& name) override {
-        if (!windowDevice.empty())
-            name = windowDevice;
-    }
-    void FocusPageControl(int page, PageFocus where) override {
-        Add("focus " + std::to_string(page) + (where == PageFocus::First ? " first" : " last"));
-    }
-    void ForwardMnemonic(int page, char letter) override {
-        Add("mnemonic " + std::to_string(page) + " " + letter);
-    }
-    void CloseAuxiliaryDialogs() override { Add("close-dialogs"); }
-    void PostExit() override { Add("exit"); }
-
-    Lines Take() { return std::exchange(events, {}); }
-
-    bool topmost = false;
-    std::string windowDevice;
-    Lines events;
-
-  private:
-    void Add(std::string event) { events.push_back(std::move(event)); }
-};
-
-class MainWindowModelTest : public testing::Test {
-  protected:
-    explicit MainWindowModelTest(const char* monitors = "typical.txt") : desktop(monitors) {}
-
-    MainWindowModel& Model() {
-        if (!model)
-            model = std::make_unique<MainWindowModel>(
-                MainWindowDeps{view, shell, timers, registry, desktop.ctrl, monitors, state},
-                "Visomat");
-        return *model;
-    }
-    MainWindowModel& Started() {
-        Model().Start();
-        view.Take();
-        shell.calls.clear();
-        return *model;
-    }
-
-    SimDesktop desktop;
-    RecordingView view;
-    ScriptedShell shell;
-    FakeTimers timers;
-    MemoryRegistry registry;
-    CMonitorStatusAll monitors;
-    ShellState state;
-    std::unique_ptr<MainWindowModel> model;
-};
+using MainWindowModelTest = MainWindowHarness;
 
 TEST_F(MainWindowModelTest, StartFindsTheMonitorAndShowsTheColouredIcon) {
     Model().Start();
@@ -103,13 +30,14 @@ TEST_F(MainWindowModelTest, StartFindsTheMonitorAndShowsTheColouredIcon) {
 
     Model().Shutdown();
     EXPECT_TRUE(timers.running.empty());
+    EXPECT_TRUE(gammaList.empty());
     EXPECT_EQ(shell.calls.back(), "2:128");
     EXPECT_TRUE(monitors.monitors.empty());
 }
 
-class NoMonitorTest : public MainWindowModelTest {
+class NoMonitorTest : public MainWindowHarness {
   protected:
-    NoMonitorTest() : MainWindowModelTest("none.txt") {}
+    NoMonitorTest() : MainWindowHarness("none.txt") {}
 };
 
 TEST_F(NoMonitorTest, GreyIconOffersOnlyExitAndNoWindow) {
@@ -264,7 +192,14 @@ TEST(MainWindowFollow, TheMonitorUnderTheMovedWindowBecomesCurrent) {
     MemoryRegistry registry;
     CMonitorStatusAll monitors;
     ShellState state;
-    MainWindowModel model({view, shell, timers, registry, sim.ctrl, monitors, state}, "tip");
+    FilterSettings settings;
+    FakeOverlayPort overlays;
+    FakeGammaPort gammaPort;
+    GammaList gammaList;
+    ScreenFilter filter{monitors, settings, overlays, gammaPort, sim.system.clock, gammaList};
+    NumberedStrings strings;
+    MainWindowModel model(
+        {view, shell, timers, registry, sim.ctrl, monitors, state, filter, strings}, "tip");
     model.Start();
     ASSERT_EQ(monitors.monitors.size(), 2u);
     EXPECT_EQ(monitors.Current().serialNumber, "S-a");

@@ -34,3 +34,5 @@ inline constexpr unsigned kQueryIconAfterMs = 7;  // ms from start-up to the ico
 // The tick count (GetTickCount) when the icon was added, 0 without: a driver that noted the tick
 // when it started the program times the icon on one clock, whatever the program did afterwards.
 inline constexpr unsigned kQueryIconTick = 8;
+inline constexpr unsigned kQueryRescans = 9;        // monitor rescans since start-up, 1 at first
+inline constexpr unsigned kQueryFilterReapply = 10; // 1 while the filter re-application waits

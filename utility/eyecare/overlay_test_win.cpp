@@ -1,0 +1,84 @@
+// The overlay window and the filter picture on the system Wine presents.
+#include "utility/eyecare/filter_bitmap_win.h"
+#include "utility/eyecare/trans_wnd_win.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+
+namespace {
+
+// A 3 x 2 pixel, 24-bit bottom-up BMP file.
+std::string WriteSmallBitmap() {
+    char folder[MAX_PATH] = {};
+    ::GetTempPathA(sizeof folder, folder);
+    const std::string path = std::string(folder) + "dimora_overlay_test.bmp";
+    const int width = 3, height = 2, stride = 12; // rows padded to 4 bytes
+    BITMAPINFOHEADER info{};
+    info.biSize = sizeof info;
+    info.biWidth = width;
+    info.biHeight = height;
+    info.biPlanes = 1;
+    info.biBitCount = 24;
+    info.biSizeImage = stride * height;
+    BITMAPFILEHEADER file{};
+    file.bfType = 0x4D42; // "BM"
+    file.bfOffBits = sizeof file + sizeof info;
+    file.bfSize = file.bfOffBits + info.biSizeImage;
+    const unsigned char pixels[stride * height] = {0x20, 0x40, 0x60};
+    FILE* out = std::fopen(path.c_str(), "wb");
+    std::fwrite(&file, sizeof file, 1, out);
+    std::fwrite(&info, sizeof info, 1, out);
+    std::fwrite(pixels, sizeof pixels, 1, out);
+    std::fclose(out);
+    return path;
+}
+
+TEST(Overlay, LayeredClickThroughWindowStartsHiddenAndTakesItsOpacity) {
+    CTransWnd overlay;
+    ASSERT_TRUE(overlay.Create(nullptr, RECT{10, 20, 330, 260}));
+    const HWND window = overlay.GetSafeHwnd();
+    EXPECT_EQ(overlay.GetExStyle() & 0x000800A8u, 0x000800A8u);
+    EXPECT_EQ(overlay.GetStyle() & WS_POPUP, static_cast<DWORD>(WS_POPUP));
+    EXPECT_FALSE(::IsWindowVisible(window));
+    char title[64] = {};
+    ::GetWindowTextA(window, title, sizeof title);
+    EXPECT_STREQ(title, "transparent window");
+    const RECT rect = overlay.GetWindowRect();
+    EXPECT_EQ(rect.right - rect.left, 320);
+
+    overlay.SetAlpha(77);
+    BYTE alpha = 0;
+    DWORD flags = 0;
+    ASSERT_TRUE(::GetLayeredWindowAttributes(window, nullptr, &alpha, &flags));
+    EXPECT_EQ(alpha, 77);
+    EXPECT_TRUE(flags & LWA_ALPHA);
+    overlay.Show(true);
+    EXPECT_TRUE(::IsWindowVisible(window));
+    EXPECT_NE(::GetForegroundWindow(), window) << "shown without taking the focus";
+    overlay.SetPicture(nullptr);
+    ::UpdateWindow(window); // a black paint without a picture
+    overlay.Show(false);
+    EXPECT_FALSE(::IsWindowVisible(window));
+}
+
+TEST(Overlay, PicturesDecodeWithGdiplusAndUnreadableFilesGiveNone) {
+    GdiplusSession gdiplus;
+    ASSERT_TRUE(gdiplus.Started());
+    const std::string path = WriteSmallBitmap();
+    const auto picture = LoadFilterBitmap(path);
+    ASSERT_NE(picture, nullptr);
+    EXPECT_EQ(picture->Width(), 3);
+    EXPECT_EQ(picture->Height(), 2);
+    EXPECT_EQ(LoadFilterBitmap(path + ".missing"), nullptr);
+    ::DeleteFileA(path.c_str());
+
+    CTransWnd overlay;
+    ASSERT_TRUE(overlay.Create(nullptr, RECT{0, 0, 100, 100}));
+    overlay.SetPicture(picture.get());
+    overlay.Show(true);
+    ::UpdateWindow(overlay.GetSafeHwnd()); // tiled 34 x 51 times
+}
+
+} // namespace

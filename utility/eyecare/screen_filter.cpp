@@ -1,0 +1,64 @@
+#include "utility/eyecare/screen_filter.h"
+
+ScreenFilter::ScreenFilter(CMonitorStatusAll& monitors, FilterSettings& settings,
+                           OverlayPort& overlays, GammaPort& gammaPort, ClockPort& clock,
+                           GammaList& gammaList)
+    : m_monitors(monitors), m_settings(settings), m_overlays(overlays), m_gammaPort(gammaPort),
+      m_clock(clock), m_gammaList(gammaList) {}
+
+void ScreenFilter::BuildGammaList() {
+    GammaList rebuilt = BuildGammaDevices(m_gammaPort, m_clock, m_gammaList);
+    m_gammaList = std::move(rebuilt);
+}
+
+void ScreenFilter::FreeGammaList() {
+    for (auto& gamma : m_gammaList)
+        gamma->Restore();
+    m_gammaList.clear();
+}
+
+void ScreenFilter::CreateOverlayWindows() {
+    for (auto& monitor : m_monitors.monitors) {
+        monitor->overlay = m_overlays.CreateOverlay(monitor->desktop);
+        if (monitor->overlay)
+            monitor->overlay->Show(false);
+    }
+    if (!On())
+        return;
+    // Every overlay was just made without a picture: the old one can go first.
+    m_filterImage.reset();
+    m_filterImage = m_overlays.LoadImage(m_settings.filePath);
+    if (!m_filterImage) {
+        m_settings = FilterSettings{};
+        return;
+    }
+    for (auto& monitor : m_monitors.monitors) {
+        if (!monitor->overlay)
+            continue;
+        monitor->overlay->SetPicture(m_filterImage.get());
+        monitor->overlay->SetAlpha(m_settings.alpha);
+        monitor->overlay->Show(true);
+        ReapplyFilterLuminance(*monitor);
+    }
+}
+
+void ScreenFilter::DestroyOverlays() {
+    for (auto& monitor : m_monitors.monitors)
+        monitor->overlay.reset();
+}
+
+void ScreenFilter::ReapplyFilterLuminance(const CMonitorStatus& monitor) {
+    ApplyFilterLuminance(m_gammaList, monitor.deviceName, m_settings.luminance);
+}
+
+void ScreenFilter::ReapplyAllLuminance() {
+    for (const auto& monitor : m_monitors.monitors)
+        ReapplyFilterLuminance(*monitor);
+}
+
+void ScreenFilter::RaiseOverlays() {
+    for (const auto& monitor : m_monitors.monitors) {
+        if (monitor->overlay)
+            monitor->overlay->RaiseToTop();
+    }
+}

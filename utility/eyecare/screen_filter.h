@@ -1,0 +1,63 @@
+// The screen filter as it is applied: one overlay per monitor showing the filter picture at the
+// filter's opacity, and the display devices' gamma ramps shifted by its luminance. The main
+// window drives it at start-up, on display changes, after resume or unlock and at exit; the
+// filter dialog sets new settings through it.
+#pragma once
+
+#include "utility/eyecare/filter_settings.h"
+#include "utility/monitor/gamma.h"
+#include "utility/monitor/monitor_list.h"
+#include "utility/monitor/overlay_window.h"
+
+#include <memory>
+#include <string>
+
+// What the filter needs from the platform: overlay windows and decoded pictures.
+class OverlayPort {
+  public:
+    virtual ~OverlayPort() = default;
+    // A hidden overlay over `desktop`, owned by the main window; null when it cannot be made.
+    virtual std::unique_ptr<OverlayWindow> CreateOverlay(const DesktopRect& desktop) = 0;
+    // The picture file at `path`, decoded; null when it cannot be read or decoded.
+    virtual std::unique_ptr<FilterImage> LoadImage(const std::string& path) = 0;
+};
+
+class ScreenFilter {
+  public:
+    ScreenFilter(CMonitorStatusAll& monitors, FilterSettings& settings, OverlayPort& overlays,
+                 GammaPort& gammaPort, ClockPort& clock, GammaList& gammaList);
+    ScreenFilter(const ScreenFilter&) = delete;
+    ScreenFilter& operator=(const ScreenFilter&) = delete;
+
+    // The applied filter as stored.
+    void LoadSettings(const CRegistry& registry) { LoadFilterSettings(registry, m_settings); }
+    // One gamma object per display device attached to the desktop; a device of the previous
+    // list keeps the ramp it had when the program started.
+    void BuildGammaList();
+    // Every device gets its start-up ramp back; the list is emptied.
+    void FreeGammaList();
+    // An overlay per monitor, hidden; then, with the filter on, the picture loaded again and
+    // shown on every overlay with the filter's opacity and luminance. A picture that cannot be
+    // loaded switches the filter off for this run (the stored settings stay).
+    void CreateOverlayWindows();
+    void DestroyOverlays();
+    // The filter's luminance on the display device of `monitor`, from the identity ramp.
+    void ReapplyFilterLuminance(const CMonitorStatus& monitor);
+    // The same for every monitor.
+    void ReapplyAllLuminance();
+    // Every overlay above every window again.
+    void RaiseOverlays();
+
+    bool On() const { return m_settings.on != 0; }
+    const FilterImage* Image() const { return m_filterImage.get(); }
+
+  private:
+    CMonitorStatusAll& m_monitors;
+    FilterSettings& m_settings;
+    OverlayPort& m_overlays;
+    GammaPort& m_gammaPort;
+    ClockPort& m_clock;
+    GammaList& m_gammaList;
+    // The decoded picture every overlay shows.
+    std::unique_ptr<FilterImage> m_filterImage;
+};

@@ -1,0 +1,121 @@
+// The main window's system events and timers: display changes and the monitor rescan, suspend
+// and resume, session unlock, the end of the session, and the screen filter's start-up and
+// re-application.
+#include "utility/shell/main_window_model.h"
+
+#include "utility/shell/user_messages.h"
+
+namespace {
+
+constexpr std::uint32_t kRescanDelayMs = 1000;
+constexpr std::uint32_t kFilterReapplyDelayMs = 7000;
+
+} // namespace
+
+void MainWindowModel::SetUpFilter() {
+    m_filter.LoadSettings(m_registry);
+    m_filter.BuildGammaList();
+    m_filter.CreateOverlayWindows();
+}
+
+bool MainWindowModel::OnTimer(unsigned id) {
+    switch (id) {
+    case TIMER_RESCAN_NOTIFY:
+        if (!m_monitors.adjustmentBusy && m_rescanNotifyPending == 1) {
+            m_view.CloseAuxiliaryDialogs();
+            m_rescanNotifyPending = 0;
+            HideMainWindow();
+        }
+        return true;
+    case TIMER_RESCAN:
+        OnRescanTimer();
+        return true;
+    case TIMER_FILTER_REAPPLY:
+        OnFilterReapplyTimer();
+        return true;
+    default:
+        return false;
+    }
+}
+
+void MainWindowModel::OnDisplayChange() {
+    m_filter.DestroyOverlays();
+    m_filter.BuildGammaList();
+    // One rescan for a burst of changes, a second after the first.
+    if (m_rescanPending)
+        return;
+    m_rescanPending = 1;
+    m_rescanTimer = m_timers.SetTimer(TIMER_RESCAN, kRescanDelayMs);
+}
+
+void MainWindowModel::OnRescanTimer() {
+    // A colour adjustment is running: the timer fires again a second later.
+    if (m_monitors.adjustmentBusy)
+        return;
+    m_timers.KillTimer(TIMER_RESCAN);
+    m_rescanTimer = false;
+    if (!m_rescanPending)
+        return;
+    m_rescanPending = 0;
+    HideMainWindow();
+    const std::string remembered = m_monitors.HasCurrent() ? m_monitors.Current().identityKey : "";
+    const bool hadCurrent = m_monitors.HasCurrent();
+    m_lastDeviceName.clear();
+    const bool changed = RescanMonitors();
+    if (!changed && hadCurrent) {
+        for (std::size_t i = 0; i < m_monitors.monitors.size(); ++i) {
+            if (m_monitors.monitors[i]->identityKey == remembered) {
+                m_monitors.SelectByIndex(static_cast<int>(i));
+                break;
+            }
+        }
+    }
+    m_rescanNotifyPending |= changed ? 1 : 0;
+    m_filter.CreateOverlayWindows();
+    if (changed)
+        m_view.PostMonitorsChanged();
+}
+
+bool MainWindowModel::FilterInUse() const {
+    return m_shell.m_hwndFilterDialog != nullptr || m_filter.On();
+}
+
+void MainWindowModel::StartFilterReapply() {
+    m_filterTimer = m_timers.SetTimer(TIMER_FILTER_REAPPLY, kFilterReapplyDelayMs);
+}
+
+void MainWindowModel::OnPowerBroadcast(std::uint32_t event) {
+    if (event == kPowerSuspend) {
+        m_reminder.Suspend();
+    } else if (event == kPowerResume) {
+        m_reminder.Resume();
+        if (FilterInUse())
+            StartFilterReapply();
+    }
+}
+
+void MainWindowModel::OnSessionChange(std::uint32_t event) {
+    if (event != kSessionUnlock || !FilterInUse())
+        return;
+    // The seven seconds count from the last unlock.
+    if (m_filterTimer)
+        m_timers.KillTimer(TIMER_FILTER_REAPPLY);
+    StartFilterReapply();
+}
+
+void MainWindowModel::OnFilterReapplyTimer() {
+    if (m_shell.m_hwndFilterDialog)
+        m_view.SendFilterReapply();
+    else if (m_filter.On())
+        m_filter.ReapplyAllLuminance();
+    m_timers.KillTimer(TIMER_FILTER_REAPPLY);
+    m_filterTimer = false;
+}
+
+void MainWindowModel::OnEndSession(bool ending) {
+    // A cancelled shut-down keeps everything running.
+    if (!ending)
+        return;
+    m_reminder.StopTimers();
+    m_filter.FreeGammaList();
+}

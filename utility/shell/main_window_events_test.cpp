@@ -1,0 +1,207 @@
+// The main window's system events on simulated monitors: display changes and the rescan,
+// suspend and resume, session unlock, the end of the session, and the screen filter at start-up.
+#include "utility/settings/settings_keys.h"
+#include "utility/shell/testing/main_window_harness.h"
+#include "utility/shell/user_messages.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+using Lines = std::vector<std::string>;
+
+class MainWindowEventsTest : public MainWindowHarness {
+  protected:
+    explicit MainWindowEventsTest(const char* file = "typical.txt") : MainWindowHarness(file) {}
+
+    // The program as it runs after start-up, the window hidden.
+    MainWindowModel& Running() {
+        Model().Start();
+        Model().StartReminder();
+        Model().SetUpFilter();
+        view.Take();
+        shell.calls.clear();
+        return *model;
+    }
+
+    void StoreFilter(const std::string& path, std::uint32_t alpha, std::int32_t luminance) {
+        CRegistry settings(registry);
+        const std::uint8_t on = 1;
+        settings.WriteBinary("On", &on, 1, kVSFilterKey.data());
+        settings.WriteDword("FileType", 2, kVSFilterKey.data());
+        settings.WriteString("FilePath", path.c_str(), static_cast<std::uint32_t>(path.size() + 1),
+                             kVSFilterKey.data());
+        settings.WriteDword("Alpha", alpha, kVSFilterKey.data());
+        settings.WriteBinary("Luminance", &luminance, 4, kVSFilterKey.data());
+    }
+
+    void StoreReminder(int hours) {
+        CRegistry settings(registry);
+        const std::string model = "EX-2451W", serial = "41234567"; // typical.txt's
+        settings.WriteString("Model Name", model.c_str(), 9, kEyeCareKey.data());
+        settings.WriteString("Serial Num", serial.c_str(), 9, kEyeCareKey.data());
+        const std::uint8_t on = 1, hour = static_cast<std::uint8_t>(hours);
+        settings.WriteBinary("On", &on, 1, kReminderKey.data());
+        settings.WriteBinary("Hour", &hour, 1, kReminderKey.data());
+    }
+
+    // The rescan timer's expiry, as the window hands it on.
+    void FireRescan() { EXPECT_TRUE(Model().OnTimer(TIMER_RESCAN)); }
+};
+
+TEST_F(MainWindowEventsTest, ABurstOfDisplayChangesGivesOneRescanASecondAfterTheFirst) {
+    Running();
+    const int rescans = Model().RescanCount();
+    Model().OnDisplayChange();
+    Model().OnDisplayChange();
+    EXPECT_EQ(timers.running[TIMER_RESCAN], 1000u);
+    EXPECT_EQ(timers.starts[TIMER_RESCAN], 1) << "the second change does not restart the timer";
+    EXPECT_TRUE(overlays.Live().empty()) << "the overlays go at once";
+
+    FireRescan();
+    EXPECT_EQ(Model().RescanCount(), rescans + 1);
+    EXPECT_FALSE(timers.Runs(TIMER_RESCAN));
+    EXPECT_EQ(overlays.Live().size(), 1u) << "made again for the rebuilt list";
+    FireRescan(); // a late expiry after the timer was stopped finds nothing to do
+    EXPECT_EQ(Model().RescanCount(), rescans + 1);
+    EXPECT_EQ(view.Take(), (Lines{"page -1", "hide"})) << "same monitor: no change reported";
+}
+
+TEST_F(MainWindowEventsTest, RescanWaitsWhileAColourAdjustmentRuns) {
+    Running();
+    const int rescans = Model().RescanCount();
+    Model().OnDisplayChange();
+    monitors.adjustmentBusy = 1;
+    FireRescan();
+    FireRescan();
+    EXPECT_EQ(Model().RescanCount(), rescans);
+    EXPECT_TRUE(timers.Runs(TIMER_RESCAN)) << "it keeps firing";
+    monitors.adjustmentBusy = 0;
+    FireRescan();
+    EXPECT_EQ(Model().RescanCount(), rescans + 1);
+}
+
+class TwoMonitorEventsTest : public MainWindowEventsTest {
+  protected:
+    TwoMonitorEventsTest() : MainWindowEventsTest("dual.txt") {}
+};
+
+TEST_F(TwoMonitorEventsTest, TheRememberedMonitorIsCurrentAgainAfterARescan) {
+    Running();
+    ASSERT_EQ(monitors.monitors.size(), 2u);
+    Model().SelectMonitor(1); // not the one a fresh list starts with
+    const std::string key = monitors.Current().identityKey;
+    Model().OnDisplayChange();
+    FireRescan();
+    EXPECT_EQ(monitors.currentIndex, 1);
+    EXPECT_EQ(monitors.Current().identityKey, key);
+    EXPECT_FALSE(Model().RescanNotifyPending()) << "the same monitors: nothing to report";
+    EXPECT_EQ(overlays.Live().size(), 2u) << "one overlay per monitor";
+}
+
+TEST_F(MainWindowEventsTest, NoMonitorAfterARescanGreysTheIconAndLeavesNoCurrentMonitor) {
+    Running();
+    state.m_hwndEyeCare = &state; // an open dialog, to see it asked to close
+    desktop.system.bus.Monitor(0).SetPlugged(false);
+    Model().OnDisplayChange();
+    FireRescan();
+    EXPECT_TRUE(monitors.monitors.empty());
+    EXPECT_FALSE(monitors.HasCurrent());
+    EXPECT_EQ(&monitors.Current(), &NullMonitor());
+    EXPECT_EQ(Model().TrayState(), 2) << "grey";
+    EXPECT_EQ(shell.calls, (Lines{"1:152"}));
+    EXPECT_EQ(view.Take(), (Lines{"page -1", "hide", "monitors-changed"}));
+
+    // The change is reported once no adjustment runs: the dialogs close, the window hides.
+    EXPECT_TRUE(Model().RescanNotifyPending());
+    Model().OnTimer(TIMER_RESCAN_NOTIFY);
+    EXPECT_EQ(view.Take(), (Lines{"close-dialogs", "page -1", "hide"}));
+    EXPECT_FALSE(Model().RescanNotifyPending());
+
+    desktop.system.bus.Monitor(0).SetPlugged(true);
+    Model().OnDisplayChange();
+    FireRescan();
+    EXPECT_EQ(Model().TrayState(), 1) << "coloured again";
+}
+
+TEST_F(MainWindowEventsTest, StoredFilterShowsOnEveryOverlayAndAnUnreadablePictureSwitchesItOff) {
+    overlays.pictures["C:\\pics\\calm.png"] = {640, 480};
+    StoreFilter("C:\\pics\\calm.png", 96, 20);
+    Running();
+    const auto live = overlays.Live();
+    ASSERT_EQ(live.size(), 1u);
+    EXPECT_EQ(live[0]->desktop.right, 1920);
+    EXPECT_TRUE(live[0]->shown);
+    EXPECT_EQ(live[0]->alpha, 96);
+    ASSERT_NE(live[0]->picture, nullptr);
+    EXPECT_EQ(live[0]->picture->Width(), 640);
+    EXPECT_EQ(gammaPort.devices[0].written.back()[0], 20) << "the luminance on DISPLAY1";
+
+    overlays.pictures.clear(); // the picture was deleted
+    Model().OnDisplayChange();
+    FireRescan();
+    EXPECT_FALSE(filter.On()) << "off for this run";
+    ASSERT_EQ(overlays.Live().size(), 1u);
+    EXPECT_FALSE(overlays.Live()[0]->shown);
+    std::uint32_t stored = 0;
+    EXPECT_TRUE(CRegistry(registry).ReadDword("On", stored, kVSFilterKey.data()));
+    EXPECT_EQ(stored, 1u) << "the stored filter stays";
+}
+
+TEST_F(MainWindowEventsTest, ResumeRestartsTheReminderAndReappliesTheFilterSevenSecondsLater) {
+    overlays.pictures["calm.png"] = {64, 64};
+    StoreFilter("calm.png", 128, -30);
+    StoreReminder(2);
+    Running();
+    EXPECT_EQ(timers.running[TIMER_REMINDER], 2u * 3'600'000);
+    EXPECT_EQ(timers.running[TIMER_SCREENSAVER_WATCH], 1000u);
+
+    Model().OnPowerBroadcast(kPowerSuspend);
+    EXPECT_FALSE(timers.Runs(TIMER_REMINDER));
+    EXPECT_FALSE(Model().Reminder().IntervalRuns());
+    Model().OnPowerBroadcast(kPowerResume);
+    EXPECT_EQ(timers.starts[TIMER_REMINDER], 2) << "the interval starts afresh";
+    EXPECT_EQ(timers.running[TIMER_FILTER_REAPPLY], 7000u);
+
+    gammaPort.devices[0].written.clear();
+    EXPECT_TRUE(Model().OnTimer(TIMER_FILTER_REAPPLY));
+    ASSERT_EQ(gammaPort.devices[0].written.size(), 2u) << "identity, then the luminance";
+    EXPECT_EQ(gammaPort.devices[0].written[1][255], 255);
+    EXPECT_FALSE(timers.Runs(TIMER_FILTER_REAPPLY));
+
+    // With the filter dialog open, the dialog applies its own settings.
+    state.m_hwndFilterDialog = &state;
+    Model().OnSessionChange(kSessionUnlock);
+    Model().OnSessionChange(kSessionUnlock);
+    EXPECT_EQ(timers.starts[TIMER_FILTER_REAPPLY], 3) << "restarted: 7 s after the last unlock";
+    view.Take();
+    Model().OnTimer(TIMER_FILTER_REAPPLY);
+    EXPECT_EQ(view.Take(), (Lines{"filter-reapply"}));
+}
+
+TEST_F(MainWindowEventsTest, FilterOffIgnoresResumeAndUnlock) {
+    Running();
+    Model().OnPowerBroadcast(kPowerResume);
+    Model().OnSessionChange(kSessionUnlock);
+    EXPECT_FALSE(timers.Runs(TIMER_FILTER_REAPPLY));
+    EXPECT_FALSE(timers.Runs(TIMER_REMINDER)) << "no reminder stored";
+    EXPECT_FALSE(Model().OnTimer(99)) << "not the model's timer";
+}
+
+TEST_F(MainWindowEventsTest, OnlyARealEndOfSessionStopsTheReminderAndRestoresTheRamps) {
+    StoreReminder(1);
+    Running();
+    ASSERT_EQ(gammaList.size(), 1u);
+    Model().OnEndSession(false); // the user cancelled the shut-down
+    EXPECT_TRUE(timers.Runs(TIMER_REMINDER));
+    EXPECT_EQ(gammaList.size(), 1u);
+    Model().OnEndSession(true);
+    EXPECT_FALSE(timers.Runs(TIMER_REMINDER));
+    EXPECT_FALSE(timers.Runs(TIMER_SCREENSAVER_WATCH));
+    EXPECT_TRUE(gammaList.empty());
+}
+
+} // namespace
