@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <wtsapi32.h>
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -330,6 +332,114 @@ TEST_F(UtilityProcess, PictureModePickedOnTheColourPageReachesTheMonitor) {
     EXPECT_EQ(DumpedMode(dump, 0), 3);
     EXPECT_EQ(utility.Exit(), 0u);
     ::DeleteFileA(dump.c_str());
+}
+
+// The overlays of the utility's main window, in window order.
+std::vector<HWND> Overlays(HWND main) {
+    std::vector<HWND> found;
+    HWND window = nullptr;
+    while ((window = ::FindWindowExA(nullptr, window, "DimoraOverlay", nullptr)) != nullptr) {
+        if (::GetWindow(window, GW_OWNER) == main)
+            found.push_back(window);
+    }
+    return found;
+}
+
+void SetFilter(const std::string* picture) {
+    const std::string key = std::string(kRootKey) + "\\VSFilter";
+    if (!picture) {
+        ::RegDeleteKeyA(HKEY_CURRENT_USER, key.c_str());
+        return;
+    }
+    HKEY handle = nullptr;
+    if (::RegCreateKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                          &handle, nullptr) != ERROR_SUCCESS)
+        return;
+    const BYTE on = 1;
+    const DWORD type = 2, alpha = 100;
+    const LONG luminance = 0;
+    ::RegSetValueExA(handle, "On", 0, REG_BINARY, &on, 1);
+    ::RegSetValueExA(handle, "FileType", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&type), 4);
+    ::RegSetValueExA(handle, "FilePath", 0, REG_SZ, reinterpret_cast<const BYTE*>(picture->c_str()),
+                     static_cast<DWORD>(picture->size() + 1));
+    ::RegSetValueExA(handle, "Alpha", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&alpha), 4);
+    ::RegSetValueExA(handle, "Luminance", 0, REG_BINARY, reinterpret_cast<const BYTE*>(&luminance),
+                     4);
+    ::RegCloseKey(handle);
+}
+
+// A 2 x 2 pixel 24-bit BMP file in the temporary folder.
+std::string WritePicture() {
+    char folder[MAX_PATH] = {};
+    ::GetTempPathA(sizeof folder, folder);
+    const std::string path = std::string(folder) + "dimora_filter_test.bmp";
+    BITMAPINFOHEADER info{};
+    info.biSize = sizeof info;
+    info.biWidth = 2;
+    info.biHeight = 2;
+    info.biPlanes = 1;
+    info.biBitCount = 24;
+    info.biSizeImage = 16;
+    BITMAPFILEHEADER file{};
+    file.bfType = 0x4D42;
+    file.bfOffBits = sizeof file + sizeof info;
+    file.bfSize = file.bfOffBits + info.biSizeImage;
+    const unsigned char pixels[16] = {0x80, 0x40, 0x20, 0x80, 0x40, 0x20};
+    FILE* out = std::fopen(path.c_str(), "wb");
+    std::fwrite(&file, sizeof file, 1, out);
+    std::fwrite(&info, sizeof info, 1, out);
+    std::fwrite(pixels, sizeof pixels, 1, out);
+    std::fclose(out);
+    return path;
+}
+
+TEST_F(UtilityProcess, TwoDisplayChangesGiveOneRescanAndOverlaysStayHiddenWhileTheFilterIsOff) {
+    SetFilter(nullptr);
+    Utility utility("dual.txt");
+    const HWND main = utility.Main();
+    ASSERT_NE(main, nullptr);
+    EXPECT_EQ(utility.Query(kQueryRescans), 1);
+    const auto overlays = Overlays(main);
+    ASSERT_EQ(overlays.size(), 2u) << "one per monitor";
+    for (HWND overlay : overlays) {
+        EXPECT_EQ(::GetWindowLongA(overlay, GWL_EXSTYLE) & 0x000800A8, 0x000800A8);
+        EXPECT_FALSE(::IsWindowVisible(overlay));
+    }
+    ::SendMessageA(main, WM_DISPLAYCHANGE, 32, MAKELPARAM(1600, 1000));
+    ::SendMessageA(main, WM_DISPLAYCHANGE, 32, MAKELPARAM(1600, 1000));
+    EXPECT_TRUE(Overlays(main).empty()) << "gone until the rescan";
+    EXPECT_EQ(utility.QueryUntil(kQueryRescans, 2, 10000), 2);
+    Pump(2500);
+    EXPECT_EQ(utility.Query(kQueryRescans), 2) << "one rescan for the burst";
+    EXPECT_EQ(Overlays(main).size(), 2u);
+    EXPECT_EQ(utility.Query(kQueryMonitorCount), 2);
+    EXPECT_EQ(utility.Exit(), 0u);
+}
+
+TEST_F(UtilityProcess, StoredFilterShowsItsPictureAndIsReappliedAfterResumeAndUnlock) {
+    const std::string picture = WritePicture();
+    SetFilter(&picture);
+    Utility utility("dual.txt");
+    const HWND main = utility.Main();
+    ASSERT_NE(main, nullptr);
+    const auto overlays = Overlays(main);
+    ASSERT_EQ(overlays.size(), 2u);
+    for (HWND overlay : overlays) {
+        EXPECT_TRUE(::IsWindowVisible(overlay));
+        BYTE alpha = 0;
+        EXPECT_TRUE(::GetLayeredWindowAttributes(overlay, nullptr, &alpha, nullptr));
+        EXPECT_EQ(alpha, 100);
+    }
+    EXPECT_EQ(utility.Query(kQueryFilterReapply), 0);
+    ::SendMessageA(main, WM_POWERBROADCAST, PBT_APMSUSPEND, 0);
+    ::SendMessageA(main, WM_POWERBROADCAST, PBT_APMRESUMESUSPEND, 0);
+    EXPECT_EQ(utility.Query(kQueryFilterReapply), 1) << "re-applied 7 s after resume";
+    ::SendMessageA(main, WM_WTSSESSION_CHANGE, WTS_SESSION_UNLOCK, 0);
+    EXPECT_EQ(utility.Query(kQueryFilterReapply), 1);
+    EXPECT_EQ(utility.QueryUntil(kQueryFilterReapply, 0, 12000), 0) << "and done";
+    EXPECT_EQ(utility.Exit(), 0u);
+    SetFilter(nullptr);
+    ::DeleteFileA(picture.c_str());
 }
 
 } // namespace
