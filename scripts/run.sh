@@ -43,6 +43,9 @@ benchmarks() {
   echo "== start-up benchmark ($monitors), against a bare notification-area program"
   driver bench "Z:$exe" "Z:$build/bench/baseline/dimora_baseline.exe" "$DIMORA_SIM_MONITORS" \
     "${DIMORA_BENCH_ROUNDS:-5}"
+  echo "== idle benchmark ($monitors), beside the bare notification-area program"
+  driver idle "Z:$exe" "Z:$build/bench/baseline/dimora_baseline.exe" "$DIMORA_SIM_MONITORS" \
+    "${DIMORA_IDLE_SECONDS:-60}"
   echo "== monitor-layer benchmark"
   cmake -S . -B "$DIMORA_BUILD/host" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
   cmake --build "$DIMORA_BUILD/host" -j "$(nproc)" --target ddc_bench >/dev/null
@@ -80,6 +83,24 @@ for lang in en_US.UTF-8 ja_JP.UTF-8; do
   driver exit
   wait "$app" || true
 done
+
+echo "== screen filter screenshot (a stored filter picture over every monitor)"
+picture=$shots/filter-picture.bmp
+convert -size 96x72 gradient:'#2a6f97'-'#f4d35e' -bordercolor '#1b3a4b' -border 4 \
+  "BMP3:$picture"
+filter_key='HKCU\Software\Orvane\Visomat (DDCCI) V2.3x\VSFilter'
+reg() { "$DIMORA_ROOT/scripts/wine-run" reg.exe "$@" >/dev/null 2>&1; }
+reg add "$filter_key" /v On /t REG_BINARY /d 01 /f
+reg add "$filter_key" /v FileType /t REG_DWORD /d 2 /f
+reg add "$filter_key" /v FilePath /t REG_SZ /d "Z:${picture//\//\\}" /f
+reg add "$filter_key" /v Alpha /t REG_DWORD /d 160 /f
+reg add "$filter_key" /v Luminance /t REG_BINARY /d 00000000 /f
+"$DIMORA_ROOT/scripts/wine-run" "$exe" &
+app=$!
+driver wait && sleep 2 && snap "filter-overlay"
+driver exit
+wait "$app" || true
+reg delete "$filter_key" /f
 
 for lang in en_US.UTF-8 ja_JP.UTF-8; do
   tag=${lang%%_*}

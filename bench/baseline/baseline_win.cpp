@@ -4,6 +4,7 @@
 // answers the utility's state query (ready, icon state, time to the icon) and ends on the
 // utility's Exit command, so that the driver starts, watches and ends both programs alike.
 #include "bench/baseline/baseline.h"
+#include "tools/uidriver/own_cpu_win.h"
 #include "utility/res/resource.h"
 #include "utility/shell/user_messages.h"
 
@@ -42,6 +43,8 @@ LRESULT AnswerStateQuery(WPARAM what) {
         return static_cast<LRESULT>(g_iconTick);
     case kQueryMonitorCount:
         return 0;
+    case kQueryCpuMs:
+        return static_cast<LRESULT>(OwnCpuMs());
     default:
         return -1;
     }

@@ -5,12 +5,17 @@
 //                                    simulated DLLs, on the monitors of DESCRIPTION) in turn,
 //                                    ROUNDS times (default 5), and prints the medians of their
 //                                    time to the tray icon and memory, with the goals
+//   uidriver idle UTILITY BASELINE DESCRIPTION [SECONDS]
+//                                    runs both programs side by side with their windows hidden
+//                                    and prints their CPU time per idle minute, measured over
+//                                    SECONDS (default 60)
 //   uidriver wait                    waits until the running utility has finished starting
 //   uidriver show                    shows the main window (the menu's first item)
 //   uidriver page N                  shows page N of the main window
 //   uidriver tray-menu               opens the notification icon's menu
 //   uidriver close-menu              closes an open menu
 //   uidriver exit                    ends the utility through the menu's Exit
+#include "tools/uidriver/idle_bench_win.h"
 #include "tools/uidriver/startup_bench_win.h"
 #include "tools/uidriver/state_query_win.h"
 #include "utility/res/resource.h"
@@ -38,8 +43,9 @@ HWND WaitMain(DWORD timeoutMs) {
 }
 
 int Usage() {
-    std::fprintf(stderr, "usage: uidriver bench UTILITY BASELINE DESCRIPTION [ROUNDS] | wait | "
-                         "show | page N | tray-menu | close-menu | exit\n");
+    std::fprintf(stderr, "usage: uidriver bench UTILITY BASELINE DESCRIPTION [ROUNDS] | idle "
+                         "UTILITY BASELINE DESCRIPTION [SECONDS] | wait | show | page N | "
+                         "tray-menu | close-menu | exit\n");
     return 2;
 }
 
@@ -52,6 +58,12 @@ int main(int argc, char** argv) {
         if ((argc != 5 && argc != 6) || rounds < 1)
             return Usage();
         return RunStartupBench(argv[2], argv[3], argv[4], static_cast<std::size_t>(rounds));
+    }
+    if (command == "idle") {
+        const int seconds = argc == 6 ? std::atoi(argv[5]) : 60;
+        if ((argc != 5 && argc != 6) || seconds < 1)
+            return Usage();
+        return RunIdleBench(argv[2], argv[3], argv[4], seconds);
     }
     const HWND main = WaitMain(120000);
     if (!main) {

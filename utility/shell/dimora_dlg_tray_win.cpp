@@ -2,6 +2,7 @@
 // the state query through which tools and tests read the window's state.
 #include "utility/shell/dimora_dlg_win.h"
 
+#include "tools/uidriver/own_cpu_win.h"
 #include "utility/res/resource.h"
 #include "utility/shell/user_messages.h"
 
@@ -68,6 +69,8 @@ LRESULT CDimoraDlg::AnswerStateQuery(WPARAM what) {
         return m_model.RescanCount();
     case kQueryFilterReapply:
         return m_model.FilterReapplyPending() ? 1 : 0;
+    case kQueryCpuMs:
+        return static_cast<LRESULT>(OwnCpuMs());
     case kQueryKeepOnTop:
         return (::GetMenuState(::GetSystemMenu(m_hWnd, FALSE), IDM_KEEPONTOP, MF_BYCOMMAND) &
                 MF_CHECKED) != 0;

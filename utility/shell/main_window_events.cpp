@@ -8,6 +8,7 @@
 namespace {
 
 constexpr std::uint32_t kRescanDelayMs = 1000;
+constexpr std::uint32_t kRescanNotifyMs = 100;
 constexpr std::uint32_t kFilterReapplyDelayMs = 7000;
 
 } // namespace
@@ -25,6 +26,10 @@ bool MainWindowModel::OnTimer(unsigned id) {
             m_view.CloseAuxiliaryDialogs();
             m_rescanNotifyPending = 0;
             HideMainWindow();
+        }
+        if (!m_rescanNotifyPending && m_startupTimer) {
+            m_timers.KillTimer(TIMER_RESCAN_NOTIFY);
+            m_startupTimer = false;
         }
         return true;
     case TIMER_RESCAN:
@@ -71,6 +76,8 @@ void MainWindowModel::OnRescanTimer() {
         }
     }
     m_rescanNotifyPending |= changed ? 1 : 0;
+    if (m_rescanNotifyPending && !m_startupTimer)
+        m_startupTimer = m_timers.SetTimer(TIMER_RESCAN_NOTIFY, kRescanNotifyMs);
     m_filter.CreateOverlayWindows();
     if (changed)
         m_view.PostMonitorsChanged();

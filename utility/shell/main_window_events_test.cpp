@@ -117,9 +117,15 @@ TEST_F(MainWindowEventsTest, NoMonitorAfterARescanGreysTheIconAndLeavesNoCurrent
 
     // The change is reported once no adjustment runs: the dialogs close, the window hides.
     EXPECT_TRUE(Model().RescanNotifyPending());
+    EXPECT_EQ(timers.running[TIMER_RESCAN_NOTIFY], 100u);
+    monitors.adjustmentBusy = 1;
+    Model().OnTimer(TIMER_RESCAN_NOTIFY);
+    EXPECT_TRUE(view.Take().empty()) << "not while an adjustment runs";
+    monitors.adjustmentBusy = 0;
     Model().OnTimer(TIMER_RESCAN_NOTIFY);
     EXPECT_EQ(view.Take(), (Lines{"close-dialogs", "page -1", "hide"}));
     EXPECT_FALSE(Model().RescanNotifyPending());
+    EXPECT_FALSE(timers.Runs(TIMER_RESCAN_NOTIFY)) << "nothing left to report";
 
     desktop.system.bus.Monitor(0).SetPlugged(true);
     Model().OnDisplayChange();

@@ -8,7 +8,6 @@
 
 namespace {
 
-constexpr std::uint32_t kRescanNotifyMs = 100;
 constexpr unsigned kKeyTab = 0x09;    // VK_TAB
 constexpr unsigned kKeyReturn = 0x0D; // VK_RETURN
 constexpr int kAutoPage = 0;
@@ -22,7 +21,8 @@ MainWindowModel::MainWindowModel(const MainWindowDeps& deps, std::string trayTip
       m_reminder(deps.timers, deps.registry, deps.monitors, deps.strings) {}
 
 void MainWindowModel::Start() {
-    m_startupTimer = m_timers.SetTimer(TIMER_RESCAN_NOTIFY, kRescanNotifyMs);
+    // The rescan-notification timer runs only while a change waits to be reported: a program
+    // that lives in the notification area all day must not wake ten times a second for nothing.
     m_rescanNotifyPending = 0;
     RescanMonitors();
 }

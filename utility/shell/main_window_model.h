@@ -180,7 +180,7 @@ class MainWindowModel {
     ReminderCycle m_reminder;
 
     int m_currentPage = 0;
-    bool m_startupTimer = false;
+    bool m_startupTimer = false; // the rescan-notification timer runs
     int m_rescanNotifyPending = 0;
     std::uint8_t m_rescanPending = 0;
     bool m_rescanTimer = false;

@@ -21,7 +21,7 @@ using MainWindowModelTest = MainWindowHarness;
 
 TEST_F(MainWindowModelTest, StartFindsTheMonitorAndShowsTheColouredIcon) {
     Model().Start();
-    EXPECT_EQ(timers.running, (std::map<unsigned, std::uint32_t>{{TIMER_RESCAN_NOTIFY, 100}}));
+    EXPECT_TRUE(timers.running.empty()) << "nothing wakes the idle program";
     ASSERT_EQ(monitors.monitors.size(), 1u);
     EXPECT_TRUE(monitors.HasCurrent());
     EXPECT_EQ(shell.calls, (Lines{"0:152", "1:128"})) << "added grey, then coloured";

@@ -36,3 +36,6 @@ inline constexpr unsigned kQueryIconAfterMs = 7;  // ms from start-up to the ico
 inline constexpr unsigned kQueryIconTick = 8;
 inline constexpr unsigned kQueryRescans = 9;        // monitor rescans since start-up, 1 at first
 inline constexpr unsigned kQueryFilterReapply = 10; // 1 while the filter re-application waits
+// The process's own CPU time so far (user and kernel), in ms: Wine reports another process's
+// times as 0, so the idle benchmark asks each program for its own.
+inline constexpr unsigned kQueryCpuMs = 11;
