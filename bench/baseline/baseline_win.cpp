@@ -4,7 +4,7 @@
 // answers the utility's state query (ready, icon state, time to the icon) and ends on the
 // utility's Exit command, so that the driver starts, watches and ends both programs alike.
 #include "bench/baseline/baseline.h"
-#include "tools/uidriver/own_cpu_win.h"
+#include "framework/own_cpu_win.h"
 #include "utility/res/resource.h"
 #include "utility/shell/user_messages.h"
 

@@ -2,7 +2,7 @@
 // the state query through which tools and tests read the window's state.
 #include "utility/shell/dimora_dlg_win.h"
 
-#include "tools/uidriver/own_cpu_win.h"
+#include "framework/own_cpu_win.h"
 #include "utility/res/resource.h"
 #include "utility/shell/user_messages.h"
 

@@ -2,7 +2,7 @@
 // benchmark reads it (Wine answers 0 for another process's times).
 #pragma once
 
-#include <windows.h>
+#include "framework/mingw_gaps_win.h"
 
 // User and kernel time of this process, in milliseconds.
 inline unsigned long long OwnCpuMs() {
