@@ -1,0 +1,1 @@
+#include "utility/pages/adjustment_record.h"

@@ -1,0 +1,1 @@
+#include "utility/pages/color_sub_model.h"

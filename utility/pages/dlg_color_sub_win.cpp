@@ -1,0 +1,1 @@
+#include "utility/pages/dlg_color_sub_win.h"
