@@ -1,5 +1,6 @@
 #include "framework/pattern_brush_win.h"
 
+#include "framework/brush_origin.h"
 #include "framework/dpi_bitmap_rules.h"
 #include "framework/res_string_win.h"
 
@@ -61,4 +62,18 @@ SIZE CreateDpiPatternBrush(HWND window, int dpi, ScopedBrush& brush, UINT normal
 SIZE CreateDpiPatternBrush(HWND window, ScopedBrush& brush, UINT normalId, UINT largeId,
                            const PatternStretchRule& stretchTo) {
     return CreateDpiPatternBrush(window, WindowDpi(window), brush, normalId, largeId, stretchTo);
+}
+
+void AlignPatternBrush(HDC dc, HBRUSH brush, SIZE pattern, HWND window, HWND control) {
+    RECT rect{};
+    ::GetWindowRect(control, &rect);
+    ::MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&rect), 2);
+    const BrushOrigin origin = SeamlessBrushOrigin(pattern.cx, pattern.cy, rect.left, rect.top);
+    ::UnrealizeObject(brush);
+    ::SetBrushOrgEx(dc, origin.x, origin.y, nullptr);
+}
+
+void ResetPatternBrushOrigin(HDC dc, HBRUSH brush) {
+    ::UnrealizeObject(brush);
+    ::SetBrushOrgEx(dc, 0, 0, nullptr);
 }

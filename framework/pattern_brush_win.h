@@ -27,3 +27,9 @@ SIZE CreateDpiPatternBrush(HWND window, int dpi, ScopedBrush& brush, UINT normal
 // The same at the resolution of `window`.
 SIZE CreateDpiPatternBrush(HWND window, ScopedBrush& brush, UINT normalId, UINT largeId,
                            const PatternStretchRule& stretchTo = StretchOverClientArea);
+
+// Paints with `brush` from the origin that continues `window`'s picture behind `control` (a
+// child of `window`): unrealises the brush and sets the origin on `dc`.
+void AlignPatternBrush(HDC dc, HBRUSH brush, SIZE pattern, HWND window, HWND control);
+// The same with the origin at (0, 0), for a window that shows the picture from its own corner.
+void ResetPatternBrushOrigin(HDC dc, HBRUSH brush);

@@ -1,6 +1,7 @@
 #include "launcher/dlg_common_win.h"
 
 #include "framework/font_win.h"
+#include "framework/pattern_brush_win.h"
 #include "launcher/core/win/windows_version_win.h"
 #include "launcher/item_actions_win.h"
 #include "launcher/launcher_messages_win.h"
@@ -126,9 +127,9 @@ HBRUSH CDlgCommon::OnCtlColor(HDC dc, HWND control, UINT type) {
     if (id == IDC_DESCRIPTION)
         ::SetTextColor(dc, RGB(0, 0, 0));
     if (id == IDC_DESCRIPTION || IsItemButtonId(id))
-        AlignSkinBrush(dc, m_brush.Get(), m_pattern, m_hWnd, control);
+        AlignPatternBrush(dc, m_brush.Get(), m_pattern, m_hWnd, control);
     else
-        ResetSkinBrushOrigin(dc, m_brush.Get());
+        ResetPatternBrushOrigin(dc, m_brush.Get());
     ::SetBkMode(dc, TRANSPARENT);
     return m_brush.Get();
 }

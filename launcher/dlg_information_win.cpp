@@ -1,5 +1,6 @@
 #include "launcher/dlg_information_win.h"
 
+#include "framework/pattern_brush_win.h"
 #include "launcher/page_rules.h"
 #include "launcher/res/resource.h"
 #include "launcher/skin_brush_win.h"
@@ -26,9 +27,9 @@ HBRUSH CDlgInformation::OnCtlColor(HDC dc, HWND control, UINT type) {
     if (id == IDC_DESCRIPTION)
         ::SetTextColor(dc, RGB(0, 0, 0));
     if (id == IDC_DESCRIPTION || id == IDC_INFO_LINK)
-        AlignSkinBrush(dc, m_brush.Get(), m_pattern, m_hWnd, control);
+        AlignPatternBrush(dc, m_brush.Get(), m_pattern, m_hWnd, control);
     else
-        ResetSkinBrushOrigin(dc, m_brush.Get());
+        ResetPatternBrushOrigin(dc, m_brush.Get());
     ::SetBkMode(dc, TRANSPARENT);
     return m_brush.Get();
 }

@@ -1,6 +1,7 @@
 #include "launcher/launcher_dlg_win.h"
 
 #include "framework/minimised_icon_win.h"
+#include "framework/pattern_brush_win.h"
 #include "framework/res_string_win.h"
 #include "framework/tab_theme_win.h"
 #include "launcher/core/win/windows_version_win.h"
@@ -180,7 +181,7 @@ HBRUSH CLauncherDlg::OnCtlColor(HDC dc, HWND control, UINT type) {
     HBRUSH base = CDialog::OnCtlColor(dc, control, type);
     if (!m_brush)
         return base;
-    ResetSkinBrushOrigin(dc, m_brush.Get());
+    ResetPatternBrushOrigin(dc, m_brush.Get());
     ::SetBkMode(dc, TRANSPARENT);
     return m_brush.Get();
 }

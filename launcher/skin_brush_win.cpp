@@ -22,17 +22,3 @@ SIZE LoadSkinBrush(HWND window, ScopedBrush& brush, UINT normalId, UINT largeId,
             return SIZE{target.right - target.left, target.bottom - target.top};
         });
 }
-
-void AlignSkinBrush(HDC dc, HBRUSH brush, SIZE pattern, HWND page, HWND control) {
-    RECT rect{};
-    ::GetWindowRect(control, &rect);
-    ::MapWindowPoints(nullptr, page, reinterpret_cast<POINT*>(&rect), 2);
-    const SkinPoint origin = SeamlessBrushOrigin(pattern.cx, pattern.cy, ToSkinRect(rect));
-    ::UnrealizeObject(brush);
-    ::SetBrushOrgEx(dc, origin.x, origin.y, nullptr);
-}
-
-void ResetSkinBrushOrigin(HDC dc, HBRUSH brush) {
-    ::UnrealizeObject(brush);
-    ::SetBrushOrgEx(dc, 0, 0, nullptr);
-}

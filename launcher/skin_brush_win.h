@@ -12,9 +12,3 @@
 // loaded.
 SIZE LoadSkinBrush(HWND window, ScopedBrush& brush, UINT normalId, UINT largeId,
                    const RECT* pageTabClient);
-
-// Paints with `brush` from the origin that continues the page's picture behind `control`:
-// unrealises the brush and sets the origin on `dc`.
-void AlignSkinBrush(HDC dc, HBRUSH brush, SIZE pattern, HWND page, HWND control);
-// The same with the origin at (0, 0), for a window that shows the picture from its own corner.
-void ResetSkinBrushOrigin(HDC dc, HBRUSH brush);

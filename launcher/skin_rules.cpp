@@ -30,20 +30,3 @@ SkinRect SkinStretchTarget(const SkinRect& client, int tabClientRight, int dpi, 
         return client;
     return target;
 }
-
-namespace {
-
-// `value` brought into 0 .. period - 1; a pattern repeats, so the origin is the same point.
-int Wrap(int value, int period) {
-    if (period <= 0)
-        return value;
-    const int wrapped = value % period;
-    return wrapped < 0 ? wrapped + period : wrapped;
-}
-
-} // namespace
-
-SkinPoint SeamlessBrushOrigin(int patternWidth, int patternHeight, const SkinRect& control) {
-    return SkinPoint{Wrap(patternWidth - control.left, patternWidth),
-                     Wrap(patternHeight - control.top, patternHeight)};
-}

@@ -17,21 +17,6 @@ TEST(SkinRules, StretchTargetOfWindowsAndPages) {
     EXPECT_EQ(early.right, 900) << "tab control not measured yet: never an empty target";
 }
 
-TEST(SkinRules, SeamlessOriginContinuesThePagePicture) {
-    const SkinPoint origin = SeamlessBrushOrigin(8, 435, SkinRect{30, 26, 200, 48});
-    // The control's pixel (0, 0) must show the pattern's pixel at the control's page position:
-    // (0 - origin) modulo the pattern size equals (left, top) modulo the pattern size.
-    EXPECT_EQ(((0 - origin.x) % 8 + 8) % 8, 30 % 8);
-    EXPECT_EQ(((0 - origin.y) % 435 + 435) % 435, 26);
-    EXPECT_GE(origin.x, 0);
-    EXPECT_LT(origin.x, 8);
-    const SkinPoint corner = SeamlessBrushOrigin(800, 435, SkinRect{0, 0, 10, 10});
-    EXPECT_EQ(corner.x, 0);
-    EXPECT_EQ(corner.y, 0);
-    const SkinPoint none = SeamlessBrushOrigin(0, 0, SkinRect{5, 6, 10, 10});
-    EXPECT_EQ(none.x, -5) << "no pattern: nothing to wrap";
-}
-
 TEST(SkinRules, MulDivRoundsHalfAwayFromZero) {
     EXPECT_EQ(MulDivRounded(96, 4, 96), 4);
     EXPECT_EQ(MulDivRounded(120, 4, 96), 5);
