@@ -39,6 +39,10 @@ class CurrentMonitor {
         return m_ctrl.WriteFeatureGroup(Status(), values, pageSelect);
     }
 
+    // The device-control object, for the monitor layer's procedures that take a monitor state
+    // (always with Status(): the work stays on the current monitor).
+    DeviceCtrl& Device() const { return m_ctrl; }
+
     // The monitor's fixed waits (a page waits for a monitor to settle after switching to it).
     void Wait(std::uint32_t ms) { m_ctrl.Ports().clock.Sleep(ms); }
 

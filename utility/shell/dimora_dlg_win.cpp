@@ -1,6 +1,7 @@
 // The main window's creation, pages, commands and destruction.
 #include "utility/shell/dimora_dlg_win.h"
 
+#include "framework/foreground_win.h"
 #include "framework/minimised_icon_win.h"
 #include "framework/res_string_win.h"
 #include "framework/tab_theme_win.h"
@@ -124,14 +125,7 @@ void CDimoraDlg::RefreshPage(int index) {
 }
 
 void CDimoraDlg::BringToForeground() {
-    // Windows refuses to bring a background program forward while the foreground lock time-out
-    // runs; it is lifted for this one call and put back, without touching the user's profile.
-    DWORD timeout = 0;
-    ::SystemParametersInfoA(SPI_GETFOREGROUNDLOCKTIMEOUT, 0, &timeout, 0);
-    ::SystemParametersInfoA(SPI_SETFOREGROUNDLOCKTIMEOUT, 0, nullptr, 0);
-    ::SetForegroundWindow(m_hWnd);
-    ::SystemParametersInfoA(SPI_SETFOREGROUNDLOCKTIMEOUT, 0,
-                            reinterpret_cast<void*>(static_cast<ULONG_PTR>(timeout)), 0);
+    ::BringToForeground(m_hWnd);
 }
 
 void CDimoraDlg::CloseAuxiliaryDialogs() {
