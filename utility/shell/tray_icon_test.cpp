@@ -1,4 +1,5 @@
-// The icon's retry rules and colour, and the keyboard rules that need no window.
+// The icon's retry rules and colour, the keyboard rules that need no window, and text cutting.
+#include "utility/shell/code_page.h"
 #include "utility/shell/page_keys.h"
 #include "utility/shell/testing/scripted_tray_shell.h"
 #include "utility/shell/tray_icon.h"
@@ -90,6 +91,23 @@ TEST(PageKeys, MnemonicWalkEndsOnEveryPage) {
     EXPECT_EQ(FindMnemonicControl(1, 3, 'x', skipsFirst, text), std::nullopt);
     auto none = [](int) { return 0; };
     EXPECT_EQ(FindMnemonicControl(1, 3, 'x', none, text), std::nullopt);
+}
+
+// Code page 932: lead bytes 0x81-0x9F and 0xE0-0xFC.
+class ShiftJis : public CodePage {
+  public:
+    bool IsLeadByte(unsigned char b) const override {
+        return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
+    }
+};
+
+TEST(CodePage, TextIsCutAfterAWholeCharacter) {
+    const ShiftJis sjis;
+    const std::string kana = "\x83\x65\x83\x4C"; // two double-byte characters
+    EXPECT_EQ(CutToWholeCharacters("abc" + kana, 5, sjis), "abc\x83\x65");
+    EXPECT_EQ(CutToWholeCharacters("abcd" + kana, 5, sjis), "abcd") << "no half character";
+    EXPECT_EQ(CutToWholeCharacters("abcdef", 5, sjis), "abcde");
+    EXPECT_EQ(CutToWholeCharacters("ab\x83", 5, sjis), "ab") << "a lead byte at the very end";
 }
 
 } // namespace
