@@ -1,7 +1,10 @@
 #include "utility/pages/dlg_color_win.h"
 
+#include "framework/pattern_brush_win.h"
 #include "framework/res_string_win.h"
+#include "utility/pages/page_tab_keys_win.h"
 #include "utility/res/resource.h"
+#include "utility/shell/page_brush_win.h"
 #include "utility/shell/user_messages.h"
 
 CDlgColor::CDlgColor(CurrentMonitor& monitor, const CMonitorStatusAll& monitors,
@@ -14,7 +17,26 @@ bool CDlgColor::OnInitDialog() {
     m_monitorList.Attach(GetDlgItem(IDC_MONITOR_SELECT));
     m_modeList.Attach(GetDlgItem(IDC_COLOR_MODE_LIST));
     m_dataName.Attach(GetDlgItem(IDC_COLOR_DATA_NAME));
+    m_pattern = CreatePageBrush(m_hWnd, m_brush, IDB_PAGE_COLOR, IDB_PAGE_COLOR_LARGE);
     return true;
+}
+
+bool CDlgColor::PreTranslateMessage(MSG& msg) {
+    return HandlePageExitKeys(m_hWnd, IDC_MONITOR_SELECT, msg) || CDialog::PreTranslateMessage(msg);
+}
+
+HBRUSH CDlgColor::OnCtlColor(HDC dc, HWND control, UINT type) {
+    // Edit fields and lists keep their own colours.
+    if (!m_brush || type == CTLCOLOR_EDIT || type == CTLCOLOR_LISTBOX)
+        return CDialog::OnCtlColor(dc, control, type);
+    const int id = control && control != m_hWnd ? ::GetDlgCtrlID(control) : 0;
+    if (id == IDC_COLOR_MODE_CAPTION || id == IDC_COLOR_PARAM_CAPTION ||
+        id == IDC_COLOR_DATA_CAPTION)
+        AlignPatternBrush(dc, m_brush.Get(), m_pattern, m_hWnd, control);
+    else
+        ResetPatternBrushOrigin(dc, m_brush.Get());
+    ::SetBkMode(dc, TRANSPARENT);
+    return m_brush.Get();
 }
 
 void CDlgColor::Refresh() {

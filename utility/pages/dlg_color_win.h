@@ -4,6 +4,7 @@
 
 #include "framework/combo_box_win.h"
 #include "framework/dialog_win.h"
+#include "framework/handles_win.h"
 #include "utility/monitor/monitor_color.h"
 #include "utility/pages/color_page_model.h"
 #include "utility/shell/hyper_link_win.h"
@@ -16,6 +17,8 @@ class CDlgColor : public CDialog, private ColorPageView {
     // Everything anew for the current monitor (the page is shown, or the monitor changed).
     void Refresh();
 
+    bool PreTranslateMessage(MSG& msg) override;
+
   protected:
     bool OnInitDialog() override;
     // Enter and Escape do not close a page.
@@ -23,6 +26,7 @@ class CDlgColor : public CDialog, private ColorPageView {
     void OnCancel() override {}
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     bool OnCommand(UINT id, UINT code, HWND control) override;
+    HBRUSH OnCtlColor(HDC dc, HWND control, UINT type) override;
 
   private:
     // ColorPageView.
@@ -37,6 +41,8 @@ class CDlgColor : public CDialog, private ColorPageView {
     void SelectMonitor(int index) override;
 
     CHyperLink m_link;
+    ScopedBrush m_brush;
+    SIZE m_pattern{0, 0};
     CComboBox m_monitorList;
     CComboBox m_modeList;
     CComboBox m_dataName;
