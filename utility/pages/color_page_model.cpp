@@ -1,6 +1,7 @@
 #include "utility/pages/color_page_model.h"
 
 #include "utility/monitor/picture_modes.h"
+#include "utility/pages/adjustment_data.h"
 #include "utility/settings/settings_keys.h"
 
 #include <algorithm>
@@ -13,6 +14,9 @@ constexpr std::uint8_t kModeCode = 0xE2;
 constexpr int kLastMonitorMode = 36;
 constexpr std::uint32_t kMonitorStringId = 116;
 constexpr std::uint32_t kNameTooLongId = 246;
+constexpr std::uint32_t kOtherModelId = 181;
+constexpr std::uint16_t kStorePage = 0xF0;
+constexpr std::uint8_t kStoreCode = 0xE3;
 // The monitor needs a moment after becoming current, and again after the page's reads.
 constexpr std::uint32_t kMonitorSettleMs = 500;
 constexpr std::uint32_t kAfterMonitorChangeMs = 100;
@@ -27,10 +31,11 @@ bool EqualIgnoringCase(const std::string& a, const std::string& b) {
 } // namespace
 
 ColorPageModel::ColorPageModel(ColorPageView& view, CurrentMonitor& monitor,
-                               const CMonitorStatusAll& monitors, RegistryPort& registry,
-                               const StringTable& strings, CMonitorColor& snapshot)
+                               CMonitorStatusAll& monitors, RegistryPort& registry,
+                               const StringTable& strings, const CodePage& codePage,
+                               CMonitorColor& snapshot)
     : m_view(view), m_monitor(monitor), m_monitors(monitors), m_registry(registry),
-      m_strings(strings), m_snapshot(snapshot) {}
+      m_strings(strings), m_codePage(codePage), m_snapshot(snapshot) {}
 
 void ColorPageModel::Refresh() {
     FillMonitors();
@@ -60,6 +65,8 @@ void ColorPageModel::FillMonitors() {
 
 void ColorPageModel::FillModes() {
     m_modes.clear();
+    // A remembered index would name another mode on another monitor.
+    m_lastModeIndex = -1;
     std::vector<ModeItem> items;
     const std::uint64_t mask = m_monitor.Status().information.pictureModeMask;
     for (int mode = 0; mode <= kLastMonitorMode; ++mode) {
@@ -74,13 +81,7 @@ void ColorPageModel::FillModes() {
 }
 
 void ColorPageModel::FillDataNames() {
-    m_dataNames.clear();
-    char name[kRegistryNameCapacity];
-    for (std::uint32_t i = 0;
-         m_registry.EnumValue(i, kColorKey.data(), name, sizeof name, nullptr, 0); ++i) {
-        if (name[0] != '\0')
-            m_dataNames.emplace_back(name);
-    }
+    m_dataNames = ListAdjustmentDataNames(m_registry);
     m_view.SetDataNameList(m_dataNames);
     m_dataName.clear();
     m_box = DataNameBox{};
@@ -149,8 +150,9 @@ void ColorPageModel::DataNameEdited() {
     const DataNameBox box = m_view.ReadDataName();
     if (box.text.size() > kDataNameMax) {
         m_view.ShowWarning(kNameTooLongId);
-        // The text before this change, as the members last took it from the box.
-        const std::string kept = m_dataName.substr(0, kDataNameMax);
+        // The text before this change, as the members last took it from the box, never cut
+        // inside a double-byte character.
+        const std::string kept = CutToWholeCharacters(m_dataName, kDataNameMax, m_codePage);
         m_view.WriteDataName(kept, static_cast<int>(kept.size()));
     }
     Enable();
@@ -192,4 +194,73 @@ void ColorPageModel::Disable() {
     m_controls = ColorPageControls{};
     m_enabled = false;
     m_view.EnableControls(m_controls);
+}
+
+void ColorPageModel::OpenColorDialog() {
+    m_view.StepAsideForAdjustment();
+    m_monitors.adjustmentBusy = 1;
+    m_view.RunColorDialog();
+    if (m_snapshot.modeRead) {
+        m_monitor.TakeOwnership(Retry::Yes);
+        SelectCurrentMode(PageSelect::Write);
+        EnableByPermission();
+        m_monitor.ReleaseOwnership();
+    }
+    m_view.ComeBackAfterAdjustment();
+    m_monitors.adjustmentBusy = 0;
+    m_view.FocusColorButton();
+}
+
+void ColorPageModel::Register() {
+    ReadMembers();
+    if (!m_monitor.Exists())
+        return;
+    AdjustmentRecord record;
+    m_monitor.TakeOwnership(Retry::Yes);
+    if (!m_dataName.empty())
+        record = CaptureAdjustmentRecord(m_monitor.Device(), m_monitor.Status());
+    // Existing data of the same name is replaced without asking.
+    const bool written = m_monitor.IsAdjustmentPermitted() && !m_dataName.empty() &&
+                         WriteAdjustmentRecord(m_registry, m_dataName, record);
+    m_monitor.ReleaseOwnership();
+    FillDataNames();
+    if (written)
+        Enable();
+    else
+        Disable();
+    m_view.FocusMainClose();
+}
+
+void ColorPageModel::Delete() {
+    ReadMembers();
+    if (!m_view.ConfirmDelete())
+        return;
+    DeleteAdjustmentData(m_registry, m_dataName);
+    FillDataNames();
+    Enable();
+    m_view.FocusMainClose();
+}
+
+void ColorPageModel::Restore() {
+    ReadMembers();
+    AdjustmentRecord record;
+    const bool read = ReadAdjustmentRecord(m_registry, m_dataName, record);
+    if (!m_monitor.Exists())
+        return;
+    // Data restores to any monitor of the model it was taken from. The record keeps the model
+    // name cut to its field, so the monitor's name is compared as the record would keep it.
+    const std::string model = m_monitor.Status().modelName.substr(0, kRecordModelNameSize - 1);
+    if (read && record.modelName != model) {
+        m_view.ShowWarning(kOtherModelId);
+        return;
+    }
+    m_monitor.TakeOwnership(Retry::Yes);
+    if (read)
+        ApplyRecord(m_monitor.Device(), m_monitor.Status(), record);
+    // The monitor's store command, sent even when nothing was applied.
+    m_monitor.WriteFeature(kStorePage, kStoreCode, 0, PageSelect::Write);
+    FillModes();
+    SelectCurrentMode(PageSelect::Write);
+    EnableByPermission();
+    m_monitor.ReleaseOwnership();
 }

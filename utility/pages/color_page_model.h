@@ -1,11 +1,13 @@
 // The colour page's behaviour without the window: the monitor choice, the picture-mode list and
-// the mode switch, the named adjustment data list and which controls are usable. The Win32 page
-// turns notifications into calls of this model and shows what it asks through ColorPageView.
+// the mode switch, the colour adjustment dialog's opening and closing, the named adjustment data
+// (register, delete, restore) and which controls are usable. The Win32 page turns notifications
+// into calls of this model and shows what it asks through ColorPageView.
 #pragma once
 
 #include "utility/monitor/current_monitor.h"
 #include "utility/monitor/monitor_color.h"
 #include "utility/settings/registry.h"
+#include "utility/shell/code_page.h"
 #include "utility/shell/string_table.h"
 
 #include <cstdint>
@@ -55,14 +57,27 @@ class ColorPageView {
     virtual void ShowWarning(std::uint32_t id) = 0;
     // Asks the main window to make monitor `index` current (it answers before this returns).
     virtual void SelectMonitor(int index) = 0;
+    // Asks whether the named data is to be deleted (string 195, OK and Cancel).
+    virtual bool ConfirmDelete() = 0;
+    // Gives the focus to the main window's "&Close" button.
+    virtual void FocusMainClose() = 0;
+    // Gives the focus to the page's "C&olor..." button.
+    virtual void FocusColorButton() = 0;
+    // The main window steps aside while the colour adjustment dialog runs (hide, minimise, show)
+    // and comes back afterwards (hide, restore, show, its z-order, the foreground).
+    virtual void StepAsideForAdjustment() = 0;
+    virtual void ComeBackAfterAdjustment() = 0;
+    // Runs the colour adjustment dialog modally on the shared colour snapshot.
+    virtual void RunColorDialog() = 0;
 };
 
 inline constexpr std::size_t kDataNameMax = 32;
 
 class ColorPageModel {
   public:
-    ColorPageModel(ColorPageView& view, CurrentMonitor& monitor, const CMonitorStatusAll& monitors,
-                   RegistryPort& registry, const StringTable& strings, CMonitorColor& snapshot);
+    ColorPageModel(ColorPageView& view, CurrentMonitor& monitor, CMonitorStatusAll& monitors,
+                   RegistryPort& registry, const StringTable& strings, const CodePage& codePage,
+                   CMonitorColor& snapshot);
     ColorPageModel(const ColorPageModel&) = delete;
     ColorPageModel& operator=(const ColorPageModel&) = delete;
 
@@ -79,6 +94,12 @@ class ColorPageModel {
     void DataNameEdited();
     // The data-name list drops down: it is filled anew.
     void DataNameDroppedDown() { FillDataNames(); }
+    // "C&olor...": the colour adjustment dialog, the rescan held off meanwhile.
+    void OpenColorDialog();
+    // "&Register", "&Delete", "R&estore": the named adjustment data.
+    void Register();
+    void Delete();
+    void Restore();
 
     bool Enabled() const { return m_enabled; }
     const ColorPageControls& Controls() const { return m_controls; }
@@ -96,9 +117,10 @@ class ColorPageModel {
 
     ColorPageView& m_view;
     CurrentMonitor& m_monitor;
-    const CMonitorStatusAll& m_monitors;
+    CMonitorStatusAll& m_monitors;
     CRegistry m_registry;
     const StringTable& m_strings;
+    const CodePage& m_codePage;
     CMonitorColor& m_snapshot;
 
     std::vector<int> m_modes; // mode number of each list item

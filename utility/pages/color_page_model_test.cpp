@@ -1,6 +1,7 @@
 // The colour page on simulated monitors: what it lists, the picture-mode change with its exact
 // bus traffic, the rejected change, and which controls the user may use.
 #include "sim/testing/sim_desktop.h"
+#include "utility/pages/adjustment_data.h"
 #include "utility/pages/color_page_model.h"
 #include "utility/settings/settings_keys.h"
 #include "utility/settings/testing/registry_memory.h"
@@ -8,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -36,6 +38,19 @@ class RecordingColorView : public ColorPageView {
     void EnableControls(const ColorPageControls& c) override { controls = c; }
     void ShowWarning(std::uint32_t id) override { warnings.push_back(id); }
     void SelectMonitor(int index) override { selectRequests.push_back(index); }
+    bool ConfirmDelete() override {
+        events.push_back("confirm-delete");
+        return confirmDelete;
+    }
+    void FocusMainClose() override { events.push_back("focus-close"); }
+    void FocusColorButton() override { events.push_back("focus-color"); }
+    void StepAsideForAdjustment() override { events.push_back("step-aside"); }
+    void ComeBackAfterAdjustment() override { events.push_back("come-back"); }
+    void RunColorDialog() override {
+        events.push_back("dialog");
+        if (duringDialog)
+            duringDialog();
+    }
 
     std::vector<std::string> monitors;
     int selectedMonitor = -2;
@@ -47,6 +62,17 @@ class RecordingColorView : public ColorPageView {
     ColorPageControls controls;
     std::vector<std::uint32_t> warnings;
     std::vector<int> selectRequests;
+    std::vector<std::string> events;
+    bool confirmDelete = true;
+    std::function<void()> duringDialog;
+};
+
+// Code page 932: lead bytes 0x81-0x9F and 0xE0-0xFC.
+class ShiftJis : public CodePage {
+  public:
+    bool IsLeadByte(unsigned char b) const override {
+        return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
+    }
 };
 
 class ColorPageModelTest : public testing::Test {
@@ -62,8 +88,9 @@ class ColorPageModelTest : public testing::Test {
     MemoryRegistry registry;
     NumberedStrings strings;
     CMonitorColor snapshot;
+    ShiftJis codePage;
     RecordingColorView view;
-    ColorPageModel model{view, current, monitors, registry, strings, snapshot};
+    ColorPageModel model{view, current, monitors, registry, strings, codePage, snapshot};
 };
 
 TEST_F(ColorPageModelTest, RefreshListsTheMonitorItsModesAndTheStoredNames) {
@@ -165,6 +192,89 @@ TEST_F(ColorPageModelTest, TooLongNamePutsBackTheTextBeforeTheChange) {
     EXPECT_EQ(view.warnings, (std::vector<std::uint32_t>{246}));
     EXPECT_EQ(view.box.text, std::string(32, 'a'));
     EXPECT_EQ(view.caret, 32);
+}
+
+TEST_F(ColorPageModelTest, NothingSelectedOrAForeignIndexChangesNoMode) {
+    model.Refresh();
+    desktop.Take();
+    model.ModeChanged(-1); // CB_ERR: no item selected
+    model.ModeChanged(99);
+    EXPECT_TRUE(desktop.Take().empty());
+}
+
+TEST_F(ColorPageModelTest, TooLongJapaneseNameIsCutAfterAWholeCharacter) {
+    model.Refresh();
+    const std::string kept = std::string(31, 'a') + "\x83\x65"; // 33 bytes, last char double
+    view.box = {kept.substr(0, 31), -1};
+    model.DataNameEdited();
+    view.box = {kept, -1};
+    model.DataNameEdited();
+    EXPECT_EQ(view.box.text, std::string(31, 'a')) << "the 31 bytes before: no half character";
+    EXPECT_EQ(view.caret, 31);
+}
+
+TEST_F(ColorPageModelTest, RegisteredDataRestoresTheMonitorsSettings) {
+    model.Refresh();
+    view.box = {"Office", -1};
+    model.Register();
+    std::uint8_t bytes[200] = {};
+    EXPECT_FALSE(CRegistry(registry).ReadValue("Office", bytes, 171, kColorKey.data()));
+    EXPECT_TRUE(CRegistry(registry).ReadValue("Office", bytes, 172, kColorKey.data()))
+        << "172 bytes";
+    EXPECT_EQ(view.names, (Lines{"Office"}));
+    EXPECT_EQ(view.events, (Lines{"focus-close"}));
+    EXPECT_EQ(desktop.system.bus.Monitor(0).Owner(), 0u);
+
+    SimMonitor& monitor = desktop.system.bus.Monitor(0);
+    monitor.Write(0x10, 80);  // the user changes brightness on the monitor itself
+    view.box = {"office", 0}; // the stored name, picked in other letter case
+    model.DataNameSelected(0);
+    model.Restore();
+    EXPECT_EQ(monitor.Value(0, 0x10), 50u) << "brightness as registered";
+    EXPECT_EQ(monitor.StoreCommands(), (std::vector<std::uint32_t>{0}));
+    EXPECT_EQ(desktop.system.bus.Monitor(0).Owner(), 0u);
+}
+
+TEST_F(ColorPageModelTest, DataOfAnotherModelIsNotRestored) {
+    AdjustmentRecord record;
+    record.modelName = "EX-9999";
+    record.mode = 3;
+    WriteAdjustmentRecord(CRegistry(registry), "Other", record);
+    model.Refresh();
+    view.box = {"Other", -1};
+    desktop.Take();
+    model.Restore();
+    EXPECT_EQ(view.warnings, (std::vector<std::uint32_t>{181}));
+    EXPECT_TRUE(desktop.Take().empty()) << "not even the store command";
+}
+
+TEST_F(ColorPageModelTest, DeleteAsksFirst) {
+    WriteAdjustmentRecord(CRegistry(registry), "Office", AdjustmentRecord{});
+    model.Refresh();
+    view.box = {"Office", 0};
+    view.confirmDelete = false;
+    model.Delete();
+    EXPECT_EQ(ListAdjustmentDataNames(CRegistry(registry)), (Lines{"Office"}));
+    view.confirmDelete = true;
+    model.Delete();
+    EXPECT_TRUE(ListAdjustmentDataNames(CRegistry(registry)).empty());
+    EXPECT_TRUE(view.names.empty());
+    EXPECT_EQ(view.events.back(), "focus-close");
+}
+
+TEST_F(ColorPageModelTest, TheColourDialogHoldsOffTheRescanAndTheModeIsReadAfterIt) {
+    model.Refresh();
+    int busyDuring = -1;
+    view.duringDialog = [&] {
+        busyDuring = monitors.adjustmentBusy;
+        desktop.system.bus.Monitor(0).Write(0xE1, 0x30); // the dialog switched the mode
+        desktop.system.bus.Monitor(0).Write(0xE2, 2);
+    };
+    model.OpenColorDialog();
+    EXPECT_EQ(busyDuring, 1);
+    EXPECT_EQ(monitors.adjustmentBusy, 0);
+    EXPECT_EQ(view.events, (Lines{"step-aside", "dialog", "come-back", "focus-color"}));
+    EXPECT_EQ(view.selectedMode, 2) << "the list shows the mode the dialog left";
 }
 
 class ColorPageWithoutMonitorTest : public ColorPageModelTest {

@@ -1,5 +1,6 @@
 #include "utility/pages/dlg_color_win.h"
 
+#include "framework/foreground_win.h"
 #include "framework/pattern_brush_win.h"
 #include "framework/res_string_win.h"
 #include "utility/pages/page_tab_keys_win.h"
@@ -7,9 +8,16 @@
 #include "utility/shell/page_brush_win.h"
 #include "utility/shell/user_messages.h"
 
-CDlgColor::CDlgColor(CurrentMonitor& monitor, const CMonitorStatusAll& monitors,
-                     RegistryPort& registry, const StringTable& strings)
-    : CDialog(IDD_COLOR), m_model(*this, monitor, monitors, registry, strings, m_snapshot) {}
+CDlgColor::CDlgColor(CurrentMonitor& monitor, CMonitorStatusAll& monitors, RegistryPort& registry,
+                     const StringTable& strings, ShellState& shell)
+    : CDialog(IDD_COLOR), m_monitor(monitor), m_monitors(monitors), m_shell(shell),
+      m_model(*this, monitor, monitors, registry, strings, m_codePage, m_snapshot) {}
+
+template <typename Action> void CDlgColor::Busy(Action action) {
+    HCURSOR previous = ::SetCursor(::LoadCursorA(nullptr, IDC_WAIT));
+    action();
+    ::SetCursor(previous);
+}
 
 bool CDlgColor::OnInitDialog() {
     CDialog::OnInitDialog();
@@ -40,9 +48,7 @@ HBRUSH CDlgColor::OnCtlColor(HDC dc, HWND control, UINT type) {
 }
 
 void CDlgColor::Refresh() {
-    HCURSOR previous = ::SetCursor(::LoadCursorA(nullptr, IDC_WAIT));
-    m_model.Refresh();
-    ::SetCursor(previous);
+    Busy([&] { m_model.Refresh(); });
 }
 
 LRESULT CDlgColor::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -63,6 +69,22 @@ bool CDlgColor::OnCommand(UINT id, UINT code, HWND control) {
     case IDC_COLOR_MODE_LIST:
         if (code == CBN_SELCHANGE)
             m_model.ModeChanged(m_modeList.GetCurSel());
+        return true;
+    case IDC_COLOR_ADJUST:
+        if (code == BN_CLICKED)
+            m_model.OpenColorDialog();
+        return true;
+    case IDC_COLOR_REGISTER:
+        if (code == BN_CLICKED)
+            Busy([&] { m_model.Register(); });
+        return true;
+    case IDC_COLOR_DELETE:
+        if (code == BN_CLICKED)
+            m_model.Delete();
+        return true;
+    case IDC_COLOR_RESTORE:
+        if (code == BN_CLICKED)
+            Busy([&] { m_model.Restore(); });
         return true;
     case IDC_COLOR_DATA_NAME:
         if (code == CBN_SELCHANGE)
@@ -130,5 +152,39 @@ void CDlgColor::ShowWarning(std::uint32_t id) {
 }
 
 void CDlgColor::SelectMonitor(int index) {
-    ::SendMessageA(::GetAncestor(m_hWnd, GA_ROOT), WM_SELECT_MONITOR, 0, index);
+    ::SendMessageA(MainWindow(), WM_SELECT_MONITOR, 0, index);
 }
+
+bool CDlgColor::ConfirmDelete() {
+    char title[128] = {};
+    ::GetWindowTextA(MainWindow(), title, sizeof title);
+    return ::MessageBoxA(m_hWnd, LoadResString(IDS_ASK_DELETE_DATA).c_str(), title,
+                         MB_OKCANCEL | MB_ICONEXCLAMATION) == IDOK;
+}
+
+void CDlgColor::FocusMainClose() {
+    ::SetFocus(::GetDlgItem(MainWindow(), IDC_CLOSE));
+}
+
+void CDlgColor::FocusColorButton() {
+    ::SetFocus(GetDlgItem(IDC_COLOR_ADJUST));
+}
+
+void CDlgColor::StepAsideForAdjustment() {
+    const HWND main = MainWindow();
+    ::ShowWindow(main, SW_HIDE);
+    ::ShowWindow(main, SW_MINIMIZE);
+    ::ShowWindow(main, SW_SHOW);
+}
+
+void CDlgColor::ComeBackAfterAdjustment() {
+    const HWND main = MainWindow();
+    ::ShowWindow(main, SW_HIDE);
+    ::ShowWindow(main, SW_RESTORE);
+    ::ShowWindow(main, SW_SHOW);
+    if (!(::GetWindowLongA(main, GWL_EXSTYLE) & WS_EX_TOPMOST))
+        ::SetWindowPos(main, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    BringToForeground(main);
+}
+
+void CDlgColor::RunColorDialog() {}

@@ -7,12 +7,14 @@
 #include "framework/handles_win.h"
 #include "utility/monitor/monitor_color.h"
 #include "utility/pages/color_page_model.h"
+#include "utility/shell/code_page_win.h"
 #include "utility/shell/hyper_link_win.h"
+#include "utility/shell/shell_state.h"
 
 class CDlgColor : public CDialog, private ColorPageView {
   public:
-    CDlgColor(CurrentMonitor& monitor, const CMonitorStatusAll& monitors, RegistryPort& registry,
-              const StringTable& strings);
+    CDlgColor(CurrentMonitor& monitor, CMonitorStatusAll& monitors, RegistryPort& registry,
+              const StringTable& strings, ShellState& shell);
 
     // Everything anew for the current monitor (the page is shown, or the monitor changed).
     void Refresh();
@@ -39,6 +41,16 @@ class CDlgColor : public CDialog, private ColorPageView {
     void EnableControls(const ColorPageControls& controls) override;
     void ShowWarning(std::uint32_t id) override;
     void SelectMonitor(int index) override;
+    bool ConfirmDelete() override;
+    void FocusMainClose() override;
+    void FocusColorButton() override;
+    void StepAsideForAdjustment() override;
+    void ComeBackAfterAdjustment() override;
+    void RunColorDialog() override;
+
+    HWND MainWindow() const { return ::GetAncestor(m_hWnd, GA_ROOT); }
+    // Runs `action` of the model with the wait cursor.
+    template <typename Action> void Busy(Action action);
 
     CHyperLink m_link;
     ScopedBrush m_brush;
@@ -46,6 +58,10 @@ class CDlgColor : public CDialog, private ColorPageView {
     CComboBox m_monitorList;
     CComboBox m_modeList;
     CComboBox m_dataName;
+    CurrentMonitor& m_monitor;
+    CMonitorStatusAll& m_monitors;
+    ShellState& m_shell;
+    SystemCodePage m_codePage;
     // The colour snapshot of the current monitor, for as long as the page exists.
     CMonitorColor m_snapshot;
     ColorPageModel m_model;

@@ -19,7 +19,8 @@ constexpr COLORREF kControlBackground = RGB(228, 228, 220);
 
 CDimoraDlg::CDimoraDlg(const MainWindowContext& context)
     : CDialog(IDD_DIMORA_DIALOG), m_context(context),
-      m_pageColor(context.currentMonitor, context.monitors, context.registry, context.strings),
+      m_pageColor(context.currentMonitor, context.monitors, context.registry, context.strings,
+                  context.shell),
       m_screenFilter(context.monitors, context.filter, m_overlayPort, context.gammaPort,
                      context.clock, context.gammaList),
       m_model(MainWindowDeps{*this, m_trayShell, m_timers, context.registry, context.deviceCtrl,
