@@ -170,7 +170,7 @@ void ColorSubModel::Open() {
         m_monitor.ReleaseOwnership();
     }
     if (!permitted)
-        m_view.EndDialog(kColorSubRefused);
+        m_view.Finish(kColorSubRefused);
 }
 
 void ColorSubModel::Load() {
@@ -434,7 +434,7 @@ void ColorSubModel::Reset() {
         m_monitor.ReleaseOwnership();
     }
     if (!permitted)
-        m_view.EndDialog(kColorSubRefused);
+        m_view.Finish(kColorSubRefused);
 }
 
 void ColorSubModel::Ok() {
@@ -447,7 +447,7 @@ void ColorSubModel::Ok() {
         m_monitor.WriteFeature(kCommandPage, kStoreCode, kStoreColor, PageSelect::Write);
     }
     m_monitor.ReleaseOwnership();
-    m_view.EndDialog(kOk);
+    m_view.Finish(kOk);
 }
 
 void ColorSubModel::Cancel() {
@@ -461,7 +461,7 @@ void ColorSubModel::Cancel() {
         }
         m_monitor.ReleaseOwnership();
     }
-    m_view.EndDialog(kCancel);
+    m_view.Finish(kCancel);
 }
 
 // The values the monitor had when the dialog opened, as they were read (unscaled), each only

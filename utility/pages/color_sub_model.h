@@ -46,7 +46,8 @@ class ColorSubView {
     // The wait cursor, nested: shown from the first Begin until the matching End.
     virtual void BeginWait() = 0;
     virtual void EndWait() = 0;
-    virtual void EndDialog(int result) = 0;
+    // Ends the dialog with `result`.
+    virtual void Finish(int result) = 0;
 };
 
 // Dialog results besides OK (1) and Cancel (2).

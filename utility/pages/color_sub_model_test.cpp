@@ -62,7 +62,7 @@ class RecordingView : public ColorSubView {
     void RepaintPicture() override { picture = model->TemperaturePicture(false); }
     void BeginWait() override { ++waiting; }
     void EndWait() override { --waiting; }
-    void EndDialog(int result) override { results.push_back(result); }
+    void Finish(int result) override { results.push_back(result); }
 
     SliderView& At(ColorSlider s) { return sliders[static_cast<std::size_t>(s)]; }
 
