@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <wtsapi32.h>
 
 #include <gtest/gtest.h>
@@ -278,21 +280,35 @@ HWND VisibleControl(HWND main, int id) {
 }
 
 // The picture mode the dump of the simulated monitors shows for monitor `index`; -1 without one.
-int DumpedMode(const std::string& dump, int index) {
+// A value of monitor `index` in the simulated monitors' dump: the number after `field` (for
+// example "mode" or "vcp 10"); -1 without one.
+int Dumped(const std::string& dump, int index, const std::string& field) {
     FILE* file = std::fopen(dump.c_str(), "r");
     if (!file)
         return -1;
     char line[256];
-    int monitor = -1, mode = -1;
+    int monitor = -1, found = -1;
+    const std::string format = field + " %d";
     while (std::fgets(line, sizeof line, file)) {
         int value = 0;
         if (std::sscanf(line, "monitor %d", &value) == 1)
             monitor = value;
-        else if (monitor == index && std::sscanf(line, "mode %d", &value) == 1)
-            mode = value;
+        else if (monitor == index && std::sscanf(line, format.c_str(), &value) == 1)
+            found = value;
     }
     std::fclose(file);
-    return mode;
+    return found;
+}
+
+int DumpedMode(const std::string& dump, int index) {
+    return Dumped(dump, index, "mode");
+}
+
+// A dump file in the temporary folder, named for `test`.
+std::string DumpPath(const char* test) {
+    char temp[MAX_PATH] = {};
+    ::GetTempPathA(sizeof temp, temp);
+    return std::string(temp) + "dimora_" + test + "_dump.txt";
 }
 
 TEST_F(UtilityProcess, PictureModePickedOnTheColourPageReachesTheMonitor) {
@@ -440,6 +456,107 @@ TEST_F(UtilityProcess, StoredFilterShowsItsPictureAndIsReappliedAfterResumeAndUn
     EXPECT_EQ(utility.Exit(), 0u);
     SetFilter(nullptr);
     ::DeleteFileA(picture.c_str());
+}
+
+// The colour adjustment dialog of this test's utility, once its values are loaded.
+HWND ColourDialog(HWND main) {
+    DWORD pid = 0;
+    ::GetWindowThreadProcessId(main, &pid);
+    for (int i = 0; i < 200; ++i) {
+        HWND dialog = nullptr;
+        while ((dialog = ::FindWindowExA(nullptr, dialog, "#32770", "Color Adjustment")) !=
+               nullptr) {
+            DWORD owner = 0;
+            ::GetWindowThreadProcessId(dialog, &owner);
+            if (owner == pid && ::IsWindowEnabled(::GetDlgItem(dialog, IDOK)))
+                return dialog;
+        }
+        Pump(50);
+    }
+    return nullptr;
+}
+
+void WaitGone(HWND window) {
+    for (int i = 0; i < 200 && ::IsWindow(window); ++i)
+        Pump(50);
+}
+
+// Moves `slider` of the dialog to `position` as a drag that ends there would.
+void MoveSlider(HWND dialog, int slider, int position) {
+    const HWND control = ::GetDlgItem(dialog, slider);
+    ::SendMessageA(control, TBM_SETPOS, TRUE, position);
+    ::SendMessageA(dialog, WM_HSCROLL, MAKEWPARAM(TB_ENDTRACK, 0),
+                   reinterpret_cast<LPARAM>(control));
+}
+
+void Click(HWND page, int id) {
+    ::SendMessageA(page, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                   reinterpret_cast<LPARAM>(::GetDlgItem(page, id)));
+}
+
+DWORD StoredRecordSize(const char* name, DWORD* type) {
+    const std::string key = std::string(kRootKey) + "\\Color";
+    BYTE data[512];
+    DWORD size = sizeof data;
+    if (::RegGetValueA(HKEY_CURRENT_USER, key.c_str(), name, RRF_RT_ANY, type, data, &size) !=
+        ERROR_SUCCESS)
+        return 0;
+    return size;
+}
+
+TEST_F(UtilityProcess, ColourAdjustmentReachesTheMonitorCancelPutsItBackAndDataRestoresIt) {
+    const std::string dump = DumpPath("colour_dialog");
+    ::SetEnvironmentVariableA("DIMORA_SIM_DUMP", dump.c_str());
+    Utility utility("dual.txt");
+    ::SetEnvironmentVariableA("DIMORA_SIM_DUMP", nullptr);
+    const HWND main = utility.Main();
+    ASSERT_NE(main, nullptr);
+    utility.ShowSettings();
+    Press({VK_CONTROL, VK_TAB});
+    ASSERT_EQ(utility.QueryUntil(kQueryCurrentPage, 1), 1);
+    Pump(500);
+    const HWND page = ::GetParent(VisibleControl(main, IDC_COLOR_ADJUST));
+    ASSERT_NE(page, nullptr);
+    ASSERT_EQ(Dumped(dump, 0, "vcp 10"), 50);
+
+    // Register the settings as they are under a typed name.
+    const HWND name = ::GetDlgItem(page, IDC_COLOR_DATA_NAME);
+    ::SetWindowTextA(name, "Evening");
+    ::SendMessageA(page, WM_COMMAND, MAKEWPARAM(IDC_COLOR_DATA_NAME, CBN_EDITCHANGE),
+                   reinterpret_cast<LPARAM>(name));
+    Click(page, IDC_COLOR_REGISTER);
+    DWORD type = 0;
+    EXPECT_EQ(StoredRecordSize("Evening", &type), 172u);
+    EXPECT_EQ(type, static_cast<DWORD>(REG_BINARY));
+
+    // A slider move reaches the monitor at once; Cancel puts the opening value back.
+    ::PostMessageA(page, WM_COMMAND, MAKEWPARAM(IDC_COLOR_ADJUST, BN_CLICKED),
+                   reinterpret_cast<LPARAM>(::GetDlgItem(page, IDC_COLOR_ADJUST)));
+    HWND dialog = ColourDialog(main);
+    ASSERT_NE(dialog, nullptr);
+    MoveSlider(dialog, IDC_SUB_BRIGHTNESS_SLIDER, 80);
+    EXPECT_EQ(Dumped(dump, 0, "vcp 10"), 80);
+    ::PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+    WaitGone(dialog);
+    EXPECT_EQ(Dumped(dump, 0, "vcp 10"), 50) << "Cancel writes back the opening value";
+
+    // Another value kept with OK; Restore brings the registered one back.
+    ::PostMessageA(page, WM_COMMAND, MAKEWPARAM(IDC_COLOR_ADJUST, BN_CLICKED),
+                   reinterpret_cast<LPARAM>(::GetDlgItem(page, IDC_COLOR_ADJUST)));
+    dialog = ColourDialog(main);
+    ASSERT_NE(dialog, nullptr);
+    MoveSlider(dialog, IDC_SUB_BRIGHTNESS_SLIDER, 70);
+    ::PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+    WaitGone(dialog);
+    EXPECT_EQ(Dumped(dump, 0, "vcp 10"), 70);
+    ::SendMessageA(name, CB_SETCURSEL, 0, 0);
+    ::SendMessageA(page, WM_COMMAND, MAKEWPARAM(IDC_COLOR_DATA_NAME, CBN_SELCHANGE),
+                   reinterpret_cast<LPARAM>(name));
+    Click(page, IDC_COLOR_RESTORE);
+    EXPECT_EQ(Dumped(dump, 0, "vcp 10"), 50) << "the registered brightness";
+    EXPECT_EQ(utility.Exit(), 0u);
+    ::RegDeleteKeyA(HKEY_CURRENT_USER, (std::string(kRootKey) + "\\Color").c_str());
+    ::DeleteFileA(dump.c_str());
 }
 
 } // namespace

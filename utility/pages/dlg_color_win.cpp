@@ -3,6 +3,7 @@
 #include "framework/foreground_win.h"
 #include "framework/pattern_brush_win.h"
 #include "framework/res_string_win.h"
+#include "utility/pages/dlg_color_sub_win.h"
 #include "utility/pages/page_tab_keys_win.h"
 #include "utility/res/resource.h"
 #include "utility/shell/page_brush_win.h"
@@ -187,4 +188,7 @@ void CDlgColor::ComeBackAfterAdjustment() {
     BringToForeground(main);
 }
 
-void CDlgColor::RunColorDialog() {}
+void CDlgColor::RunColorDialog() {
+    CDlgColorSub dialog(m_monitor, m_snapshot, m_monitors, m_shell);
+    dialog.DoModal(m_hWnd);
+}
