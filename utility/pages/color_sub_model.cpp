@@ -271,7 +271,7 @@ void ColorSubModel::SetupTemperature(bool read, std::int32_t current) {
     // The position of a value the mask does not offer is the value itself.
     int position = current;
     const std::uint32_t mask = m_monitor.Status().information.temperatureMask & kTemperatureBits;
-    if (current >= 0 && current < 25 && (mask & (std::uint32_t{1} << current)))
+    if (current >= 0 && current < kTemperatureNameCount && (mask & (std::uint32_t{1} << current)))
         position = std::popcount(mask & ((std::uint32_t{1} << current) - 1));
     SetPosition(ColorSlider::Temperature, position);
     SetText(ColorSlider::Temperature, FormatValue(ColorSlider::Temperature, current));
