@@ -48,8 +48,10 @@ benchmarks() {
     "${DIMORA_IDLE_SECONDS:-60}"
   echo "== monitor-layer benchmark"
   cmake -S . -B "$DIMORA_BUILD/host" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-  cmake --build "$DIMORA_BUILD/host" -j "$(nproc)" --target ddc_bench >/dev/null
+  cmake --build "$DIMORA_BUILD/host" -j "$(nproc)" --target ddc_bench colour_bench >/dev/null
   "$DIMORA_BUILD/host/bench/ddc_bench"
+  echo "== colour page benchmark (each user action's bus time)"
+  "$DIMORA_BUILD/host/bench/colour_bench"
 }
 if [ "$only_bench" = 1 ]; then
   benchmarks
@@ -80,6 +82,8 @@ for lang in en_US.UTF-8 ja_JP.UTF-8; do
   driver close-menu && sleep 1
   driver show && sleep 2 && snap "main-$tag"
   driver page 1 && sleep 1 && snap "main-colour-page-$tag"
+  driver colour-dialog && sleep 1 && snap "colour-dialog-$tag"
+  driver close-dialog && sleep 2
   driver exit
   wait "$app" || true
 done

@@ -12,6 +12,8 @@
 //   uidriver wait                    waits until the running utility has finished starting
 //   uidriver show                    shows the main window (the menu's first item)
 //   uidriver page N                  shows page N of the main window
+//   uidriver colour-dialog           opens the colour adjustment dialog from the colour page
+//   uidriver close-dialog            cancels the colour adjustment dialog
 //   uidriver tray-menu               opens the notification icon's menu
 //   uidriver close-menu              closes an open menu
 //   uidriver exit                    ends the utility through the menu's Exit
@@ -31,6 +33,40 @@
 
 namespace {
 
+struct ControlSearch {
+    int id;
+    HWND found;
+};
+
+BOOL CALLBACK MatchVisibleControl(HWND window, LPARAM data) {
+    auto& search = *reinterpret_cast<ControlSearch*>(data);
+    if (::GetDlgCtrlID(window) != search.id || !::IsWindowVisible(window))
+        return TRUE;
+    search.found = window;
+    return FALSE;
+}
+
+// The visible control `id` among the main window's descendants (pages share ids).
+HWND VisibleControl(HWND main, int id) {
+    ControlSearch search{id, nullptr};
+    ::EnumChildWindows(main, MatchVisibleControl, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+// The colour adjustment dialog of the utility's process, whatever its language.
+HWND ColourDialog(HWND main) {
+    DWORD pid = 0;
+    ::GetWindowThreadProcessId(main, &pid);
+    for (HWND window = ::FindWindowExA(nullptr, nullptr, "#32770", nullptr); window;
+         window = ::FindWindowExA(nullptr, window, "#32770", nullptr)) {
+        DWORD owner = 0;
+        ::GetWindowThreadProcessId(window, &owner);
+        if (owner == pid && ::GetDlgItem(window, IDC_SUB_BRIGHTNESS_SLIDER))
+            return window;
+    }
+    return nullptr;
+}
+
 HWND WaitMain(DWORD timeoutMs) {
     const DWORD start = ::GetTickCount();
     while (::GetTickCount() - start < timeoutMs) {
@@ -45,7 +81,7 @@ HWND WaitMain(DWORD timeoutMs) {
 int Usage() {
     std::fprintf(stderr, "usage: uidriver bench UTILITY BASELINE DESCRIPTION [ROUNDS] | idle "
                          "UTILITY BASELINE DESCRIPTION [SECONDS] | wait | show | page N | "
-                         "tray-menu | close-menu | exit\n");
+                         "colour-dialog | close-dialog | tray-menu | close-menu | exit\n");
     return 2;
 }
 
@@ -83,6 +119,25 @@ int main(int argc, char** argv) {
         const int page = std::atoi(argv[2]);
         ::SendMessageA(tab, TCM_SETCURFOCUS, static_cast<WPARAM>(page), 0);
         return QueryState(main, kQueryCurrentPage) == page ? 0 : 1;
+    }
+    if (command == "colour-dialog") {
+        const HWND button = VisibleControl(main, IDC_COLOR_ADJUST);
+        if (!button)
+            return 1;
+        ::PostMessageA(::GetParent(button), WM_COMMAND, MAKEWPARAM(IDC_COLOR_ADJUST, BN_CLICKED),
+                       reinterpret_cast<LPARAM>(button));
+        for (int i = 0; i < 200; ++i) {
+            if (HWND dialog = ColourDialog(main);
+                dialog && ::IsWindowEnabled(::GetDlgItem(dialog, IDOK)))
+                return 0;
+            ::Sleep(50);
+        }
+        return 1;
+    }
+    if (command == "close-dialog") {
+        if (HWND dialog = ColourDialog(main))
+            ::PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+        return 0;
     }
     if (command == "tray-menu") {
         ::PostMessageA(main, WM_TRAY_NOTIFY, 0, WM_RBUTTONUP);
