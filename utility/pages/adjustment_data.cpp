@@ -1,24 +1,13 @@
 #include "utility/pages/adjustment_data.h"
 
 #include "utility/monitor/picture_modes.h"
+#include "utility/monitor/vcp_codes.h"
 #include "utility/settings/settings_keys.h"
 
 #include <algorithm>
 #include <array>
 
 namespace {
-
-constexpr std::uint16_t kStandardPage = 0;
-constexpr std::uint8_t kBrightnessCode = 0x10;
-constexpr std::uint8_t kContrastCode = 0x12;
-constexpr std::uint8_t kRedCode = 0x16;
-constexpr std::uint8_t kGreenCode = 0x18;
-constexpr std::uint8_t kBlueCode = 0x1A;
-
-constexpr std::uint16_t kColorPage = 0x30;
-constexpr std::uint8_t kModeCode = 0xE2;
-constexpr std::uint8_t kTemperatureCode = 0xE3;
-constexpr std::uint8_t kGammaCode = 0xE4;
 
 // Feature-word bits of monitors that keep the four-value group.
 constexpr std::uint32_t kGroupFeatureBits = 0x1 | 0x8;

@@ -1,6 +1,7 @@
 #include "utility/pages/color_page_model.h"
 
 #include "utility/monitor/picture_modes.h"
+#include "utility/monitor/vcp_codes.h"
 #include "utility/pages/adjustment_data.h"
 #include "utility/settings/settings_keys.h"
 
@@ -9,14 +10,10 @@
 
 namespace {
 
-constexpr std::uint16_t kModePage = 0x30;
-constexpr std::uint8_t kModeCode = 0xE2;
 constexpr int kLastMonitorMode = 36;
 constexpr std::uint32_t kMonitorStringId = 116;
 constexpr std::uint32_t kNameTooLongId = 246;
 constexpr std::uint32_t kOtherModelId = 181;
-constexpr std::uint16_t kStorePage = 0xF0;
-constexpr std::uint8_t kStoreCode = 0xE3;
 // The monitor needs a moment after becoming current, and again after the page's reads.
 constexpr std::uint32_t kMonitorSettleMs = 500;
 constexpr std::uint32_t kAfterMonitorChangeMs = 100;
@@ -94,7 +91,7 @@ void ColorPageModel::SelectCurrentMode(PageSelect pageSelect) {
     std::uint32_t current = 0;
     std::uint32_t maximum = 0;
     const bool read =
-        m_monitor.ReadFeature(kModePage, kModeCode, &current, &maximum, pageSelect, Retry::Yes);
+        m_monitor.ReadFeature(kColorPage, kModeCode, &current, &maximum, pageSelect, Retry::Yes);
     m_snapshot.modeRead = read ? 1 : 0;
     m_snapshot.modeCurrent = static_cast<std::int32_t>(current);
     m_snapshot.modeMaximum = static_cast<std::int32_t>(maximum);
@@ -113,7 +110,7 @@ void ColorPageModel::ModeChanged(int index) {
         return;
     const int mode = m_modes[static_cast<std::size_t>(index)];
     m_monitor.TakeOwnership(Retry::Yes);
-    if (m_monitor.WriteFeature(kModePage, kModeCode, static_cast<std::uint32_t>(mode),
+    if (m_monitor.WriteFeature(kColorPage, kModeCode, static_cast<std::uint32_t>(mode),
                                PageSelect::Write)) {
         m_lastModeIndex = index;
         SelectCurrentMode(PageSelect::Skip);
@@ -258,7 +255,7 @@ void ColorPageModel::Restore() {
     if (read)
         ApplyRecord(m_monitor.Device(), m_monitor.Status(), record);
     // The monitor's store command, sent even when nothing was applied.
-    m_monitor.WriteFeature(kStorePage, kStoreCode, 0, PageSelect::Write);
+    m_monitor.WriteFeature(kCommandPage, kStoreCode, 0, PageSelect::Write);
     FillModes();
     SelectCurrentMode(PageSelect::Write);
     EnableByPermission();

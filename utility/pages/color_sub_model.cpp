@@ -1,6 +1,8 @@
 #include "utility/pages/color_sub_model.h"
 
 #include "utility/monitor/picture_modes.h"
+#include "utility/monitor/vcp_codes.h"
+#include "utility/pages/adjustment_data.h"
 #include "utility/res/resource.h"
 
 #include <algorithm>
@@ -11,28 +13,11 @@
 namespace {
 
 constexpr std::uint16_t kStandard = 0;
-constexpr std::uint16_t kColorPage = 0x30;
-constexpr std::uint8_t kModeCode = 0xE2;
-constexpr std::uint8_t kTemperatureCode = 0xE3;
-constexpr std::uint8_t kGammaCode = 0xE4;
-constexpr std::uint8_t kUserColorCode = 0xE5;
 // Page 0xE0 code 0xE3 tells a monitor with the four-value group that the dialog works on it.
-constexpr std::uint16_t kSixColorPage = 0xE0;
-constexpr std::uint8_t kSixColorStateCode = 0xE3;
 constexpr std::uint32_t kSixColorOpen = 1;
 constexpr std::uint32_t kSixColorOk = 2;
 constexpr std::uint32_t kSixColorClosed = 0;
-constexpr std::uint16_t kCommandPage = 0xF0;
-constexpr std::uint8_t kStoreCode = 0xE3;
-constexpr std::uint32_t kStoreColor = 0;
-constexpr std::uint8_t kFactoryColorCode = 0x08;
-constexpr std::uint8_t kBrightnessCode = 0x10;
-constexpr std::uint8_t kContrastCode = 0x12;
-constexpr std::uint8_t kRedCode = 0x16;
-constexpr std::uint8_t kGreenCode = 0x18;
-constexpr std::uint8_t kBlueCode = 0x1A;
 
-constexpr std::uint32_t kFeatureWordGroup = 0x1 | 0x8;
 // The mode flag that lets the four-value group be written back (the brightness flag).
 constexpr std::uint32_t kGroupModeBit = 0x1;
 constexpr std::uint32_t kTemperatureBits = 0x1FFFFFF; // values 0 ... 24
@@ -548,13 +533,11 @@ void ColorSubModel::SetText(ColorSlider slider, const std::string& text) {
 }
 
 std::uint32_t ColorSubModel::ModeFlags(std::int32_t mode) const {
-    if (mode < 0 || mode >= kPictureModeCount)
-        return 0;
-    return m_monitor.Status().information.modeFlags[static_cast<std::size_t>(mode)];
+    return mode < 0 ? 0 : ::ModeFlags(m_monitor.Status(), static_cast<std::uint32_t>(mode));
 }
 
 bool ColorSubModel::GroupInUse() const {
-    return (m_monitor.Status().information.featureWord & kFeatureWordGroup) != 0;
+    return UsesFeatureGroup(m_monitor.Status());
 }
 
 int ColorSubModel::TemperatureCount() const {
