@@ -2,6 +2,7 @@
 // DLLs, driven from outside through its windows, its registry values and the keyboard.
 #include "utility/res/resource.h"
 #include "utility/shell/user_messages.h"
+#include "utility/testing/utility_process_win.h"
 
 #include <windows.h>
 
@@ -17,126 +18,7 @@
 
 namespace {
 
-const char kExe[] = DIMORA_SIMRUN_DIR "/DimoraDdcci.exe";
-const char kRootKey[] = "Software\\Orvane\\Visomat (DDCCI) V2.3x";
-
-std::string Monitors(const char* file) {
-    return std::string(DIMORA_SIM_MONITORS "/") + file;
-}
-
-// Top-level main windows of the utility, of any process.
-std::vector<HWND> MainWindows() {
-    std::vector<HWND> found;
-    HWND window = nullptr;
-    while ((window = ::FindWindowExA(nullptr, window, DIMORA_MAIN_CLASS, nullptr)) != nullptr)
-        found.push_back(window);
-    return found;
-}
-
-void Pump(DWORD ms) {
-    const DWORD end = ::GetTickCount() + ms;
-    while (static_cast<LONG>(::GetTickCount() - end) < 0) {
-        MSG msg;
-        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-            ::DispatchMessageA(&msg);
-        ::Sleep(20);
-    }
-}
-
-void Key(BYTE vk, bool up) {
-    ::keybd_event(vk, 0, up ? KEYEVENTF_KEYUP : 0, 0);
-}
-
-void Press(std::initializer_list<BYTE> chord) {
-    for (BYTE vk : chord)
-        Key(vk, false);
-    for (auto it = std::rbegin(chord); it != std::rend(chord); ++it)
-        Key(*it, true);
-    Pump(300);
-}
-
-class Utility {
-  public:
-    explicit Utility(const char* monitors) {
-        ::SetEnvironmentVariableA("DIMORA_SIM_MONITORS", Monitors(monitors).c_str());
-        STARTUPINFOA startup{};
-        startup.cb = sizeof startup;
-        std::string command = std::string("\"") + kExe + "\"";
-        m_started = ::CreateProcessA(kExe, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                                     nullptr, &startup, &m_process) != FALSE;
-    }
-    ~Utility() {
-        if (m_started && ::WaitForSingleObject(m_process.hProcess, 0) == WAIT_TIMEOUT)
-            ::TerminateProcess(m_process.hProcess, 99);
-        if (m_started) {
-            ::CloseHandle(m_process.hProcess);
-            ::CloseHandle(m_process.hThread);
-        }
-    }
-
-    // The main window of this process, once its initialisation has finished.
-    HWND Main() {
-        for (int i = 0; i < 600 && !m_main; ++i) {
-            for (HWND window : MainWindows()) {
-                DWORD pid = 0;
-                ::GetWindowThreadProcessId(window, &pid);
-                if (pid == m_process.dwProcessId)
-                    m_main = window;
-            }
-            if (!m_main)
-                Pump(50);
-        }
-        for (int i = 0; m_main && i < 600 && Query(kQueryReady) != 1; ++i)
-            Pump(50);
-        return m_main;
-    }
-
-    // The answer to `what` once it equals `expected`, or the last answer after `ms`: keyboard
-    // input is handled after sent messages, so an answer may lag behind the keys.
-    LRESULT QueryUntil(unsigned what, LRESULT expected, DWORD ms = 5000) {
-        LRESULT answer = Query(what);
-        for (DWORD waited = 0; answer != expected && waited < ms; waited += 50) {
-            Pump(50);
-            answer = Query(what);
-        }
-        return answer;
-    }
-
-    LRESULT Query(unsigned what) {
-        DWORD_PTR result = static_cast<DWORD_PTR>(-1);
-        ::SendMessageTimeoutA(m_main, ::RegisterWindowMessageA(kStateQueryMessage), what, 0,
-                              SMTO_NORMAL, 30000, &result);
-        return static_cast<LRESULT>(result);
-    }
-
-    // Ends the process through the notification menu's Exit; answers its exit code.
-    DWORD Exit() {
-        ::PostMessageA(m_main, WM_COMMAND, ID_TRAY_EXIT, 0);
-        return WaitExit(20000);
-    }
-
-    DWORD WaitExit(DWORD ms) {
-        if (::WaitForSingleObject(m_process.hProcess, ms) != WAIT_OBJECT_0)
-            return STILL_ACTIVE;
-        DWORD code = 0;
-        ::GetExitCodeProcess(m_process.hProcess, &code);
-        return code;
-    }
-
-    // Shows the main window as the notification menu's first item does.
-    void ShowSettings() {
-        ::PostMessageA(m_main, WM_COMMAND, ID_TRAY_SETTINGS, 0);
-        QueryUntil(kQueryMainShown, 1);
-        Pump(300);
-    }
-
-    bool started() const { return m_started; }
-
-  private:
-    PROCESS_INFORMATION m_process{};
-    bool m_started = false;
-    HWND m_main = nullptr;
-};
+using namespace utility_process;
 
 void SetNoTopmost(DWORD* value) {
     HKEY key = nullptr;
@@ -257,58 +139,6 @@ TEST_F(UtilityProcess, KeyboardCyclesPagesAndEnterOnTabsKeepsTheWindow) {
     Press({VK_MENU, 'C'});
     EXPECT_EQ(utility.QueryUntil(kQueryMainShown, 0), 0) << "Alt+C hides the window";
     EXPECT_EQ(utility.Exit(), 0u);
-}
-
-struct ControlSearch {
-    int id;
-    HWND found;
-};
-
-BOOL CALLBACK MatchVisibleControl(HWND window, LPARAM data) {
-    auto& search = *reinterpret_cast<ControlSearch*>(data);
-    if (::GetDlgCtrlID(window) != search.id || !::IsWindowVisible(window))
-        return TRUE;
-    search.found = window;
-    return FALSE;
-}
-
-// The visible control `id` among the main window's descendants (page controls share ids).
-HWND VisibleControl(HWND main, int id) {
-    ControlSearch search{id, nullptr};
-    ::EnumChildWindows(main, MatchVisibleControl, reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
-// The picture mode the dump of the simulated monitors shows for monitor `index`; -1 without one.
-// A value of monitor `index` in the simulated monitors' dump: the number after `field` (for
-// example "mode" or "vcp 10"); -1 without one.
-int Dumped(const std::string& dump, int index, const std::string& field) {
-    FILE* file = std::fopen(dump.c_str(), "r");
-    if (!file)
-        return -1;
-    char line[256];
-    int monitor = -1, found = -1;
-    const std::string format = field + " %d";
-    while (std::fgets(line, sizeof line, file)) {
-        int value = 0;
-        if (std::sscanf(line, "monitor %d", &value) == 1)
-            monitor = value;
-        else if (monitor == index && std::sscanf(line, format.c_str(), &value) == 1)
-            found = value;
-    }
-    std::fclose(file);
-    return found;
-}
-
-int DumpedMode(const std::string& dump, int index) {
-    return Dumped(dump, index, "mode");
-}
-
-// A dump file in the temporary folder, named for `test`.
-std::string DumpPath(const char* test) {
-    char temp[MAX_PATH] = {};
-    ::GetTempPathA(sizeof temp, temp);
-    return std::string(temp) + "dimora_" + test + "_dump.txt";
 }
 
 TEST_F(UtilityProcess, PictureModePickedOnTheColourPageReachesTheMonitor) {
@@ -476,22 +306,12 @@ HWND ColourDialog(HWND main) {
     return nullptr;
 }
 
-void WaitGone(HWND window) {
-    for (int i = 0; i < 200 && ::IsWindow(window); ++i)
-        Pump(50);
-}
-
 // Moves `slider` of the dialog to `position` as a drag that ends there would.
 void MoveSlider(HWND dialog, int slider, int position) {
     const HWND control = ::GetDlgItem(dialog, slider);
     ::SendMessageA(control, TBM_SETPOS, TRUE, position);
     ::SendMessageA(dialog, WM_HSCROLL, MAKEWPARAM(TB_ENDTRACK, 0),
                    reinterpret_cast<LPARAM>(control));
-}
-
-void Click(HWND page, int id) {
-    ::SendMessageA(page, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
-                   reinterpret_cast<LPARAM>(::GetDlgItem(page, id)));
 }
 
 DWORD StoredRecordSize(const char* name, DWORD* type) {
