@@ -2,12 +2,11 @@
 // on a monitor's vendor pages.
 #include "utility/monitor/device_ctrl.h"
 
+#include "utility/monitor/executable_name.h"
 #include "utility/monitor/retry.h"
 #include "utility/monitor/vcp.h"
 #include "utility/monitor/write_pauses.h"
 
-#include <algorithm>
-#include <cctype>
 #include <string>
 #include <vector>
 
@@ -18,17 +17,6 @@ constexpr std::uint32_t kOwnerRetryPauseMs = 200;
 
 // The register carries 16 bits, so only the low 16 bits of an identifier reach the monitor.
 constexpr std::uint32_t kOwnerMask = 0xFFFF;
-
-std::string ExecutableBase(const std::string& exeFile) {
-    std::string base = exeFile;
-    if (const auto slash = base.find_last_of('\\'); slash != std::string::npos)
-        base.erase(0, slash + 1);
-    if (const auto dot = base.find_last_of('.'); dot != std::string::npos)
-        base.erase(dot);
-    std::transform(base.begin(), base.end(), base.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-    return base;
-}
 
 } // namespace
 
@@ -45,7 +33,7 @@ bool DeviceCtrl::IsOwnerFree(std::uint32_t value) {
         if ((process.id & kOwnerMask) != owner)
             continue;
         // Another copy of this program (one that crashed, or an earlier run) never keeps us out.
-        if (ExecutableBase(process.exeFile) == kOwnExecutableBase)
+        if (ExecutableBaseName(process.exeFile) == kOwnExecutableBase)
             return true;
         otherProgram = true;
     }

@@ -196,3 +196,7 @@ void ApplyRecord(DeviceCtrl& ctrl, const CMonitorStatus& monitor, const Adjustme
         RestoreScaled(ctrl, monitor, kStandardPage, kContrastCode, record.contrast,
                       PageSelect::Write);
 }
+
+bool RecordFitsModel(const AdjustmentRecord& record, const CMonitorStatus& monitor) {
+    return record.modelName == CutToField(monitor.modelName, kRecordModelNameSize);
+}

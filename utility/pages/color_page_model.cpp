@@ -244,10 +244,8 @@ void ColorPageModel::Restore() {
     const bool read = ReadAdjustmentRecord(m_registry, m_dataName, record);
     if (!m_monitor.Exists())
         return;
-    // Data restores to any monitor of the model it was taken from. The record keeps the model
-    // name cut to its field, so the monitor's name is compared as the record would keep it.
-    const std::string model = m_monitor.Status().modelName.substr(0, kRecordModelNameSize - 1);
-    if (read && record.modelName != model) {
+    // Data restores to any monitor of the model it was taken from.
+    if (read && !RecordFitsModel(record, m_monitor.Status())) {
         m_view.ShowWarning(kOtherModelId);
         return;
     }

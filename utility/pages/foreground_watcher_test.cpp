@@ -1,0 +1,194 @@
+// The foreground watcher tick by tick on a two-display simulated desktop: when a window is
+// looked at, which application it is, and what the monitors are put into.
+#include "sim/testing/sim_machine.h"
+#include "utility/pages/adjustment_data.h"
+#include "utility/pages/foreground_watcher.h"
+#include "utility/pages/testing/fake_windows.h"
+#include "utility/settings/settings_keys.h"
+#include "utility/settings/testing/registry_memory.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+using Lines = std::vector<std::string>;
+
+class ForegroundWatcherTest : public testing::Test {
+  protected:
+    ForegroundWatcherTest() {
+        RebuildMonitorList(sim.ctrl, monitors);
+        windows.windows[1] = {"C:\\Program Files\\Player\\player.exe"};
+        windows.windows[2] = {"C:\\Windows\\notepad.exe"};
+        watcher.SetForegroundListener([this](const std::string& id) { shown.push_back(id); });
+        inputs.activate = true;
+        inputs.table = &table;
+        inputs.defaultChoice = DefaultChoice{kNotChangeMode, "Not change"};
+    }
+
+    int Mode(int monitor) {
+        return static_cast<int>(*sim.system.bus.Monitor(monitor).Value(0x30, 0xE2));
+    }
+    void Tick() { watcher.Tick(inputs); }
+
+    SimMachine sim{SwitchableMonitor("a", 1, 0) + SwitchableMonitor("b", 2, 0)};
+    CMonitorStatusAll monitors;
+    FakeWindows windows;
+    MemoryRegistry registry;
+    AutoApplier applier{sim.ctrl, monitors, windows};
+    ForegroundWatcher watcher{windows, monitors, applier, registry};
+    std::vector<AppModeEntry> table{{"PLAYER", 2, "", true}};
+    WatchInputs inputs;
+    Lines shown;
+};
+
+TEST_F(ForegroundWatcherTest, AWindowIsLookedAtWhenItComesForwardAndWhenItChangesDisplay) {
+    windows.Front(1);
+    Tick();
+    EXPECT_EQ(watcher.Evaluations(), 1);
+    EXPECT_EQ(shown, (Lines{"PLAYER"}));
+    const int snapshots = windows.snapshots;
+    Tick();
+    Tick();
+    EXPECT_EQ(watcher.Evaluations(), 1) << "the same window on the same display";
+    EXPECT_EQ(windows.snapshots, snapshots) << "no process snapshot when nothing changed";
+    windows.Of(FakeWindows::Handle(1)).device = "\\\\.\\DISPLAY2";
+    Tick();
+    EXPECT_EQ(watcher.Evaluations(), 2) << "moved to another display";
+    windows.Front(2);
+    Tick();
+    windows.Front(1);
+    Tick();
+    EXPECT_EQ(watcher.Evaluations(), 4) << "back to the front after another window";
+    windows.Of(FakeWindows::Handle(1)).shown = false; // minimised
+    windows.Front(2);
+    windows.Of(FakeWindows::Handle(2)).shown = false;
+    Tick();
+    EXPECT_EQ(watcher.Evaluations(), 4);
+}
+
+TEST_F(ForegroundWatcherTest, OwnAndDesktopWindowsHaveNoApplication) {
+    struct Case {
+        const char* exe;
+        const char* windowClass;
+        const char* identifier; // "" none
+    };
+    const Case cases[] = {
+        {"C:\\Program Files\\Dimora\\DimoraDdcci.exe", "DIMORA", ""},
+        {"C:\\Windows\\explorer.exe", "Shell_TrayWnd", ""},
+        {"C:\\Windows\\explorer.exe", "CabinetWClass", "EXPLORER"},
+        {"C:\\Windows\\explorer.exe", "ShImgVw:CPreviewWnd", "SHIMGVW"},
+        {"C:\\Windows\\System32\\rundll32.exe", "X", "RUNDLL32"},
+    };
+    std::uintptr_t id = 10;
+    for (const Case& c : cases) {
+        windows.windows[id] = {c.exe, c.windowClass};
+        windows.Front(id++);
+        shown.clear();
+        Tick();
+        EXPECT_EQ(shown, c.identifier[0] ? Lines{c.identifier} : Lines{}) << c.windowClass;
+    }
+    EXPECT_EQ(Mode(0), 0) << "nothing switched";
+}
+
+TEST_F(ForegroundWatcherTest, TheTableOrTheDefaultDecidesTheMode) {
+    const AdjustmentRecord warm = [] {
+        AdjustmentRecord record;
+        record.modelName = "M-SAME";
+        record.mode = 4;
+        return record;
+    }();
+    WriteAdjustmentRecord(CRegistry(registry), "Warm", warm);
+    struct Case {
+        std::vector<AppModeEntry> table;
+        std::optional<DefaultChoice> defaultChoice;
+        int expectedMode;
+    };
+    const Case cases[] = {
+        {{{"PLAYER", 2, "", true}}, DefaultChoice{3, "s"}, 2},   // the entry
+        {{}, DefaultChoice{3, "Custom"}, 3},                     // the default
+        {{}, DefaultChoice{kNotChangeMode, "Not change"}, 0},    // left alone
+        {{}, std::nullopt, 0},                                   // no default chosen
+        {{{"PLAYER", 300, "", true}}, DefaultChoice{3, "s"}, 0}, // a stored 300: no change
+        {{{"PLAYER", 37, "", true}}, DefaultChoice{3, "s"}, 0},  // a stored 37: no change
+        {{}, DefaultChoice{kAdjustmentDataMode, "Warm"}, 4},     // default data
+    };
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        sim.system.bus.Monitor(0).Write(0xE1, 0x30);
+        sim.system.bus.Monitor(0).Write(0xE2, 0);
+        table = cases[i].table;
+        inputs.defaultChoice = cases[i].defaultChoice;
+        watcher.Reset();
+        windows.Front(1);
+        Tick();
+        EXPECT_EQ(Mode(0), cases[i].expectedMode) << "case " << i;
+    }
+}
+
+TEST_F(ForegroundWatcherTest, AdjustmentDataOfAnEntryIsAppliedWithTheStoreCommand) {
+    AdjustmentRecord record;
+    record.modelName = "M-SAME";
+    record.mode = 1;
+    WriteAdjustmentRecord(CRegistry(registry), "Movie night", record);
+    AppModeEntry entry{"PLAYER", kAdjustmentDataMode, "Movie night", true};
+    StoreAppMode(CRegistry(registry), entry);
+    table = {entry};
+    windows.Front(1);
+    Tick();
+    EXPECT_EQ(Mode(0), 1);
+    EXPECT_EQ(Mode(1), 1) << "every monitor of the record's model";
+    EXPECT_EQ(sim.system.bus.Monitor(0).StoreCommands(), (std::vector<std::uint32_t>{0}));
+    EXPECT_EQ(monitors.monitors[0]->lastAutoMode, kAdjustmentDataMode);
+}
+
+TEST_F(ForegroundWatcherTest, PerScreenSwitchingChangesOnlyTheWindowsMonitor) {
+    inputs.independent = true;
+    windows.Front(1); // on DISPLAY1
+    Tick();
+    EXPECT_EQ(Mode(0), 2);
+    EXPECT_EQ(Mode(1), 0) << "the other screen keeps its mode";
+    windows.Of(FakeWindows::Handle(1)).device = "\\\\.\\DISPLAY2";
+    Tick();
+    EXPECT_EQ(Mode(1), 2) << "dragged over: the second screen follows";
+
+    inputs.independent = false;
+    sim.system.bus.Monitor(1).Write(0xE1, 0x30);
+    sim.system.bus.Monitor(1).Write(0xE2, 0);
+    windows.Front(2);
+    Tick(); // notepad: no entry, default leaves all alone
+    windows.Front(1);
+    Tick();
+    EXPECT_EQ(Mode(0), 2);
+    EXPECT_EQ(Mode(1), 2) << "every monitor";
+}
+
+TEST_F(ForegroundWatcherTest, AMonitorAlreadyInTheModeIsNotWrittenAgain) {
+    windows.Front(1);
+    Tick();
+    EXPECT_EQ(monitors.monitors[0]->lastAutoMode, 2);
+    windows.Front(2);
+    Tick();
+    sim.Take();
+    windows.Front(1);
+    Tick();
+    for (const std::string& line : sim.Take())
+        EXPECT_NE(line.rfind("set e2=", 0), 0u) << "read, found in mode 2, not written: " << line;
+}
+
+TEST_F(ForegroundWatcherTest, NothingHappensWhenSwitchedOffOrWhileAnotherPageIsAdjusted) {
+    windows.Front(1);
+    inputs.activate = false;
+    Tick();
+    inputs.activate = true;
+    inputs.mainShown = true;
+    inputs.pageOnView = false; // the settings window shows the colour page
+    Tick();
+    EXPECT_EQ(watcher.Evaluations(), 0);
+    inputs.pageOnView = true;
+    Tick();
+    EXPECT_EQ(Mode(0), 2) << "on the Auto Veltone page the watcher works";
+}
+
+} // namespace

@@ -1,0 +1,195 @@
+// The Auto Veltone page on a two-display simulated desktop: its start, the lists, the questions
+// about unsaved choices, Register and Delete, the default, and the foreground application.
+#include "sim/testing/sim_machine.h"
+#include "utility/pages/adjustment_data.h"
+#include "utility/pages/testing/fake_windows.h"
+#include "utility/pages/vton_page_model.h"
+#include "utility/settings/settings_keys.h"
+#include "utility/settings/testing/registry_memory.h"
+#include "utility/shell/testing/fake_timers.h"
+#include "utility/shell/testing/numbered_strings.h"
+#include "utility/shell/user_messages.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+using Lines = std::vector<std::string>;
+
+class RecordingVtonView : public VtonPageView {
+  public:
+    void SetActivate(bool checked) override { activate = checked; }
+    bool Activate() override { return activate; }
+    void SetIndependent(bool checked) override { independent = checked; }
+    bool Independent() override { return independent; }
+    void AddApplication(const std::string& name) override { applications.push_back(name); }
+    int SelectedApplication() override { return application; }
+    void SelectApplication(int index) override { application = index; }
+    void SetModeList(const std::vector<ModeItem>& items) override { modes = items; }
+    int SelectedMode() override { return mode; }
+    void SelectMode(int index) override { mode = index; }
+    void SetDefaultList(const std::vector<ModeItem>& items) override { defaults = items; }
+    int SelectedDefault() override { return defaultIndex; }
+    void SelectDefault(int index) override { defaultIndex = index; }
+    void EnableControls(const VtonPageControls& c) override { controls = c; }
+    bool AskYesNo(const std::string& text) override {
+        questions.push_back(text);
+        return answer;
+    }
+    void ShowInformation(const std::string& text) override { notices.push_back(text); }
+    void ShowWarning(const std::string& text) override { notices.push_back(text); }
+    WindowHandle PageWindow() override { return FakeWindows::Handle(99); }
+    bool PageOnView() override { return true; }
+
+    // Picks the item of `items` with text `text`, as a user would.
+    static int Index(const std::vector<ModeItem>& items, const std::string& text) {
+        for (std::size_t i = 0; i < items.size(); ++i)
+            if (items[i].name == text)
+                return static_cast<int>(i);
+        return -1;
+    }
+
+    bool activate = false, independent = false, answer = true;
+    Lines applications, questions, notices;
+    int application = -1, mode = -1, defaultIndex = -1;
+    std::vector<ModeItem> modes, defaults;
+    VtonPageControls controls;
+};
+
+class VtonPageModelTest : public testing::Test {
+  protected:
+    VtonPageModelTest() {
+        RebuildMonitorList(sim.ctrl, monitors);
+        windows.windows[1] = {"C:\\Program Files\\Player\\player.exe"};
+        windows.windows[2] = {"C:\\Windows\\notepad.exe", "Notepad", "\\\\.\\DISPLAY1", true,
+                              false};
+        windows.windows[99] = {"C:\\Dimora\\DimoraDdcci.exe", "DIMORA", "\\\\.\\DISPLAY2"};
+    }
+
+    int Mode(int monitor) {
+        return static_cast<int>(*sim.system.bus.Monitor(monitor).Value(0x30, 0xE2));
+    }
+    std::uint32_t Stored(const char* name, const char* key = kRootKey) {
+        std::uint32_t value = 999;
+        CRegistry(registry).ReadDword(name, value, key);
+        return value;
+    }
+    void PickMode(const std::string& text) {
+        view.mode = RecordingVtonView::Index(view.modes, text);
+        model.ModePicked();
+    }
+
+    SimMachine sim{SwitchableMonitor("a", 1, 0) + SwitchableMonitor("b", 2, 0)};
+    CMonitorStatusAll monitors;
+    FakeWindows windows;
+    MemoryRegistry registry;
+    NumberedStrings strings;
+    ShellState shell;
+    FakeTimers timers;
+    RecordingVtonView view;
+    VtonPageModel model{view, monitors, sim.ctrl, windows, registry, strings, shell, timers, true};
+};
+
+TEST_F(VtonPageModelTest, StartWritesTheSwitchesAndListsStoredAndRunningApplications) {
+    StoreAppMode(CRegistry(registry), {"EDITOR", 0, "", true});
+    model.Start();
+    EXPECT_TRUE(view.activate);
+    EXPECT_EQ(Stored("ModeChange"), 1u);
+    EXPECT_FALSE(view.independent);
+    EXPECT_EQ(Stored("MonIndepend"), 0u);
+    // Stored first; then visible windows with a system menu, not this program's own.
+    EXPECT_EQ(view.applications, (Lines{"EDITOR", "PLAYER"}));
+    EXPECT_EQ(timers.running[TIMER_FOREGROUND_WATCH], 100u);
+    // Modes 0-4 of the monitors (names by string id); the default adds "Not change the mode".
+    EXPECT_EQ(view.modes.size(), 5u);
+    EXPECT_EQ(view.defaults.back().mode, kNotChangeMode);
+    EXPECT_EQ(view.defaultIndex, RecordingVtonView::Index(view.defaults, "s156"))
+        << "no DefMode: Not change the mode";
+    EXPECT_EQ(view.controls, (VtonPageControls{true, true, false, false}));
+}
+
+TEST_F(VtonPageModelTest, DataThatIsGoneResetsTheEntriesThatNameIt) {
+    WriteAdjustmentRecord(CRegistry(registry), "Evening", AdjustmentRecord{});
+    StoreAppMode(CRegistry(registry), {"PLAYER", kAdjustmentDataMode, "Evening", true});
+    StoreAppMode(CRegistry(registry), {"VIEWER", kAdjustmentDataMode, "Gone", true});
+    CRegistry(registry).DeleteValue("ModeName", KeyPath(kVtoneKey.data(), "VIEWER").c_str());
+    model.Start();
+    EXPECT_EQ(view.modes.back(), (ModeItem{"Evening", kAdjustmentDataMode}));
+    EXPECT_EQ(LoadAppModeTable(CRegistry(registry)).size(), 1u) << "VIEWER's entry removed";
+    EXPECT_EQ(model.Applications()[1].mode, kNoModeChosen);
+}
+
+TEST_F(VtonPageModelTest, APickedModeSwitchesAtOnceAndAnUnsavedChoiceIsAskedAbout) {
+    model.Start();
+    view.application = 0; // PLAYER
+    model.ApplicationChanged();
+    PickMode("s113"); // Movie mode
+    EXPECT_EQ(Mode(0), 2);
+    EXPECT_EQ(Mode(1), 2) << "every monitor";
+    EXPECT_TRUE(view.controls.registerButton);
+
+    view.answer = false;
+    view.application = -1;
+    model.ApplicationChanged();
+    EXPECT_EQ(view.questions, (Lines{"s117"})) << "the string with the name put in";
+    EXPECT_TRUE(LoadAppModeTable(CRegistry(registry)).empty()) << "No: nothing stored";
+
+    view.independent = true;
+    view.application = 0;
+    model.ApplicationChanged();
+    PickMode("s111"); // Text mode, only on the screen of the settings window (DISPLAY2)
+    EXPECT_EQ(Mode(0), 2);
+    EXPECT_EQ(Mode(1), 0);
+}
+
+TEST_F(VtonPageModelTest, RegisterStoresAndDeleteOfAnUnregisteredApplicationFails) {
+    model.Start();
+    view.application = 0;
+    model.ApplicationChanged();
+    PickMode("s113");
+    model.Register();
+    const auto table = LoadAppModeTable(CRegistry(registry));
+    ASSERT_EQ(table.size(), 1u);
+    EXPECT_EQ(table[0].name, "PLAYER");
+    EXPECT_EQ(table[0].mode, 2);
+    EXPECT_EQ(model.Table().size(), 1u) << "the watcher's table reloaded";
+
+    model.Delete();
+    EXPECT_TRUE(LoadAppModeTable(CRegistry(registry)).empty());
+    model.Delete(); // now nothing is stored for it
+    EXPECT_EQ(view.notices, (Lines{"s121"}));
+}
+
+TEST_F(VtonPageModelTest, DefaultNamingDataThatIsGoneFallsBackToNotChange) {
+    CRegistry settings(registry);
+    settings.WriteDword("DefMode", kAdjustmentDataMode, kRootKey);
+    settings.WriteString("DefModeName", "Gone", 5, kRootKey);
+    model.Start();
+    EXPECT_EQ(view.defaults[static_cast<std::size_t>(view.defaultIndex)].mode, kNotChangeMode);
+    EXPECT_EQ(Stored("DefMode"), static_cast<std::uint32_t>(kNotChangeMode));
+
+    view.defaultIndex = RecordingVtonView::Index(view.defaults, "s114"); // Custom mode
+    model.DefaultPicked();
+    EXPECT_EQ(Stored("DefMode"), 3u);
+}
+
+TEST_F(VtonPageModelTest, TheWatcherRunsOnThePageTimerAndThePageShowsTheForegroundApplication) {
+    StoreAppMode(CRegistry(registry), {"PLAYER", 2, "", true});
+    model.Start();
+    windows.windows[3] = {"C:\\Tools\\paint.exe", "Paint", "\\\\.\\DISPLAY1", true, false};
+    model.ShowForeground("PAINT"); // not listed yet: found among the running windows
+    EXPECT_EQ(view.applications.back(), "PAINT");
+    EXPECT_EQ(view.application, 1);
+
+    windows.Front(1);
+    model.OnTimer(TIMER_FOREGROUND_WATCH);
+    EXPECT_EQ(Mode(0), 2);
+    EXPECT_EQ(model.Watcher().Evaluations(), 1);
+    model.OnTimer(TIMER_REMINDER); // not the page's timer
+    EXPECT_EQ(model.Watcher().Evaluations(), 1);
+}
+
+} // namespace
