@@ -1,56 +1,31 @@
 #include "utility/eyecare/reminder_cycle.h"
 
-#include "utility/settings/settings_keys.h"
 #include "utility/shell/user_messages.h"
-
-#include <algorithm>
 
 namespace {
 
 constexpr std::uint32_t kHourMs = 3'600'000;
 constexpr std::uint32_t kScreenSaverWatchMs = 1000;
-constexpr int kMostHours = 24;
-constexpr std::uint32_t kDefaultMessageId = 232;
-// Every reminder value is read into a buffer of this size.
-constexpr std::size_t kValueCapacity = 256;
-
-std::string ReadText(const CRegistry& registry, const char* name, const char* key) {
-    char text[kValueCapacity + 1] = {}; // the extra zero ends a text stored without one
-    registry.ReadValue(name, text, kValueCapacity, key);
-    return text;
-}
+constexpr std::uint32_t kBalloonMs = 10'000;
+constexpr std::uint32_t kBalloonTitleId = 231;
 
 } // namespace
 
-ReminderCycle::ReminderCycle(TimerPort& timers, RegistryPort& registry,
-                             const CMonitorStatusAll& monitors, const StringTable& strings)
-    : m_timers(timers), m_registry(registry), m_monitors(monitors), m_strings(strings) {}
+ReminderCycle::ReminderCycle(const ReminderDeps& deps)
+    : m_timers(deps.timers), m_registry(deps.registry), m_deviceCtrl(deps.deviceCtrl),
+      m_monitors(deps.monitors), m_shell(deps.shell), m_strings(deps.strings),
+      m_balloon(deps.balloon), m_screenSaver(deps.screenSaver) {}
 
 void ReminderCycle::LoadSettings() {
-    ReminderSettings settings;
-    settings.displayName = ReadText(m_registry, "Display Name", kEyeCareKey.data());
-    settings.model = ReadText(m_registry, "Model Name", kEyeCareKey.data());
-    settings.serial = ReadText(m_registry, "Serial Num", kEyeCareKey.data());
-    std::uint8_t value[kValueCapacity] = {};
-    if (m_registry.ReadValue("On", value, sizeof value, kReminderKey.data()))
-        settings.on = value[0] != 0;
-    value[0] = 0;
-    if (m_registry.ReadValue("Hour", value, sizeof value, kReminderKey.data()) && value[0] != 0)
-        settings.hours = std::min<int>(value[0], kMostHours);
-    char message[kValueCapacity + 1] = {};
-    if (m_registry.ReadValue("Message", message, kValueCapacity, kReminderKey.data()))
-        settings.message = message;
-    else
-        settings.message = m_strings.Load(kDefaultMessageId);
-    m_settings = std::move(settings);
+    m_settings = ReadReminderSettings(m_registry, m_strings);
 }
 
-bool ReminderCycle::StoredMonitorAttached() const {
-    return std::any_of(m_monitors.monitors.begin(), m_monitors.monitors.end(),
-                       [&](const auto& monitor) {
-                           return monitor->modelName == m_settings.model &&
-                                  monitor->serialNumber == m_settings.serial;
-                       });
+const CMonitorStatus* ReminderCycle::StoredMonitor() const {
+    for (const auto& monitor : m_monitors.monitors) {
+        if (monitor->modelName == m_settings.model && monitor->serialNumber == m_settings.serial)
+            return monitor.get();
+    }
+    return nullptr;
 }
 
 void ReminderCycle::StartInterval() {
@@ -59,12 +34,73 @@ void ReminderCycle::StartInterval() {
     m_reminderPaused = false;
 }
 
+void ReminderCycle::StartWatch() {
+    m_screenSaverTimer = m_timers.SetTimer(TIMER_SCREENSAVER_WATCH, kScreenSaverWatchMs);
+}
+
 void ReminderCycle::Start() {
     LoadSettings();
-    if (!m_settings.on || !StoredMonitorAttached())
+    if (!m_settings.on || !StoredMonitor())
         return;
     StartInterval();
-    m_screenSaverTimer = m_timers.SetTimer(TIMER_SCREENSAVER_WATCH, kScreenSaverWatchMs);
+    StartWatch();
+}
+
+void ReminderCycle::ApplyReminderSettings() {
+    const ReminderSettings before = m_settings;
+    LoadSettings();
+    if (m_settings.on) {
+        const bool changed = before.model != m_settings.model ||
+                             before.serial != m_settings.serial || before.hours != m_settings.hours;
+        // A reminder that was on but never started (its monitor was absent at start-up), or is
+        // held by the screen saver, runs again from now.
+        if (!before.on || changed || !m_reminderTimer)
+            StartInterval();
+        if (!m_screenSaverTimer)
+            StartWatch();
+        m_reminderPaused = false;
+    } else if (before.on) {
+        StopTimers();
+        m_reminderPaused = false;
+    }
+}
+
+void ReminderCycle::OnReminderTimer() {
+    if (m_shell.m_eyeCareOpen)
+        return;
+    const CMonitorStatus* monitor = StoredMonitor();
+    if (!monitor)
+        return;
+    const PhysicalHandle handle = monitor->Handle();
+    // A monitor in power saving or held by another program: no balloon this time.
+    if (m_deviceCtrl.TakeOwnership(handle, Retry::Yes) &&
+        m_deviceCtrl.IsAdjustmentPermitted(*monitor))
+        ShowBalloon();
+    m_deviceCtrl.ReleaseOwnership(handle);
+}
+
+void ReminderCycle::ShowBalloon() {
+    m_balloon.ShowBalloon(BalloonText{m_strings.Load(kBalloonTitleId), m_settings.message});
+    m_balloonTimer = m_timers.SetTimer(TIMER_BALLOON_HIDE, kBalloonMs);
+}
+
+void ReminderCycle::OnBalloonTimer() {
+    m_balloon.HideBalloon();
+    m_timers.KillTimer(TIMER_BALLOON_HIDE);
+    m_balloonTimer = false;
+}
+
+void ReminderCycle::OnScreenSaverWatch() {
+    if (!m_settings.on)
+        return;
+    const bool running = m_screenSaver.ScreenSaverRunning();
+    if (running && !m_reminderPaused) {
+        m_timers.KillTimer(TIMER_REMINDER);
+        m_reminderTimer = false;
+        m_reminderPaused = true;
+    } else if (!running && m_reminderPaused) {
+        StartInterval();
+    }
 }
 
 void ReminderCycle::Suspend() {

@@ -1,36 +1,51 @@
 // The EyeCare reminder's cycle on the main window's timers: the stored settings, the reminder
-// interval and the screen-saver watch, and what suspend, resume and the end of the session do
-// to them.
+// interval with its balloon, the screen-saver watch that holds the interval while a screen saver
+// runs, and what the EyeCare dialog, suspend, resume and the end of the session do to them.
 #pragma once
 
+#include "utility/eyecare/reminder_ports.h"
+#include "utility/eyecare/reminder_settings.h"
+#include "utility/monitor/device_ctrl.h"
 #include "utility/monitor/monitor_list.h"
 #include "utility/settings/registry.h"
+#include "utility/shell/shell_state.h"
 #include "utility/shell/string_table.h"
 #include "utility/shell/timer_port.h"
 
-#include <cstdint>
-#include <string>
-
-struct ReminderSettings {
-    std::string displayName; // the stored monitor
-    std::string model;
-    std::string serial;
-    bool on = false;
-    int hours = 1; // 1 ... 24
-    std::string message;
+struct ReminderDeps {
+    TimerPort& timers;
+    RegistryPort& registry;
+    DeviceCtrl& deviceCtrl;
+    const CMonitorStatusAll& monitors;
+    const ShellState& shell; // no balloon while the EyeCare dialog runs
+    const StringTable& strings;
+    BalloonPort& balloon;
+    ScreenSaverPort& screenSaver;
 };
 
 class ReminderCycle {
   public:
-    ReminderCycle(TimerPort& timers, RegistryPort& registry, const CMonitorStatusAll& monitors,
-                  const StringTable& strings);
+    explicit ReminderCycle(const ReminderDeps& deps);
+    ReminderCycle(const ReminderCycle&) = delete;
+    ReminderCycle& operator=(const ReminderCycle&) = delete;
 
-    // Reads the stored reminder: "On" missing is off, "Hour" 0 or missing is 1 and above 24 is
-    // 24, a missing message is the standard one.
+    // Reads the stored reminder (ReadReminderSettings).
     void LoadSettings();
     // At start-up: the settings, then, when on and the stored monitor is attached, the interval
     // and the screen-saver watch.
     void Start();
+    // After the EyeCare dialog: the settings again. When on, the interval starts afresh if it
+    // was off, or its monitor or hours changed, or it did not run; the screen-saver watch runs;
+    // nothing is paused. When it went off, both timers stop.
+    void ApplyReminderSettings();
+    // The interval ended: the balloon, at the stored monitor only, when it can be claimed and
+    // adjusted, and never while the EyeCare dialog runs.
+    void OnReminderTimer();
+    // The balloon's time is up: it goes.
+    void OnBalloonTimer();
+    // Once a second while on: a screen saver holds the interval; once it ends, the full interval
+    // starts afresh.
+    void OnScreenSaverWatch();
     // The machine suspends: the interval stops.
     void Suspend();
     // The machine resumed: the interval starts afresh and is no longer paused.
@@ -40,18 +55,29 @@ class ReminderCycle {
 
     const ReminderSettings& Settings() const { return m_settings; }
     bool IntervalRuns() const { return m_reminderTimer; }
+    bool WatchRuns() const { return m_screenSaverTimer; }
     bool Paused() const { return m_reminderPaused; }
+    // The balloon shows until its timer ends it.
+    bool BalloonShown() const { return m_balloonTimer; }
 
   private:
     void StartInterval();
-    bool StoredMonitorAttached() const;
+    void StartWatch();
+    // The first listed monitor with the stored model name and serial number, or null.
+    const CMonitorStatus* StoredMonitor() const;
+    void ShowBalloon();
 
     TimerPort& m_timers;
     CRegistry m_registry;
+    DeviceCtrl& m_deviceCtrl;
     const CMonitorStatusAll& m_monitors;
+    const ShellState& m_shell;
     const StringTable& m_strings;
+    BalloonPort& m_balloon;
+    ScreenSaverPort& m_screenSaver;
     ReminderSettings m_settings;
     bool m_reminderTimer = false;
+    bool m_balloonTimer = false;
     bool m_screenSaverTimer = false;
     bool m_reminderPaused = false;
 };

@@ -1,6 +1,6 @@
 // The main window's system events and timers: display changes and the monitor rescan, suspend
-// and resume, session unlock, the end of the session, and the screen filter's start-up and
-// re-application.
+// and resume, session unlock, the end of the session, the EyeCare reminder's three timers, and
+// the screen filter's start-up and re-application.
 #include "utility/shell/main_window_model.h"
 
 #include "utility/shell/user_messages.h"
@@ -34,6 +34,15 @@ bool MainWindowModel::OnTimer(unsigned id) {
         return true;
     case TIMER_RESCAN:
         OnRescanTimer();
+        return true;
+    case TIMER_REMINDER:
+        m_reminder.OnReminderTimer();
+        return true;
+    case TIMER_BALLOON_HIDE:
+        m_reminder.OnBalloonTimer();
+        return true;
+    case TIMER_SCREENSAVER_WATCH:
+        m_reminder.OnScreenSaverWatch();
         return true;
     case TIMER_FILTER_REAPPLY:
         OnFilterReapplyTimer();

@@ -197,6 +197,24 @@ TEST_F(MainWindowEventsTest, FilterOffIgnoresResumeAndUnlock) {
     EXPECT_FALSE(Model().OnTimer(99)) << "not the model's timer";
 }
 
+TEST_F(MainWindowEventsTest, ReminderTimersShowTheBalloonRemoveItAndWatchTheScreenSaver) {
+    StoreReminder(1);
+    Running();
+    EXPECT_TRUE(Model().OnTimer(TIMER_REMINDER));
+    EXPECT_EQ(shell.calls, (Lines{"balloon:128:s231:s232"}));
+    EXPECT_EQ(shell.lastBalloon.tip, "Visomat");
+    EXPECT_TRUE(Model().BalloonShown());
+    EXPECT_EQ(timers.running[TIMER_BALLOON_HIDE], 10'000u);
+    EXPECT_TRUE(Model().OnTimer(TIMER_BALLOON_HIDE));
+    EXPECT_EQ(shell.calls.back(), "balloon:128:s231:") << "the same record, text emptied";
+    EXPECT_FALSE(Model().BalloonShown());
+    EXPECT_FALSE(timers.Runs(TIMER_BALLOON_HIDE));
+    shell.screenSaver = true;
+    EXPECT_TRUE(Model().OnTimer(TIMER_SCREENSAVER_WATCH));
+    EXPECT_FALSE(timers.Runs(TIMER_REMINDER));
+    EXPECT_TRUE(Model().Reminder().Paused());
+}
+
 TEST_F(MainWindowEventsTest, OnlyARealEndOfSessionStopsTheReminderAndRestoresTheRamps) {
     StoreReminder(1);
     Running();

@@ -18,7 +18,8 @@ MainWindowModel::MainWindowModel(const MainWindowDeps& deps, std::string trayTip
     : m_view(deps.view), m_timers(deps.timers), m_registry(deps.registry),
       m_deviceCtrl(deps.deviceCtrl), m_monitors(deps.monitors), m_shell(deps.shell),
       m_filter(deps.filter), m_tray(deps.trayShell), m_trayTip(std::move(trayTip)),
-      m_reminder(deps.timers, deps.registry, deps.monitors, deps.strings) {}
+      m_reminder(ReminderDeps{deps.timers, deps.registry, deps.deviceCtrl, deps.monitors,
+                              deps.shell, deps.strings, m_tray, deps.trayShell}) {}
 
 void MainWindowModel::Start() {
     // The rescan-notification timer runs only while a change waits to be reported: a program

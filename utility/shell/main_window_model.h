@@ -115,6 +115,8 @@ class MainWindowModel {
     void ApplyStoredTopmost();
     // The EyeCare reminder's settings and timers.
     void StartReminder() { m_reminder.Start(); }
+    // The EyeCare dialog has closed: the reminder follows what it saved.
+    void ApplyReminderSettings() { m_reminder.ApplyReminderSettings(); }
     // The applied screen filter as stored, the gamma list and the overlays.
     void SetUpFilter();
     // Rebuilds the monitor list, chooses the current monitor and colours the icon; true when the
@@ -159,6 +161,7 @@ class MainWindowModel {
     int RescanCount() const { return m_rescans; }
     bool FilterReapplyPending() const { return m_filterTimer; }
     const ReminderCycle& Reminder() const { return m_reminder; }
+    bool BalloonShown() const { return m_tray.BalloonShown(); }
 
   private:
     void UpdateTrayIcon();

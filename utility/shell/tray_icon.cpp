@@ -26,6 +26,7 @@ bool TrayIcon::NotifyTray(TrayAction action, std::uint32_t iconId, const std::st
 }
 
 void TrayIcon::UpdateTrayIcon(bool haveCurrentMonitor, const std::string& tip) {
+    m_tip = tip;
     if (m_trayState == 0 && !NotifyTray(TrayAction::Add, kIconGrey, tip))
         return;
     if (haveCurrentMonitor) {
@@ -42,4 +43,18 @@ void TrayIcon::UpdateTrayIcon(bool haveCurrentMonitor, const std::string& tip) {
 void TrayIcon::OnTaskbarCreated(bool haveCurrentMonitor, const std::string& tip) {
     m_trayState = 0;
     UpdateTrayIcon(haveCurrentMonitor, tip);
+}
+
+void TrayIcon::ShowBalloon(const BalloonText& balloon) {
+    m_balloon.iconId = kIconColoured;
+    m_balloon.tip = m_tip;
+    m_balloon.title = balloon.title;
+    m_balloon.text = balloon.text;
+    m_balloonShown = m_shell.NotifyBalloon(m_balloon) && !m_balloon.text.empty();
+}
+
+void TrayIcon::HideBalloon() {
+    m_balloon.text.clear();
+    m_shell.NotifyBalloon(m_balloon);
+    m_balloonShown = false;
 }

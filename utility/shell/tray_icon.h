@@ -1,6 +1,8 @@
 // The notification-area icon: adding, modifying and deleting it with the shell's retry rules,
-// and its colour, which says whether a monitor can be controlled.
+// its colour, which says whether a monitor can be controlled, and the reminder's balloon.
 #pragma once
+
+#include "utility/eyecare/reminder_ports.h"
 
 #include <cstdint>
 #include <string>
@@ -9,19 +11,33 @@ enum class TrayAction : std::uint32_t { Add = 0, Modify = 1, Delete = 2 };
 
 inline constexpr std::uint32_t kIconColoured = 128;
 inline constexpr std::uint32_t kIconGrey = 152;
+inline constexpr std::uint32_t kBalloonTimeoutMs = 10'000;
 
-// One Shell_NotifyIcon call on the main window's icon record, and what surrounds it.
-class TrayShellPort {
+// The icon record with a balloon: the icon, its tip, the balloon's title and text (an empty text
+// removes the balloon) and how long the shell shows it.
+struct BalloonRecord {
+    std::uint32_t iconId = kIconColoured;
+    std::string tip;
+    std::string title;
+    std::string text;
+    std::uint32_t timeoutMs = kBalloonTimeoutMs;
+};
+
+// One Shell_NotifyIcon call on the main window's icon record, and what surrounds it. The same
+// desktop shell answers whether a screen saver runs, which holds the reminder whose balloon
+// goes through it.
+class TrayShellPort : public ScreenSaverPort {
   public:
-    virtual ~TrayShellPort() = default;
     virtual bool NotifyIcon(TrayAction action, std::uint32_t iconId, const std::string& tip) = 0;
+    // Modifies the icon with the balloon's fields as well, in one call.
+    virtual bool NotifyBalloon(const BalloonRecord& record) = 0;
     virtual std::uint32_t LastError() = 0;
     virtual void Sleep(std::uint32_t ms) = 0;
     // Tells the user that the icon could not be added and the program ends.
     virtual void ReportAddFailure() = 0;
 };
 
-class TrayIcon {
+class TrayIcon : public BalloonPort {
   public:
     explicit TrayIcon(TrayShellPort& shell) : m_shell(shell) {}
 
@@ -35,6 +51,14 @@ class TrayIcon {
     void OnTaskbarCreated(bool haveCurrentMonitor, const std::string& tip);
     void Remove() { NotifyTray(TrayAction::Delete, kIconColoured, ""); }
 
+    // The reminder's balloon, on the coloured icon (the reminder only speaks of a monitor it
+    // controls) with the icon's tip. The record is kept: hiding sends it again with an empty
+    // text.
+    void ShowBalloon(const BalloonText& balloon) override;
+    void HideBalloon() override;
+    // A balloon was handed to the shell and not yet removed.
+    bool BalloonShown() const { return m_balloonShown; }
+
     // 0 = no icon, 1 = coloured, 2 = grey.
     int State() const { return m_trayState; }
     bool StartupOk() const { return m_startupOk; }
@@ -43,4 +67,7 @@ class TrayIcon {
     TrayShellPort& m_shell;
     int m_trayState = 0;
     bool m_startupOk = true;
+    std::string m_tip; // as the icon was last given it
+    BalloonRecord m_balloon;
+    bool m_balloonShown = false;
 };

@@ -1,9 +1,14 @@
 // The notification icon's shell side on the system Wine presents: the icon at the size the
-// notification area shows, and Explorer's restart message let through the message filter.
+// notification area shows, Explorer's restart message let through the message filter, and the
+// balloon's record.
 #include "utility/res/resource.h"
 #include "utility/shell/tray_shell_win.h"
+#include "utility/shell/user_messages.h"
 
 #include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
 
 namespace {
 
@@ -34,6 +39,41 @@ TEST(TrayShell, TaskbarCreatedPassesTheMessageFilter) {
     ASSERT_TRUE(window);
     EXPECT_TRUE(AllowTaskbarCreated(window, ::RegisterWindowMessageA("TaskbarCreated")));
     ::DestroyWindow(window);
+}
+
+// Code page 932: lead bytes 0x81-0x9F and 0xE0-0xFC.
+class ShiftJis : public CodePage {
+  public:
+    bool IsLeadByte(unsigned char b) const override {
+        return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
+    }
+};
+
+TEST(TrayShell, BalloonRecordHasTheBuildsSizeAndWholeCharacters) {
+    const ShiftJis sjis;
+    BalloonRecord record;
+    record.tip = "Visomat";
+    record.title = "EyeCare";
+    // 254 single bytes and a double-byte character: its lead byte would be the 255th.
+    record.text = std::string(254, 'a') + "\x8E\x9A";
+    const NOTIFYICONDATAA data = BalloonIconData(nullptr, nullptr, record, sjis);
+    EXPECT_EQ(data.cbSize, sizeof(NOTIFYICONDATAA));
+    if (sizeof(void*) == 4) {
+        EXPECT_EQ(data.cbSize, 508u) << "the 32-bit record of Vista and later";
+    }
+    EXPECT_EQ(data.uFlags, static_cast<UINT>(NIF_MESSAGE | NIF_ICON | NIF_TIP | NIF_INFO));
+    EXPECT_EQ(data.uCallbackMessage, WM_TRAY_NOTIFY);
+    EXPECT_EQ(data.uTimeout, 10'000u);
+    EXPECT_EQ(data.dwInfoFlags, static_cast<DWORD>(NIIF_INFO));
+    EXPECT_STREQ(data.szInfoTitle, "EyeCare");
+    EXPECT_STREQ(data.szTip, "Visomat");
+    EXPECT_EQ(std::string(data.szInfo), std::string(254, 'a')) << "no half character";
+
+    record.text = std::string(300, 'b');
+    EXPECT_EQ(std::strlen(BalloonIconData(nullptr, nullptr, record, sjis).szInfo), 255u);
+    record.text.clear();
+    EXPECT_STREQ(BalloonIconData(nullptr, nullptr, record, sjis).szInfo, "")
+        << "an empty text removes the balloon";
 }
 
 } // namespace

@@ -1,9 +1,14 @@
 // The notification icon's shell calls for one window: Shell_NotifyIconA with the full record of
-// Windows Vista and later, and the icons at the size the notification area shows.
+// Windows Vista and later, the reminder's balloon, the icons at the size the notification area
+// shows, and whether a screen saver runs.
 #pragma once
 
 #include "framework/handles_win.h"
+#include "utility/shell/code_page.h"
+#include "utility/shell/code_page_win.h"
 #include "utility/shell/tray_icon.h"
+
+#include <shellapi.h>
 
 #include <map>
 
@@ -12,6 +17,8 @@ class TrayShellWin : public TrayShellPort {
     void SetWindow(HWND window) { m_window = window; }
 
     bool NotifyIcon(TrayAction action, std::uint32_t iconId, const std::string& tip) override;
+    bool NotifyBalloon(const BalloonRecord& record) override;
+    bool ScreenSaverRunning() override;
     std::uint32_t LastError() override { return ::GetLastError(); }
     void Sleep(std::uint32_t ms) override { ::Sleep(ms); }
     void ReportAddFailure() override;
@@ -22,7 +29,17 @@ class TrayShellWin : public TrayShellPort {
 
     HWND m_window = nullptr;
     std::map<std::uint32_t, ScopedIcon> m_icons;
+    SystemCodePage m_codePage;
 };
+
+// The icon record of `window` with `icon`, the callback message and `tip`: its size is the
+// structure's own for this build (508 bytes in the 32-bit program, with every field of Vista
+// and later), the tip cut after a whole character of `codePage` to fit its field.
+NOTIFYICONDATAA IconData(HWND window, HICON icon, const std::string& tip, const CodePage& codePage);
+// The same with `record`'s balloon: title and text each cut after a whole character to fit
+// their fields, the timeout and the information icon.
+NOTIFYICONDATAA BalloonIconData(HWND window, HICON icon, const BalloonRecord& record,
+                                const CodePage& codePage);
 
 // Icon resource `id` of `module` at the system's small-icon size, owned by the caller. A large
 // icon would be scaled down by the shell, blurring it.

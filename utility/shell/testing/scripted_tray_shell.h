@@ -9,6 +9,8 @@
 #include <vector>
 
 // A shell that answers from a script: each call takes the next result (true, or an error code).
+// Balloons are recorded as "balloon:<icon>:<title>:<text>"; the screen saver runs while
+// `screenSaver` says so.
 class ScriptedShell : public TrayShellPort {
   public:
     bool NotifyIcon(TrayAction action, std::uint32_t iconId, const std::string&) override {
@@ -20,6 +22,13 @@ class ScriptedShell : public TrayShellPort {
         error = next;
         return next == 0;
     }
+    bool NotifyBalloon(const BalloonRecord& record) override {
+        calls.push_back("balloon:" + std::to_string(record.iconId) + ":" + record.title + ":" +
+                        record.text);
+        lastBalloon = record;
+        return balloonResult;
+    }
+    bool ScreenSaverRunning() override { return screenSaver; }
     std::uint32_t LastError() override { return error; }
     void Sleep(std::uint32_t ms) override { slept += ms; }
     void ReportAddFailure() override { ++reports; }
@@ -29,4 +38,7 @@ class ScriptedShell : public TrayShellPort {
     std::uint32_t error = 0;
     std::uint64_t slept = 0;
     int reports = 0;
+    BalloonRecord lastBalloon;
+    bool balloonResult = true;
+    bool screenSaver = false;
 };
