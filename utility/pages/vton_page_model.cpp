@@ -79,6 +79,8 @@ void VtonPageModel::Start() {
         m_view.AddApplication(copy.name);
     }
     AddRunningApplications("");
+    // From now on the watcher tells the page which application came forward.
+    m_watcher.SetForegroundListener([this](const std::string& id) { m_view.PostForeground(id); });
     FillModeLists();
     m_timer = m_timers.SetTimer(TIMER_FOREGROUND_WATCH, kWatchPeriodMs);
     Enable();

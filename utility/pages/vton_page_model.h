@@ -52,6 +52,9 @@ class VtonPageView {
     virtual WindowHandle PageWindow() = 0;
     // The Auto Veltone page is the one on view.
     virtual bool PageOnView() = 0;
+    // Asks for ShowForeground(identifier) once the current message is handled (the watcher's
+    // tick goes on to the monitors first).
+    virtual void PostForeground(const std::string& identifier) = 0;
 };
 
 class VtonPageModel {

@@ -43,6 +43,7 @@ class RecordingVtonView : public VtonPageView {
     void ShowWarning(const std::string& text) override { notices.push_back(text); }
     WindowHandle PageWindow() override { return FakeWindows::Handle(99); }
     bool PageOnView() override { return true; }
+    void PostForeground(const std::string& identifier) override { posted.push_back(identifier); }
 
     // Picks the item of `items` with text `text`, as a user would.
     static int Index(const std::vector<ModeItem>& items, const std::string& text) {
@@ -53,7 +54,7 @@ class RecordingVtonView : public VtonPageView {
     }
 
     bool activate = false, independent = false, answer = true;
-    Lines applications, questions, notices;
+    Lines applications, questions, notices, posted;
     int application = -1, mode = -1, defaultIndex = -1;
     std::vector<ModeItem> modes, defaults;
     VtonPageControls controls;
@@ -188,6 +189,7 @@ TEST_F(VtonPageModelTest, TheWatcherRunsOnThePageTimerAndThePageShowsTheForegrou
     model.OnTimer(TIMER_FOREGROUND_WATCH);
     EXPECT_EQ(Mode(0), 2);
     EXPECT_EQ(model.Watcher().Evaluations(), 1);
+    EXPECT_EQ(view.posted, (Lines{"PLAYER"}));
     model.OnTimer(TIMER_REMINDER); // not the page's timer
     EXPECT_EQ(model.Watcher().Evaluations(), 1);
 }

@@ -5,6 +5,7 @@
 #include "framework/minimised_icon_win.h"
 #include "framework/res_string_win.h"
 #include "framework/tab_theme_win.h"
+#include "utility/monitor/display_devices.h"
 #include "utility/res/resource.h"
 #include "utility/shell/page_keys.h"
 #include "utility/shell/user_messages.h"
@@ -19,6 +20,8 @@ constexpr COLORREF kControlBackground = RGB(228, 228, 220);
 
 CDimoraDlg::CDimoraDlg(const MainWindowContext& context)
     : CDialog(IDD_DIMORA_DIALOG), m_context(context),
+      m_pageAuto(context.monitors, context.deviceCtrl, context.registry, context.strings,
+                 context.shell, IsMultiDisplay(context.gammaPort)),
       m_pageColor(context.currentMonitor, context.monitors, context.registry, context.strings,
                   context.shell),
       m_screenFilter(context.monitors, context.filter, m_overlayPort, context.gammaPort,

@@ -158,6 +158,21 @@ inline HWND VisibleControl(HWND main, int id) {
 }
 
 // The picture mode the dump of the simulated monitors shows for monitor `index`; -1 without one.
+inline BOOL CALLBACK MatchControl(HWND window, LPARAM data) {
+    auto& search = *reinterpret_cast<ControlSearch*>(data);
+    if (::GetDlgCtrlID(window) != search.id)
+        return TRUE;
+    search.found = window;
+    return FALSE;
+}
+
+// Control `id` among the main window's descendants, shown or not.
+inline HWND AnyControl(HWND main, int id) {
+    ControlSearch search{id, nullptr};
+    ::EnumChildWindows(main, MatchControl, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
 // A value of monitor `index` in the simulated monitors' dump: the number after `field` (for
 // example "mode" or "vcp 10"); -1 without one.
 inline int Dumped(const std::string& dump, int index, const std::string& field) {

@@ -1,0 +1,62 @@
+#include "utility/pages/foreground_win.h"
+
+#include "utility/shell/display_names_win.h"
+
+namespace {
+
+constexpr int kClassNameCapacity = 128;
+
+HWND Hwnd(WindowHandle window) {
+    return static_cast<HWND>(window);
+}
+
+BOOL CALLBACK CollectTopWindow(HWND window, LPARAM data) {
+    auto& windows = *reinterpret_cast<std::vector<ForegroundPort::TopWindow>*>(data);
+    windows.push_back({window, ::IsWindowVisible(window) != FALSE,
+                       (::GetWindowLongA(window, GWL_STYLE) & WS_SYSMENU) != 0});
+    return TRUE;
+}
+
+} // namespace
+
+WindowHandle ForegroundWin::ForegroundWindow() {
+    return ::GetForegroundWindow();
+}
+
+bool ForegroundWin::IsShownWindow(WindowHandle window) {
+    const HWND hwnd = Hwnd(window);
+    return ::IsWindow(hwnd) && ::IsWindowVisible(hwnd) && !::IsIconic(hwnd);
+}
+
+std::string ForegroundWin::DisplayDeviceName(WindowHandle window) {
+    std::string name;
+    GetDisplayDeviceName(name, Hwnd(window), false);
+    return name;
+}
+
+bool ForegroundWin::ProcessFileOf(WindowHandle window, std::string& exeFile) {
+    DWORD pid = 0;
+    ::GetWindowThreadProcessId(Hwnd(window), &pid);
+    std::vector<ProcessInfo> processes;
+    if (!pid || !m_processes.Snapshot(processes))
+        return false;
+    for (const ProcessInfo& process : processes) {
+        if (process.id == pid) {
+            exeFile = process.exeFile;
+            return true;
+        }
+    }
+    return false;
+}
+
+std::string ForegroundWin::ClassName(WindowHandle window) {
+    char name[kClassNameCapacity + 1] = {};
+    const int length = ::GetClassNameA(Hwnd(window), name, kClassNameCapacity);
+    return std::string(name, length > 0 ? static_cast<std::size_t>(length) : 0);
+}
+
+std::vector<ForegroundPort::TopWindow> ForegroundWin::TopLevelWindows() {
+    std::vector<TopWindow> windows;
+    ::EnumWindows(CollectTopWindow, reinterpret_cast<LPARAM>(&windows));
+    return windows;
+}
