@@ -27,7 +27,7 @@ build=$DIMORA_BUILD/$tree
 echo "== building $tree"
 cmake -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE=$toolchain -DCMAKE_BUILD_TYPE=Release \
   >"$DIMORA_BUILD/$tree.configure.log"
-targets=(DimoraDdcci uidriver dimora_baseline)
+targets=(DimoraDdcci uidriver dimora_baseline watcher_bench_win)
 [ "$only_bench" = 1 ] || targets+=(ddcdiag launcher launcherdriver)
 cmake --build "$build" -j "$(nproc)" --target "${targets[@]}" \
   >"$DIMORA_BUILD/$tree.run-build.log" || { tail -n 30 "$DIMORA_BUILD/$tree.run-build.log"; exit 1; }
@@ -48,10 +48,14 @@ benchmarks() {
     "${DIMORA_IDLE_SECONDS:-60}"
   echo "== monitor-layer benchmark"
   cmake -S . -B "$DIMORA_BUILD/host" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-  cmake --build "$DIMORA_BUILD/host" -j "$(nproc)" --target ddc_bench colour_bench >/dev/null
+  cmake --build "$DIMORA_BUILD/host" -j "$(nproc)" --target ddc_bench colour_bench watcher_bench \
+    >/dev/null
   "$DIMORA_BUILD/host/bench/ddc_bench"
   echo "== colour page benchmark (each user action's bus time)"
   "$DIMORA_BUILD/host/bench/colour_bench"
+  echo "== Auto Veltone watcher benchmark (a tick with the same window in front)"
+  "$DIMORA_ROOT/scripts/wine-run" "$build/bench/watcher_bench_win.exe"
+  "$DIMORA_BUILD/host/bench/watcher_bench"
 }
 if [ "$only_bench" = 1 ]; then
   benchmarks

@@ -21,6 +21,8 @@ class CDlgVton : public CDialog, private VtonPageView {
              const StringTable& strings, const ShellState& shell, bool multiDisplay);
 
     bool PreTranslateMessage(MSG& msg) override;
+    // The display configuration changed (the main window hears of it).
+    void DisplaysChanged() { m_windows.ForgetDisplays(); }
 
   protected:
     bool OnInitDialog() override;

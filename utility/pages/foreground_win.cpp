@@ -29,8 +29,13 @@ bool ForegroundWin::IsShownWindow(WindowHandle window) {
 }
 
 std::string ForegroundWin::DisplayDeviceName(WindowHandle window) {
+    RECT rect{};
+    ::GetWindowRect(Hwnd(window), &rect);
+    if (window == m_known.window && ::EqualRect(&rect, &m_known.rect))
+        return m_known.device;
     std::string name;
     GetDisplayDeviceName(name, Hwnd(window), false);
+    m_known = {window, rect, name};
     return name;
 }
 

@@ -2,11 +2,15 @@
 // window, its display, its process's executable (from a process snapshot) and its class.
 #pragma once
 
+#include "framework/mingw_gaps_win.h"
 #include "utility/monitor/win/ports_win.h"
 #include "utility/pages/foreground_port.h"
 
 class ForegroundWin : public ForegroundPort {
   public:
+    // The display configuration changed: a window's display is asked for again.
+    void ForgetDisplays() { m_known = {}; }
+
     WindowHandle ForegroundWindow() override;
     bool IsShownWindow(WindowHandle window) override;
     std::string DisplayDeviceName(WindowHandle window) override;
@@ -15,5 +19,15 @@ class ForegroundWin : public ForegroundPort {
     std::vector<TopWindow> TopLevelWindows() override;
 
   private:
+    // The display of the last window asked about, kept while the window neither moves nor changes
+    // size: asking the system for a window's monitor is slow under some systems (a tenth of a
+    // millisecond), and the watcher asks ten times a second.
+    struct KnownDisplay {
+        WindowHandle window = nullptr;
+        RECT rect{};
+        std::string device;
+    };
+
     ToolhelpProcessPort m_processes;
+    KnownDisplay m_known;
 };

@@ -17,6 +17,7 @@ bool CDimoraDlg::OnSystemEvent(UINT message, WPARAM wParam, LRESULT& result) {
         // Timers that are not the model's go to default handling.
         return m_model.OnTimer(static_cast<unsigned>(wParam));
     case WM_DISPLAYCHANGE:
+        m_pageAuto.DisplaysChanged();
         m_model.OnDisplayChange();
         result = TRUE;
         return true;
