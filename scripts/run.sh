@@ -3,7 +3,8 @@
 # the simulated dxva2.dll and libpanq.dll, on the monitors of sim/monitors/dual.txt (another
 # description with DIMORA_MONITORS=sim/monitors/NAME.txt). With a display it runs until you choose
 # Exit in its notification-area menu. Without one it runs on Xvfb, once in English and once in
-# Japanese, and saves screenshots of the notification menu and the main window in build/shots/;
+# Japanese, and saves screenshots of the notification menu, the main window and its pages and
+# dialogs, and the monitor connection list in build/shots/;
 # then it prints the start-up benchmark (the utility against a bare notification-area program)
 # and the monitor-layer benchmark. The disk menu, launcher, follows on the disk folder the build
 # lays out (build/<tree>/disk/): with a display it starts after the utility has ended; without
@@ -88,6 +89,9 @@ for lang in en_US.UTF-8 ja_JP.UTF-8; do
   driver page 1 && sleep 1 && snap "main-colour-page-$tag"
   driver colour-dialog && sleep 1 && snap "colour-dialog-$tag"
   driver close-dialog && sleep 2
+  driver page 2 && sleep 1 && snap "main-sound-page-$tag"
+  driver monitor-list && sleep 1 && snap "monitor-list-$tag"
+  driver close-monitor-list && sleep 1
   driver exit
   wait "$app" || true
 done
