@@ -6,6 +6,7 @@
 #include "framework/res_string_win.h"
 #include "framework/tab_theme_win.h"
 #include "utility/monitor/display_devices.h"
+#include "utility/pages/dlg_monitor_win.h"
 #include "utility/res/resource.h"
 #include "utility/shell/page_keys.h"
 #include "utility/shell/user_messages.h"
@@ -24,6 +25,7 @@ CDimoraDlg::CDimoraDlg(const MainWindowContext& context)
                  context.shell, IsMultiDisplay(context.gammaPort)),
       m_pageColor(context.currentMonitor, context.monitors, context.registry, context.strings,
                   context.shell),
+      m_pageSound(context.currentMonitor, context.monitors, context.strings),
       m_screenFilter(context.monitors, context.filter, m_overlayPort, context.gammaPort,
                      context.clock, context.gammaList),
       m_model(MainWindowDeps{*this, m_trayShell, m_timers, context.registry, context.deviceCtrl,
@@ -126,6 +128,8 @@ void CDimoraDlg::PostAutoPageRefresh() {
 void CDimoraDlg::RefreshPage(int index) {
     if (index == 1)
         m_pageColor.Refresh();
+    else if (index == 2)
+        m_pageSound.Refresh();
 }
 
 void CDimoraDlg::BringToForeground() {
@@ -247,10 +251,17 @@ bool CDimoraDlg::OnCommand(UINT id, UINT code, HWND control) {
     case ID_TRAY_SETTINGS:
         m_model.OnSettingsCommand();
         return true;
-    case ID_TRAY_MONITOR_LIST:
+    case ID_TRAY_MONITOR_LIST: {
+        ShellState& shell = m_context.shell;
+        shell.m_monitorListOpen = 1;
+        CDlgMonitor dialog(m_context.monitors, m_context.strings, shell);
+        dialog.DoModal(m_hWnd);
+        shell.m_monitorListOpen = 0;
+        return true;
+    }
     case ID_TRAY_EYECARE:
     case ID_TRAY_FILTER:
-        // Their dialogs come with the monitor list, the reminder and the screen filter.
+        // Their dialogs come with the reminder and the screen filter.
         return true;
     default:
         return CDialog::OnCommand(id, code, control);
