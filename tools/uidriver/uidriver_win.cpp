@@ -14,6 +14,8 @@
 //   uidriver page N                  shows page N of the main window
 //   uidriver colour-dialog           opens the colour adjustment dialog from the colour page
 //   uidriver close-dialog            cancels the colour adjustment dialog
+//   uidriver monitor-list            opens the monitor connection list (the menu's item)
+//   uidriver close-monitor-list      closes the monitor connection list
 //   uidriver tray-menu               opens the notification icon's menu
 //   uidriver close-menu              closes an open menu
 //   uidriver exit                    ends the utility through the menu's Exit
@@ -67,6 +69,20 @@ HWND ColourDialog(HWND main) {
     return nullptr;
 }
 
+// The monitor connection list of the utility's process.
+HWND MonitorList(HWND main) {
+    DWORD pid = 0;
+    ::GetWindowThreadProcessId(main, &pid);
+    for (HWND window = ::FindWindowExA(nullptr, nullptr, "#32770", nullptr); window;
+         window = ::FindWindowExA(nullptr, window, "#32770", nullptr)) {
+        DWORD owner = 0;
+        ::GetWindowThreadProcessId(window, &owner);
+        if (owner == pid && ::GetDlgItem(window, IDC_MONLIST_LIST))
+            return window;
+    }
+    return nullptr;
+}
+
 HWND WaitMain(DWORD timeoutMs) {
     const DWORD start = ::GetTickCount();
     while (::GetTickCount() - start < timeoutMs) {
@@ -79,9 +95,11 @@ HWND WaitMain(DWORD timeoutMs) {
 }
 
 int Usage() {
-    std::fprintf(stderr, "usage: uidriver bench UTILITY BASELINE DESCRIPTION [ROUNDS] | idle "
-                         "UTILITY BASELINE DESCRIPTION [SECONDS] | wait | show | page N | "
-                         "colour-dialog | close-dialog | tray-menu | close-menu | exit\n");
+    std::fprintf(stderr,
+                 "usage: uidriver bench UTILITY BASELINE DESCRIPTION [ROUNDS] | idle "
+                 "UTILITY BASELINE DESCRIPTION [SECONDS] | wait | show | page N | "
+                 "colour-dialog | close-dialog | monitor-list | close-monitor-list | tray-menu | "
+                 "close-menu | exit\n");
     return 2;
 }
 
@@ -137,6 +155,20 @@ int main(int argc, char** argv) {
     if (command == "close-dialog") {
         if (HWND dialog = ColourDialog(main))
             ::PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+        return 0;
+    }
+    if (command == "monitor-list") {
+        ::PostMessageA(main, WM_COMMAND, ID_TRAY_MONITOR_LIST, 0);
+        for (int i = 0; i < 200; ++i) {
+            if (HWND list = MonitorList(main); list && ::IsWindowVisible(list))
+                return 0;
+            ::Sleep(50);
+        }
+        return 1;
+    }
+    if (command == "close-monitor-list") {
+        if (HWND list = MonitorList(main))
+            ::PostMessageA(list, WM_COMMAND, IDCANCEL, 0);
         return 0;
     }
     if (command == "tray-menu") {
