@@ -110,6 +110,8 @@ bool SimMonitor::Write(std::uint8_t code, std::uint32_t value) {
         }
         if (m_page == 0xF0 && code == 0xE3)
             m_stores.push_back(value);
+        if (m_page == 0xF0 && code == 0xE2 && value == 4)
+            RestoreSoundDefaults();
         const auto it = m_config.vendor.find({m_page, code});
         if (it == m_config.vendor.end())
             return false;
@@ -126,6 +128,11 @@ bool SimMonitor::Write(std::uint8_t code, std::uint32_t value) {
         return false;
     it->second.current = it->second.maximum ? std::min(value, it->second.maximum) : value;
     return true;
+}
+
+void SimMonitor::RestoreSoundDefaults() {
+    if (const auto it = m_initial.vcp.find(0x62); it != m_initial.vcp.end())
+        m_config.vcp[0x62] = it->second;
 }
 
 void SimMonitor::RestoreColourDefaults() {

@@ -72,6 +72,7 @@ class SimMonitor {
     int SlotOf(std::uint8_t code) const;
     bool ReadSlot(int slot, int reg, std::uint32_t& current, std::uint32_t& maximum);
     void RestoreColourDefaults();
+    void RestoreSoundDefaults();
 
     SimMonitorConfig m_config;
     SimMonitorConfig m_initial;

@@ -3,6 +3,7 @@
 #include "utility/monitor/picture_modes.h"
 #include "utility/monitor/vcp_codes.h"
 #include "utility/pages/adjustment_data.h"
+#include "utility/pages/monitor_choice.h"
 #include "utility/settings/settings_keys.h"
 
 #include <algorithm>
@@ -11,7 +12,6 @@
 namespace {
 
 constexpr int kLastMonitorMode = 36;
-constexpr std::uint32_t kMonitorStringId = 116;
 constexpr std::uint32_t kNameTooLongId = 246;
 constexpr std::uint32_t kOtherModelId = 181;
 // The monitor needs a moment after becoming current, and again after the page's reads.
@@ -46,18 +46,8 @@ void ColorPageModel::Refresh() {
 }
 
 void ColorPageModel::FillMonitors() {
-    std::vector<std::string> entries;
-    int selected = -1;
-    if (m_monitor.Exists()) {
-        const std::string prefix = m_strings.Load(kMonitorStringId);
-        const CMonitorStatus& current = m_monitor.Status();
-        for (const auto& monitor : m_monitors.monitors) {
-            if (monitor->displayNumber == current.displayNumber && selected < 0)
-                selected = static_cast<int>(entries.size());
-            entries.push_back(prefix + monitor->displayLabel + " (" + monitor->modelName + ")");
-        }
-    }
-    m_view.SetMonitorList(entries, selected);
+    const MonitorChoice choice = MonitorSelectorEntries(m_monitors, m_strings);
+    m_view.SetMonitorList(choice.entries, choice.selected);
 }
 
 void ColorPageModel::FillModes() {

@@ -131,8 +131,8 @@ TEST(SoundPageModel, ResetSendsTheCommandAndReloadsTheVolume) {
                      "set e1=20 ok", "sleep 20", "get e6 ok cur=0 max=1", "sleep 20",
                      // the reset on the command page, then the volume read again
                      "set e1=f0 ok", "sleep 20", "set e2=4 ok", "sleep 3200",
-                     "get 62 ok cur=3c max=64", "sleep 20",
-                     // ReleaseOwnership
+                     "get 62 ok cur=14 max=64", "sleep 20", // back to the monitor's own 20
+                                                            // ReleaseOwnership
                      "set e0=0 ok", "sleep 10"}));
     EXPECT_TRUE(page.model.Enabled());
 
