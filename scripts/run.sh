@@ -4,7 +4,8 @@
 # description with DIMORA_MONITORS=sim/monitors/NAME.txt). With a display it runs until you choose
 # Exit in its notification-area menu. Without one it runs on Xvfb, once in English and once in
 # Japanese, and saves screenshots of the notification menu, the main window and its pages and
-# dialogs, and the monitor connection list in build/shots/;
+# dialogs, the monitor connection list, the EyeCare dialogs and the reminder's balloon in
+# build/shots/;
 # then it prints the start-up benchmark (the utility against a bare notification-area program)
 # and the monitor-layer benchmark. The disk menu, launcher, follows on the disk folder the build
 # lays out (build/<tree>/disk/): with a display it starts after the utility has ended; without
@@ -77,9 +78,17 @@ fi
 shots=$DIMORA_BUILD/shots
 mkdir -p "$shots"
 snap() { import -window root "$shots/$1.png" && echo "   saved build/shots/$1.png"; }
+eyecare_key='HKCU\Software\Orvane\Visomat (DDCCI) V2.3x\EyeCare'
+forget_reminder() { "$DIMORA_ROOT/scripts/wine-run" reg.exe delete "$eyecare_key" /f >/dev/null 2>&1 || true; }
 for lang in en_US.UTF-8 ja_JP.UTF-8; do
   tag=${lang%%_*}
   echo "== screenshots ($lang)"
+  # Wine's desktop process draws the notification area's balloons with the fonts of the language
+  # its session started in: each language gets a session of its own.
+  "$WINESERVER" -k >/dev/null 2>&1 || true
+  "$WINESERVER" -w >/dev/null 2>&1 || true
+  { LANG=$lang LC_ALL=$lang dimora_prepare_wine; } 2>/dev/null # no warning for a missing locale
+  forget_reminder # the reminder's message is saved in the language of the run that saved it
   env LANG=$lang LC_ALL=$lang "$DIMORA_ROOT/scripts/wine-run" "$exe" &
   app=$!
   driver wait
@@ -92,9 +101,18 @@ for lang in en_US.UTF-8 ja_JP.UTF-8; do
   driver page 2 && sleep 1 && snap "main-sound-page-$tag"
   driver monitor-list && sleep 1 && snap "monitor-list-$tag"
   driver close-monitor-list && sleep 1
+  driver hide && sleep 1
+  driver eyecare && sleep 1 && snap "eyecare-dialog-$tag"
+  driver edit-message && sleep 1 && snap "edit-message-$tag"
+  driver close-eyecare && sleep 1
+  driver balloon && sleep 3 && snap "reminder-balloon-$tag"
   driver exit
   wait "$app" || true
 done
+forget_reminder
+"$WINESERVER" -k >/dev/null 2>&1 || true
+"$WINESERVER" -w >/dev/null 2>&1 || true
+dimora_prepare_wine
 
 echo "== screen filter screenshot (a stored filter picture over every monitor)"
 picture=$shots/filter-picture.bmp

@@ -16,6 +16,13 @@
 //   uidriver close-dialog            cancels the colour adjustment dialog
 //   uidriver monitor-list            opens the monitor connection list (the menu's item)
 //   uidriver close-monitor-list      closes the monitor connection list
+//   uidriver hide                    hides the main window (its Close button)
+//   uidriver eyecare                 opens the EyeCare dialog (the menu's item) and checks its
+//                                    "Pop up the message periodically" when it is not
+//   uidriver edit-message            opens the Edit Message dialog from the EyeCare dialog
+//   uidriver close-eyecare           OK in the Edit Message dialog, then "Close" (saving) in the
+//                                    EyeCare dialog
+//   uidriver balloon                 lets the reminder's interval end now: its balloon shows
 //   uidriver tray-menu               opens the notification icon's menu
 //   uidriver close-menu              closes an open menu
 //   uidriver exit                    ends the utility through the menu's Exit
@@ -83,6 +90,31 @@ HWND MonitorList(HWND main) {
     return nullptr;
 }
 
+// The visible dialog of the utility's process that has control `id`, looked for `tries` times
+// 50 ms apart.
+HWND WaitDialogWith(HWND main, int id, int tries = 200) {
+    DWORD pid = 0;
+    ::GetWindowThreadProcessId(main, &pid);
+    for (int i = 0; i < tries; ++i) {
+        for (HWND window = ::FindWindowExA(nullptr, nullptr, "#32770", nullptr); window;
+             window = ::FindWindowExA(nullptr, window, "#32770", nullptr)) {
+            DWORD owner = 0;
+            ::GetWindowThreadProcessId(window, &owner);
+            if (owner == pid && ::IsWindowVisible(window) && ::GetDlgItem(window, id))
+                return window;
+        }
+        ::Sleep(50);
+    }
+    return nullptr;
+}
+
+// Ends `dialog` with OK (or the EyeCare dialog's "Close") and waits until it is gone.
+void PressOk(HWND dialog) {
+    ::PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+    for (int i = 0; i < 200 && ::IsWindow(dialog); ++i)
+        ::Sleep(50);
+}
+
 HWND WaitMain(DWORD timeoutMs) {
     const DWORD start = ::GetTickCount();
     while (::GetTickCount() - start < timeoutMs) {
@@ -98,8 +130,9 @@ int Usage() {
     std::fprintf(stderr,
                  "usage: uidriver bench UTILITY BASELINE DESCRIPTION [ROUNDS] | idle "
                  "UTILITY BASELINE DESCRIPTION [SECONDS] | wait | show | page N | "
-                 "colour-dialog | close-dialog | monitor-list | close-monitor-list | tray-menu | "
-                 "close-menu | exit\n");
+                 "colour-dialog | close-dialog | monitor-list | close-monitor-list | hide | "
+                 "eyecare | edit-message | close-eyecare | balloon | tray-menu | close-menu | "
+                 "exit\n");
     return 2;
 }
 
@@ -169,6 +202,39 @@ int main(int argc, char** argv) {
     if (command == "close-monitor-list") {
         if (HWND list = MonitorList(main))
             ::PostMessageA(list, WM_COMMAND, IDCANCEL, 0);
+        return 0;
+    }
+    if (command == "hide") {
+        ::PostMessageA(main, WM_COMMAND, IDC_CLOSE, 0);
+        return 0;
+    }
+    if (command == "eyecare") {
+        ::PostMessageA(main, WM_COMMAND, ID_TRAY_EYECARE, 0);
+        const HWND dialog = WaitDialogWith(main, IDC_EYECARE_POPUP);
+        if (!dialog)
+            return 1;
+        const HWND popup = ::GetDlgItem(dialog, IDC_EYECARE_POPUP);
+        if (::SendMessageA(popup, BM_GETCHECK, 0, 0) != BST_CHECKED)
+            ::SendMessageA(popup, BM_CLICK, 0, 0);
+        return 0;
+    }
+    if (command == "edit-message") {
+        const HWND dialog = WaitDialogWith(main, IDC_EYECARE_POPUP);
+        if (!dialog)
+            return 1;
+        ::PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_EYECARE_EDIT_MSG, BN_CLICKED),
+                       reinterpret_cast<LPARAM>(::GetDlgItem(dialog, IDC_EYECARE_EDIT_MSG)));
+        return WaitDialogWith(main, IDC_EDITMSG_CAPTION) ? 0 : 1;
+    }
+    if (command == "close-eyecare") {
+        if (HWND editor = WaitDialogWith(main, IDC_EDITMSG_CAPTION, 1))
+            PressOk(editor);
+        if (HWND dialog = WaitDialogWith(main, IDC_EYECARE_POPUP))
+            PressOk(dialog);
+        return 0;
+    }
+    if (command == "balloon") {
+        ::PostMessageA(main, WM_TIMER, TIMER_REMINDER, 0);
         return 0;
     }
     if (command == "tray-menu") {

@@ -5,6 +5,7 @@
 #include "framework/minimised_icon_win.h"
 #include "framework/res_string_win.h"
 #include "framework/tab_theme_win.h"
+#include "utility/eyecare/dlg_eyecare_win.h"
 #include "utility/monitor/display_devices.h"
 #include "utility/pages/dlg_monitor_win.h"
 #include "utility/res/resource.h"
@@ -260,8 +261,14 @@ bool CDimoraDlg::OnCommand(UINT id, UINT code, HWND control) {
         return true;
     }
     case ID_TRAY_EYECARE:
+        m_model.OnEyeCareCommand([&] {
+            CDlgEyeCare dialog(m_context.registry, m_context.monitors, m_context.shell,
+                               m_context.strings);
+            dialog.DoModal(m_hWnd);
+        });
+        return true;
     case ID_TRAY_FILTER:
-        // Their dialogs come with the reminder and the screen filter.
+        // Its dialog comes with the screen filter.
         return true;
     default:
         return CDialog::OnCommand(id, code, control);

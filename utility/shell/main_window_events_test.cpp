@@ -215,6 +215,26 @@ TEST_F(MainWindowEventsTest, ReminderTimersShowTheBalloonRemoveItAndWatchTheScre
     EXPECT_TRUE(Model().Reminder().Paused());
 }
 
+TEST_F(MainWindowEventsTest, EyeCareDialogRunsOnlyWithAMonitorAndTheReminderFollowsIt) {
+    Running();
+    int runs = 0;
+    Model().OnEyeCareCommand([&] {
+        ++runs;
+        EXPECT_EQ(state.m_eyeCareOpen, 1);
+        StoreReminder(2); // the user saved a reminder
+    });
+    EXPECT_EQ(runs, 1);
+    EXPECT_EQ(state.m_eyeCareOpen, 0);
+    EXPECT_EQ(timers.running[TIMER_REMINDER], 2u * 3'600'000);
+    EXPECT_TRUE(timers.Runs(TIMER_SCREENSAVER_WATCH));
+
+    desktop.system.bus.Monitor(0).SetPlugged(false);
+    Model().OnDisplayChange();
+    FireRescan();
+    Model().OnEyeCareCommand([&] { ++runs; });
+    EXPECT_EQ(runs, 1) << "no current monitor, no dialog";
+}
+
 TEST_F(MainWindowEventsTest, OnlyARealEndOfSessionStopsTheReminderAndRestoresTheRamps) {
     StoreReminder(1);
     Running();

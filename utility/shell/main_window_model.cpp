@@ -101,6 +101,15 @@ void MainWindowModel::OnSettingsCommand() {
     ShowMainWindow();
 }
 
+void MainWindowModel::OnEyeCareCommand(const std::function<void()>& runDialog) {
+    if (!m_monitors.HasCurrent())
+        return;
+    m_shell.m_eyeCareOpen = 1;
+    runDialog();
+    m_shell.m_eyeCareOpen = 0;
+    m_reminder.ApplyReminderSettings();
+}
+
 void MainWindowModel::SelectMonitor(int index) {
     m_monitors.SelectByIndex(index);
 }

@@ -18,6 +18,7 @@
 #include "utility/shell/tray_icon.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 // The notification menu as it is to be shown.
@@ -115,8 +116,9 @@ class MainWindowModel {
     void ApplyStoredTopmost();
     // The EyeCare reminder's settings and timers.
     void StartReminder() { m_reminder.Start(); }
-    // The EyeCare dialog has closed: the reminder follows what it saved.
-    void ApplyReminderSettings() { m_reminder.ApplyReminderSettings(); }
+    // The menu's "EyeCare Setting": with a current monitor, `runDialog` runs the EyeCare dialog
+    // while m_eyeCareOpen is set; the reminder then follows what the dialog saved.
+    void OnEyeCareCommand(const std::function<void()>& runDialog);
     // The applied screen filter as stored, the gamma list and the overlays.
     void SetUpFilter();
     // Rebuilds the monitor list, chooses the current monitor and colours the icon; true when the
