@@ -17,10 +17,12 @@ constexpr DWORD kExitLimitMs = 20000;
 
 class Started {
   public:
-    Started(const char* exe, const char* windowClass) {
+    Started(const char* exe, const char* windowClass, const char* arguments = nullptr) {
         STARTUPINFOA startup{};
         startup.cb = sizeof startup;
         std::string command = std::string("\"") + exe + "\"";
+        if (arguments)
+            command += std::string(" ") + arguments;
         PROCESS_INFORMATION info{};
         if (!::CreateProcessA(exe, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                               &startup, &info))
@@ -60,22 +62,29 @@ int RunIdleBench(const char* utilityExe, const char* baselineExe, const char* de
                  int seconds) {
     ::SetEnvironmentVariableA("DIMORA_SIM_MONITORS", description);
     const Started baseline(baselineExe, kBaselineWindowClass);
+    const Started polling(baselineExe, kBaselineWindowClass, "--poll");
     const Started utility(utilityExe, DIMORA_MAIN_CLASS);
-    if (!baseline.Ready() || !utility.Ready()) {
+    if (!baseline.Ready() || !polling.Ready() || !utility.Ready()) {
         std::fprintf(stderr, "uidriver: a program did not finish starting\n");
         return 1;
     }
     const double ourStart = utility.CpuMs();
     const double baseStart = baseline.CpuMs();
+    const double pollStart = polling.CpuMs();
     ::Sleep(static_cast<DWORD>(seconds) * 1000);
     const double perMinute = 60.0 / seconds;
     const double ours = (utility.CpuMs() - ourStart) * perMinute;
     const double base = (baseline.CpuMs() - baseStart) * perMinute;
-    std::printf("idle, window hidden, over the same %d s       DimoraDdcci     baseline\n",
+    const double poll = (polling.CpuMs() - pollStart) * perMinute;
+    std::printf("idle, window hidden, over the same %d s   DimoraDdcci   baseline  baseline+poll\n",
                 seconds);
-    std::printf("CPU time per minute (user + kernel)       %8.1f ms  %8.1f ms\n", ours, base);
-    std::printf("goal: at most %.0f ms a minute more than the baseline: %.1f ms more, %s\n",
-                kIdleGoalMsPerMinute, ours - base,
-                ours - base <= kIdleGoalMsPerMinute ? "met" : "MISSED");
+    std::printf("CPU time per minute (user + kernel)   %8.1f ms %8.1f ms    %8.1f ms\n", ours, base,
+                poll);
+    std::printf("(baseline+poll: the bare program asking for the foreground window every 100 ms,\n"
+                " the period at which the Auto Veltone page watches)\n");
+    std::printf("goal: at most %.0f ms a minute more than baseline+poll: %.1f ms more, %s\n",
+                kIdleGoalMsPerMinute, ours - poll,
+                ours - poll <= kIdleGoalMsPerMinute ? "met" : "MISSED");
+    std::printf("      (against the bare baseline: %.1f ms more)\n", ours - base);
     return 0;
 }
