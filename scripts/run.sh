@@ -78,6 +78,19 @@ fi
 shots=$DIMORA_BUILD/shots
 mkdir -p "$shots"
 snap() { import -window root "$shots/$1.png" && echo "   saved build/shots/$1.png"; }
+# A driver step followed by a screenshot; a failed step is reported and makes the run fail at the
+# end, after the other screenshots have been taken.
+failed_steps=()
+shot() { # shot NAME SECONDS DRIVER-ARGS...
+  local name=$1 pause=$2
+  shift 2
+  if driver "$@"; then
+    sleep "$pause" && snap "$name"
+  else
+    echo "   FAILED: uidriver $* (no $name.png)"
+    failed_steps+=("$name")
+  fi
+}
 eyecare_key='HKCU\Software\Orvane\Visomat (DDCCI) V2.3x\EyeCare'
 forget_reminder() { "$DIMORA_ROOT/scripts/wine-run" reg.exe delete "$eyecare_key" /f >/dev/null 2>&1 || true; }
 for lang in en_US.UTF-8 ja_JP.UTF-8; do
@@ -92,20 +105,20 @@ for lang in en_US.UTF-8 ja_JP.UTF-8; do
   env LANG=$lang LC_ALL=$lang "$DIMORA_ROOT/scripts/wine-run" "$exe" &
   app=$!
   driver wait
-  driver tray-menu && sleep 2 && snap "tray-menu-$tag"
+  shot "tray-menu-$tag" 2 tray-menu
   driver close-menu && sleep 1
-  driver show && sleep 2 && snap "main-$tag"
-  driver page 1 && sleep 1 && snap "main-colour-page-$tag"
-  driver colour-dialog && sleep 1 && snap "colour-dialog-$tag"
+  shot "main-$tag" 2 show
+  shot "main-colour-page-$tag" 1 page 1
+  shot "colour-dialog-$tag" 1 colour-dialog
   driver close-dialog && sleep 2
-  driver page 2 && sleep 1 && snap "main-sound-page-$tag"
-  driver monitor-list && sleep 1 && snap "monitor-list-$tag"
+  shot "main-sound-page-$tag" 1 page 2
+  shot "monitor-list-$tag" 1 monitor-list
   driver close-monitor-list && sleep 1
   driver hide && sleep 1
-  driver eyecare && sleep 1 && snap "eyecare-dialog-$tag"
-  driver edit-message && sleep 1 && snap "edit-message-$tag"
+  shot "eyecare-dialog-$tag" 1 eyecare
+  shot "edit-message-$tag" 1 edit-message
   driver close-eyecare && sleep 1
-  driver balloon && sleep 3 && snap "reminder-balloon-$tag"
+  shot "reminder-balloon-$tag" 3 balloon
   driver exit
   wait "$app" || true
 done
@@ -127,7 +140,7 @@ reg add "$filter_key" /v Alpha /t REG_DWORD /d 160 /f
 reg add "$filter_key" /v Luminance /t REG_BINARY /d 00000000 /f
 "$DIMORA_ROOT/scripts/wine-run" "$exe" &
 app=$!
-driver wait && sleep 2 && snap "filter-overlay"
+shot "filter-overlay" 2 wait
 driver exit
 wait "$app" || true
 reg delete "$filter_key" /f
@@ -147,3 +160,7 @@ for lang in en_US.UTF-8 ja_JP.UTF-8; do
 done
 
 benchmarks
+if [ "${#failed_steps[@]}" -gt 0 ]; then
+  echo "== screenshots missing: ${failed_steps[*]}"
+  exit 1
+fi
