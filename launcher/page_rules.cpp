@@ -1,5 +1,7 @@
 #include "launcher/page_rules.h"
 
+#include <algorithm>
+
 bool ItemSupportedOn(const ItemInfo& item, OsMask os) {
     if (item.kind == item_kind::kInstaller || item.kind == item_kind::kExecute)
         return (item.installerOsMask & os) != 0;
@@ -20,6 +22,27 @@ std::array<ItemButtonPlan, kItemButtonCount> PlanItemButtons(const TabInfo* tab,
         plan[p].enabled = ItemSupportedOn(*item, os);
     }
     return plan;
+}
+
+std::array<ItemButtonPlan, kSubItemButtonCount> PlanSubItemButtons(const ItemInfo& application,
+                                                                   OsMask os) {
+    std::array<ItemButtonPlan, kSubItemButtonCount> plan{};
+    const auto count = static_cast<std::size_t>(SubItemButtonCount(application));
+    for (std::size_t p = 0; p < count; ++p) {
+        const ItemInfo* item = application.subItems[p].get();
+        if (!item)
+            continue;
+        plan[p].item = item;
+        const bool checked =
+            item->kind == item_kind::kInstaller || item->kind == item_kind::kExecute;
+        plan[p].enabled = !checked || (item->installerOsMask & os) != 0;
+    }
+    return plan;
+}
+
+int SubItemButtonCount(const ItemInfo& application) {
+    return static_cast<int>(
+        std::min(application.subItems.size(), static_cast<std::size_t>(kSubItemButtonCount)));
 }
 
 const TabInfo* FindTabOfKind(const TabList& tabs, TabKind kind) {

@@ -10,6 +10,8 @@
 
 // An item page has eight item buttons; items after the eighth are never shown.
 inline constexpr int kItemButtonCount = 8;
+// The sub-item dialog has five buttons; sub-items after the fifth are never shown.
+inline constexpr int kSubItemButtonCount = 5;
 // One page per tab kind: three item pages (Manual, Application, Utility) and the information
 // page.
 inline constexpr int kPageCount = 4;
@@ -30,6 +32,14 @@ bool ItemSupportedOn(const ItemInfo& item, OsMask os);
 // The eight buttons of an item page showing `tab` (null: a page with no tab) on system `os`:
 // the first eight items in order, each enabled by ItemSupportedOn, then empty disabled buttons.
 std::array<ItemButtonPlan, kItemButtonCount> PlanItemButtons(const TabInfo* tab, OsMask os);
+
+// The five buttons of the sub-item dialog of `application` on system `os`: the first five
+// sub-items in order, Installer and Execute ones enabled only on their systems (the dialog makes
+// no other system test), then empty disabled buttons.
+std::array<ItemButtonPlan, kSubItemButtonCount> PlanSubItemButtons(const ItemInfo& application,
+                                                                   OsMask os);
+// How many buttons the sub-item dialog shows for `application`: its sub-items, at most five.
+int SubItemButtonCount(const ItemInfo& application);
 
 // The tab the page of `kind` shows: the first tab of that kind in file order, or null when the
 // file has none (the page then shows nothing rather than another kind's items).

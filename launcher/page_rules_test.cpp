@@ -87,6 +87,25 @@ TEST(PlanItemButtons, ItemsAfterTheEighthAreNeverShownAndNoTabShowsNothing) {
     }
 }
 
+TEST(PlanSubItemButtons, FiveAtMostAndOnlyInstallerAndExecuteCheckTheSystem) {
+    auto application = Item(item_kind::kApplication, 0, os_mask::kWindowsXp32);
+    application->subItems.push_back(Item(item_kind::kInstaller, kWin7_64));
+    application->subItems.push_back(Item(item_kind::kExecute, os_mask::kWindowsXp32));
+    application->subItems.push_back(Item(item_kind::kApplication, 0, os_mask::kWindowsXp32));
+    const auto two = PlanSubItemButtons(*application, kWin7_64);
+    EXPECT_EQ(SubItemButtonCount(*application), 3);
+    EXPECT_TRUE(two[0].enabled);
+    EXPECT_FALSE(two[1].enabled) << "execute for another system";
+    EXPECT_TRUE(two[2].enabled) << "no system test for other kinds";
+    EXPECT_EQ(two[3].item, nullptr);
+    EXPECT_FALSE(two[4].enabled);
+    for (int i = 0; i < 4; ++i)
+        application->subItems.push_back(Item(item_kind::kWeb));
+    EXPECT_EQ(SubItemButtonCount(*application), 5);
+    EXPECT_EQ(PlanSubItemButtons(*application, 0)[4].item, application->subItems[4].get());
+    EXPECT_EQ(SubItemButtonCount(*Item(item_kind::kApplication)), 0);
+}
+
 TEST(FindTabOfKind, FirstOfTheKindInFileOrderOrNone) {
     TabList tabs;
     tabs.push_back(Tab(TabKind::Information, L"About"));

@@ -1,0 +1,84 @@
+// What a click on an item does: open a manual or document (asking for a PDF reader when none is
+// associated), open a folder or a web address, run a program from the disk, run an installer
+// (Windows Installer check, closing named windows, removing an installed other version), open
+// an Application item's sub-items; and, when the user leaves, start the programs the installers
+// registered under the machine-wide Run key. Everything reaches the system through ActionPort.
+#pragma once
+
+#include "launcher/action_port.h"
+#include "launcher/core/launcher_info.h"
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+
+// A Run value longer than this many bytes is not read.
+inline constexpr std::size_t kRunValueCapacity = 512;
+
+// Results of ShellExecuteW and the Windows Installer calls that the actions tell apart.
+namespace shell_result {
+inline constexpr std::intptr_t kLastError = 32; // 32 and less are error codes
+inline constexpr std::intptr_t kFileNotFound = 2;
+inline constexpr std::intptr_t kAccessDenied = 5;
+inline constexpr std::intptr_t kOutOfMemory = 8;
+inline constexpr std::intptr_t kShareViolation = 26;
+inline constexpr std::intptr_t kNoAssociation = 31;
+} // namespace shell_result
+
+namespace msi_result {
+inline constexpr std::uint32_t kSuccess = 0;
+inline constexpr std::uint32_t kMoreData = 234;
+inline constexpr std::uint32_t kUserExit = 1602;
+// Windows Installer 2.0, the oldest the installers accept (high half of the file version).
+inline constexpr std::uint32_t kMinimumVersionMS = 0x00020000;
+} // namespace msi_result
+
+// The string shown for a failed ShellExecuteW result.
+int ShellErrorStringId(std::intptr_t code);
+
+// The text of a Run value: REG_SZ or REG_EXPAND_SZ data up to its first zero (or its end when
+// it has none); nothing for another type or an empty text.
+std::optional<std::wstring> RunValueText(const RegistryValue& value);
+
+// `path` cut after its last backslash (empty without one): the folder a program starts in.
+std::wstring FolderOf(const std::wstring& path);
+
+class ItemActions {
+  public:
+    // `programFolder` ends with a backslash; file names of the items are relative to it.
+    ItemActions(ActionPort& port, std::wstring programFolder);
+
+    // A click on an item page's item. An Installer item's result goes to `launched`.
+    void Dispatch(const ItemInfo& item, int& launched);
+    // A click on a sub-item of `application` in the sub-item dialog: as Dispatch, but a
+    // sub-item of kind Application does nothing.
+    void DispatchSubItem(const ItemInfo& application, const ItemInfo& subItem, int& launched);
+
+    // Starts the Run value of each item whose flag in `launched` is set (null items skipped).
+    void RunRegisteredApps(std::span<const ItemInfo* const> items, std::span<const int> launched);
+
+    void ShowShellError(std::intptr_t code);
+    void OpenDocumentWithReaderCheck(const std::wstring& path);
+    // 1 to go on with the installation, 0 to stop.
+    int UninstallOtherVersion(const std::wstring& productCode);
+    // The Installer action; `messageTitle` names the software in the Windows Installer
+    // question. Answers 1 when the installer started.
+    int Install(const ItemInfo& item, const std::wstring& messageTitle);
+
+  private:
+    void Web(const ItemInfo& item);
+    void Execute(const ItemInfo& item);
+    void Folder(const ItemInfo& item);
+    void Document(const ItemInfo& item);
+    void Manual(const ItemInfo& item);
+    // The Document and Folder items' file: the only one, or the one chosen by model.
+    std::wstring ChooseModelFile(const ItemInfo& item);
+    // Starts `path` with the default verb; a failure is reported.
+    std::intptr_t Run(const std::wstring& path, const std::wstring& parameters,
+                      const std::wstring& folder);
+    bool WindowsInstallerAvailable();
+
+    ActionPort& m_port;
+    std::wstring m_programFolder;
+};
