@@ -1,5 +1,6 @@
 #include "utility/eyecare/filter_settings.h"
 
+#include "utility/eyecare/filter_rules.h"
 #include "utility/settings/settings_keys.h"
 
 namespace {
@@ -23,4 +24,6 @@ void LoadFilterSettings(const CRegistry& registry, FilterSettings& filter) {
         filter.filePath = path;
     ReadInt(registry, "Alpha", filter.alpha);
     ReadInt(registry, "Luminance", filter.luminance);
+    filter.alpha = ClampAlpha(filter.alpha);
+    filter.luminance = ClampLuminance(filter.luminance);
 }

@@ -28,6 +28,8 @@ void ScreenFilter::CreateOverlayWindows() {
     // Every overlay was just made without a picture: the old one can go first.
     m_filterImage.reset();
     m_filterImage = m_overlays.LoadImage(m_settings.filePath);
+    if (m_filterImage && (m_filterImage->Width() <= 0 || m_filterImage->Height() <= 0))
+        m_filterImage.reset(); // a picture of no size shows nothing: not loaded
     if (!m_filterImage) {
         m_settings = FilterSettings{};
         return;
@@ -61,4 +63,52 @@ void ScreenFilter::RaiseOverlays() {
         if (monitor->overlay)
             monitor->overlay->RaiseToTop();
     }
+}
+
+bool ScreenFilter::LoadPicture(const std::string& path) {
+    std::unique_ptr<FilterImage> picture = m_overlays.LoadImage(path);
+    if (picture && (picture->Width() <= 0 || picture->Height() <= 0))
+        picture.reset();
+    for (auto& monitor : m_monitors.monitors) {
+        if (monitor->overlay)
+            monitor->overlay->SetPicture(picture.get());
+    }
+    m_filterImage = std::move(picture);
+    return m_filterImage != nullptr;
+}
+
+void ScreenFilter::ShowFilter(const FilterSettings& settings) {
+    for (auto& monitor : m_monitors.monitors) {
+        if (!monitor->overlay)
+            continue;
+        monitor->overlay->SetPicture(m_filterImage.get());
+        monitor->overlay->SetAlpha(settings.alpha);
+        monitor->overlay->Show(true);
+        ApplyFilterLuminance(m_gammaList, monitor->deviceName, settings.luminance, false);
+    }
+}
+
+void ScreenFilter::HideFilter() {
+    for (auto& monitor : m_monitors.monitors) {
+        if (!monitor->overlay)
+            continue;
+        monitor->overlay->SetAlpha(0);
+        monitor->overlay->Show(false);
+        for (auto& gamma : m_gammaList) {
+            if (gamma->DeviceName() == monitor->deviceName)
+                gamma->Restore();
+        }
+    }
+}
+
+void ScreenFilter::SetAlpha(int alpha) {
+    for (auto& monitor : m_monitors.monitors) {
+        if (monitor->overlay)
+            monitor->overlay->SetAlpha(alpha);
+    }
+}
+
+void ScreenFilter::ApplyLuminance(int luminance, bool resetFirst) {
+    for (const auto& monitor : m_monitors.monitors)
+        ApplyFilterLuminance(m_gammaList, monitor->deviceName, luminance, resetFirst);
 }

@@ -48,6 +48,21 @@ class ScreenFilter {
     // Every overlay above every window again.
     void RaiseOverlays();
 
+    // The filter dialog's preview, with the dialog's working settings.
+    // Replaces the shared picture with the file at `path` decoded; false (and no picture) when
+    // it cannot be read or decodes to nothing. Overlays are handed the new picture at once, so
+    // none is left pointing at the discarded one.
+    bool LoadPicture(const std::string& path);
+    // Every overlay shows the shared picture at `settings.alpha`, and every monitor's device
+    // takes `settings.luminance`.
+    void ShowFilter(const FilterSettings& settings);
+    // Every overlay hidden with opacity 0; every device gets its start-up ramp back.
+    void HideFilter();
+    // Opacity `alpha` on every overlay.
+    void SetAlpha(int alpha);
+    // `luminance` on every monitor's device, with the identity ramp first when `resetFirst`.
+    void ApplyLuminance(int luminance, bool resetFirst);
+
     bool On() const { return m_settings.on != 0; }
     const FilterImage* Image() const { return m_filterImage.get(); }
 

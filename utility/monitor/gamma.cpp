@@ -111,10 +111,12 @@ GammaList BuildGammaDevices(GammaPort& port, ClockPort& clock, const GammaList& 
     return list;
 }
 
-bool ApplyFilterLuminance(GammaList& list, std::string_view deviceName, int luminance) {
+bool ApplyFilterLuminance(GammaList& list, std::string_view deviceName, int luminance,
+                          bool resetFirst) {
     for (auto& gamma : list) {
         if (gamma->DeviceName() == deviceName) {
-            gamma->ApplyLuminance(0);
+            if (resetFirst)
+                gamma->ApplyLuminance(0);
             gamma->ApplyLuminance(luminance);
             return true;
         }

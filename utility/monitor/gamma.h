@@ -64,6 +64,7 @@ using GammaList = std::vector<std::unique_ptr<CGamma>>;
 // device that `previous` already holds keeps what that list learnt at its start (InitFrom).
 GammaList BuildGammaDevices(GammaPort& port, ClockPort& clock, const GammaList& previous = {});
 
-// Applies the screen filter's luminance to the device named exactly `deviceName`: first the
-// identity ramp, then `luminance`. False when no device has that name.
-bool ApplyFilterLuminance(GammaList& list, std::string_view deviceName, int luminance);
+// Applies the screen filter's luminance to the device named exactly `deviceName`: with
+// `resetFirst` the identity ramp first, then `luminance`. False when no device has that name.
+bool ApplyFilterLuminance(GammaList& list, std::string_view deviceName, int luminance,
+                          bool resetFirst = true);
