@@ -1,0 +1,185 @@
+// Every registry value the utility reads, with any type, size and content, through the in-memory
+// registry. The input is a list of values to store: a selector byte (which value; for the
+// application table and the adjustment data also the sub-key or value name that follows), a type
+// byte, a 16-bit length and that many bytes. Checks: the readers keep their bounds (reminder
+// hours 1 ... 24, texts of at most 255 bytes, a filter path of at most 260, table and data names
+// that can be stored), close every key they open and write nothing.
+#include "fuzz/testing/fuzz_check.h"
+#include "utility/eyecare/filter_settings.h"
+#include "utility/eyecare/reminder_settings.h"
+#include "utility/pages/adjustment_data.h"
+#include "utility/pages/app_mode_table.h"
+#include "utility/settings/settings_keys.h"
+#include "utility/settings/testing/registry_memory.h"
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Value {
+    const char* key;
+    const char* name;
+};
+
+// Values at fixed places; the application entries and adjustment data come after them.
+const std::array<Value, 17> kValues{{
+    {kRootKey, "NoTopmost"},
+    {kRootKey, "ModeChange"},
+    {kRootKey, "MonIndepend"},
+    {kRootKey, "DefMode"},
+    {kRootKey, "DefModeName"},
+    {kEyeCareKey.data(), "Display Name"},
+    {kEyeCareKey.data(), "Model Name"},
+    {kEyeCareKey.data(), "Serial Num"},
+    {kReminderKey.data(), "On"},
+    {kReminderKey.data(), "Hour"},
+    {kReminderKey.data(), "Message"},
+    {kVSFilterKey.data(), "On"},
+    {kVSFilterKey.data(), "FileType"},
+    {kVSFilterKey.data(), "FilePath"},
+    {kVSFilterKey.data(), "Alpha"},
+    {kVSFilterKey.data(), "Luminance"},
+    {kVSFilterKey.data(), "ModAlpha"},
+}};
+
+class Input {
+  public:
+    Input(const std::uint8_t* data, std::size_t size) : m_at(data), m_end(data + size) {}
+    bool Empty() const { return m_at == m_end; }
+    std::uint8_t Byte() { return m_at < m_end ? *m_at++ : 0; }
+    std::vector<std::uint8_t> Bytes(std::size_t count) {
+        const std::size_t taken = std::min<std::size_t>(count, m_end - m_at);
+        std::vector<std::uint8_t> bytes(m_at, m_at + taken);
+        m_at += taken;
+        return bytes;
+    }
+    // A short name: a length byte (at most 40) and that many bytes, cut at a zero.
+    std::string Name() {
+        const auto bytes = Bytes(Byte() % 41);
+        std::string name(bytes.begin(), bytes.end());
+        return name.substr(0, name.find('\0'));
+    }
+
+  private:
+    const std::uint8_t* m_at;
+    const std::uint8_t* m_end;
+};
+
+void Store(RegistryPort& port, const std::string& key, const std::string& name, std::uint32_t type,
+           const std::vector<std::uint8_t>& bytes) {
+    RegistryKey handle = nullptr;
+    if (port.CreateKey(key.c_str(), handle) != kRegistrySuccess)
+        return;
+    port.SetValue(handle, name.c_str(), type, bytes.data(),
+                  static_cast<std::uint32_t>(bytes.size()));
+    port.CloseKey(handle);
+}
+
+// Every key, value, type and byte below `path`, in enumeration order.
+void Dump(RegistryPort& port, const std::string& path, std::string& out) {
+    RegistryKey key = nullptr;
+    if (port.OpenKey(path.c_str(), key) != kRegistrySuccess)
+        return;
+    out += "[" + path + "]";
+    static std::vector<std::uint8_t> data(1 << 16);
+    for (std::uint32_t i = 0;; ++i) {
+        char name[256];
+        std::uint32_t nameLength = sizeof name;
+        std::uint32_t type = 0;
+        auto size = static_cast<std::uint32_t>(data.size());
+        if (port.EnumValue(key, i, name, &nameLength, &type, data.data(), &size) !=
+            kRegistrySuccess)
+            break;
+        out += std::string(name, nameLength) + "=" + std::to_string(type) + ":" +
+               std::string(data.begin(), data.begin() + size) + ";";
+    }
+    std::vector<std::string> subKeys;
+    for (std::uint32_t i = 0;; ++i) {
+        char name[256];
+        std::uint32_t nameLength = sizeof name;
+        if (port.EnumKey(key, i, name, &nameLength) != kRegistrySuccess)
+            break;
+        subKeys.emplace_back(name, nameLength);
+    }
+    port.CloseKey(key);
+    for (const auto& sub : subKeys)
+        Dump(port, path + "\\" + sub, out);
+}
+
+class NoStrings : public StringTable {
+  public:
+    std::string Load(std::uint32_t) const override { return "standard"; }
+};
+
+void CheckText(const std::string& text, std::size_t most) {
+    FUZZ_CHECK(text.size() <= most);
+    FUZZ_CHECK(text.find('\0') == std::string::npos);
+}
+
+void ReadEverything(const CRegistry& registry) {
+    std::uint32_t number = 0;
+    registry.ReadDword("NoTopmost", number, kRootKey);
+
+    const ReminderSettings reminder = ReadReminderSettings(registry, NoStrings());
+    FUZZ_CHECK(reminder.hours >= 1 && reminder.hours <= kReminderMostHours);
+    for (const std::string* text :
+         {&reminder.displayName, &reminder.model, &reminder.serial, &reminder.message})
+        CheckText(*text, kReminderTextMax);
+
+    FilterSettings filter;
+    LoadFilterSettings(registry, filter);
+    CheckText(filter.filePath, kFilterPathMax);
+
+    for (const AppModeEntry& entry : LoadAppModeTable(registry)) {
+        FUZZ_CHECK(!entry.name.empty() && entry.stored);
+        CheckText(entry.name, kAppNameMax);
+        CheckText(entry.modeName, kAppNameMax);
+        if (entry.mode != kAdjustmentDataMode)
+            FUZZ_CHECK(entry.modeName.empty());
+    }
+    for (const std::string& name : ListAdjustmentDataNames(registry)) {
+        FUZZ_CHECK(!name.empty());
+        CheckText(name, kRegistryNameCapacity - 1);
+        AdjustmentRecord record;
+        ReadAdjustmentRecord(registry, name, record);
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    MemoryRegistry port;
+    Input in(data, size);
+    while (!in.Empty()) {
+        const std::uint8_t selector = in.Byte();
+        std::string key;
+        std::string name;
+        if (selector < kValues.size()) {
+            key = kValues[selector].key;
+            name = kValues[selector].name;
+        } else if (selector % 2 == 0) { // an application entry's "Mode" or "ModeName"
+            key = KeyPath(kVtoneKey.data(), in.Name());
+            name = selector % 4 == 0 ? "Mode" : "ModeName";
+        } else { // adjustment data
+            key = kColorKey.data();
+            name = in.Name();
+        }
+        const std::uint32_t type = in.Byte() % 12;
+        const std::size_t length = in.Byte() | in.Byte() << 8;
+        Store(port, key, name, type, in.Bytes(length));
+    }
+    FUZZ_CHECK(port.OpenHandleCount() == 0);
+
+    std::string before;
+    Dump(port, kRootKey, before);
+    ReadEverything(CRegistry(port));
+    std::string after;
+    Dump(port, kRootKey, after);
+    FUZZ_CHECK(after == before);
+    FUZZ_CHECK(port.OpenHandleCount() == 0);
+    return 0;
+}
