@@ -28,9 +28,9 @@ std::array<CStaticButton, sizeof...(Index)> MakeButtons(const int& windowActive,
 } // namespace
 
 CDlgCommon::CDlgCommon(const TabList& tabs, const int& creatingPageKind, const int& windowActive,
-                       const RECT& tabClientRect)
+                       const RECT& tabClientRect, const LaunchContext& launch)
     : CDialog(IDD_COMMON), m_tabs(tabs), m_creatingPageKind(creatingPageKind),
-      m_tabClientRect(tabClientRect),
+      m_tabClientRect(tabClientRect), m_launch(launch),
       m_buttons(MakeButtons(windowActive, std::make_index_sequence<kItemButtonCount>())) {}
 
 bool CDlgCommon::OnInitDialog() {
@@ -92,7 +92,7 @@ void CDlgCommon::LaunchRegisteredApps() {
     std::array<const ItemInfo*, kItemButtonCount> items{};
     for (std::size_t i = 0; i < items.size(); ++i)
         items[i] = m_buttons[i].Item();
-    ::LaunchRegisteredApps(m_hWnd, items, m_launched);
+    ::LaunchRegisteredApps(m_hWnd, m_launch, items, m_launched);
 }
 
 bool CDlgCommon::OnCommand(UINT id, UINT code, HWND control) {
@@ -115,7 +115,7 @@ void CDlgCommon::OnItemClicked(int index) {
     if (!item)
         return;
     ::ReleaseCapture();
-    LaunchItem(m_hWnd, *item, m_launched[static_cast<std::size_t>(index)]);
+    LaunchItem(m_hWnd, m_launch, *item, m_launched[static_cast<std::size_t>(index)]);
     // Captured again, so that leaving the link afterwards is noticed.
     ::SetCapture(button.GetSafeHwnd());
 }

@@ -6,6 +6,7 @@
 #include "framework/dialog_win.h"
 #include "framework/handles_win.h"
 #include "launcher/core/launcher_info.h"
+#include "launcher/item_actions_win.h"
 #include "launcher/page_rules.h"
 #include "launcher/static_button_win.h"
 
@@ -16,9 +17,10 @@ class CDlgCommon : public CDialog {
   public:
     // What the page reads, all owned by the application and outliving the page: the tabs; the
     // kind of the page being created (read while it initialises); the main window's active
-    // flag (for the links); the tab control's client rectangle (for the skin).
+    // flag (for the links); the tab control's client rectangle (for the skin); what the item
+    // actions share with the application.
     CDlgCommon(const TabList& tabs, const int& creatingPageKind, const int& windowActive,
-               const RECT& tabClientRect);
+               const RECT& tabClientRect, const LaunchContext& launch);
 
     // The tab the page shows; null before initialisation or when the file has no such tab.
     const TabInfo* Tab() const { return m_tab; }
@@ -41,6 +43,7 @@ class CDlgCommon : public CDialog {
     const TabList& m_tabs;
     const int& m_creatingPageKind;
     const RECT& m_tabClientRect;
+    const LaunchContext& m_launch;
     std::array<CStaticButton, kItemButtonCount> m_buttons;
     HWND m_description = nullptr;
     ScopedBrush m_brush;

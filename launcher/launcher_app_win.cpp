@@ -6,6 +6,8 @@
 #include "launcher/res/resource.h"
 #include "xml/win/xml_dom_msxml_win.h"
 
+#include <objbase.h>
+
 namespace {
 
 // The module file name's buffer, in characters.
@@ -34,10 +36,17 @@ CLauncherApp::~CLauncherApp() {
 bool CLauncherApp::InitInstance() {
     INITCOMMONCONTROLSEX controls{sizeof controls, 0xFF};
     ::InitCommonControlsEx(&controls);
-    CLauncherDlg dialog(*this);
-    m_pMainWnd = &dialog;
-    dialog.DoModal();
-    m_pMainWnd = nullptr;
+    // The shell's handlers for documents, folders and addresses may be COM objects that need a
+    // single-threaded apartment: it stays for the launcher's whole life, around every action.
+    const HRESULT com = ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    {
+        CLauncherDlg dialog(*this);
+        m_pMainWnd = &dialog;
+        dialog.DoModal();
+        m_pMainWnd = nullptr;
+    }
+    if (SUCCEEDED(com))
+        ::CoUninitialize();
     // The process ends with the dialog: no message loop after it.
     return false;
 }

@@ -5,6 +5,7 @@
 
 #include "framework/app_win.h"
 #include "launcher/core/launcher_info.h"
+#include "launcher/item_actions_win.h"
 
 #include <string>
 
@@ -34,6 +35,8 @@ class CLauncherApp : public CWinAppLite {
     int windowActive = 0;
     // The tab control's client rectangle, taken once while the main window initialises.
     RECT tabClientRect{};
+    // The folder and the dialog flags, as the item actions see them.
+    const LaunchContext launch{programFolder, selectionDialogOpen, subDialogOpen};
 };
 
 // The folder part of `modulePath`: everything up to and including its last backslash (empty

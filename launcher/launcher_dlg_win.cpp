@@ -18,12 +18,15 @@ constexpr int kPageLeftOverlap = 2;
 } // namespace
 
 CLauncherDlg::CLauncherDlg(CLauncherApp& app)
-    : CDialog(IDD_LAUNCHER_DIALOG), m_app(app),
-      m_itemPages{{
-          CDlgCommon(app.tabs, app.creatingPageKind, app.windowActive, app.tabClientRect),
-          CDlgCommon(app.tabs, app.creatingPageKind, app.windowActive, app.tabClientRect),
-          CDlgCommon(app.tabs, app.creatingPageKind, app.windowActive, app.tabClientRect),
-      }},
+    : CDialog(IDD_LAUNCHER_DIALOG),
+      m_app(app), m_itemPages{{
+                      CDlgCommon(app.tabs, app.creatingPageKind, app.windowActive,
+                                 app.tabClientRect, app.launch),
+                      CDlgCommon(app.tabs, app.creatingPageKind, app.windowActive,
+                                 app.tabClientRect, app.launch),
+                      CDlgCommon(app.tabs, app.creatingPageKind, app.windowActive,
+                                 app.tabClientRect, app.launch),
+                  }},
       m_infoPage(app.tabs, app.tabClientRect) {
     m_icon = ::LoadIcon(ResourceModule(), MAKEINTRESOURCE(IDR_MAINFRAME));
 }

@@ -5,6 +5,12 @@
 #define IDD_LAUNCHER_DIALOG 102
 #define IDD_COMMON 138
 #define IDD_INFORMATION 139
+// Selection dialogs: model list with OK, model list with language buttons, language buttons
+// alone; the sub-item dialog of an Application item.
+#define IDD_MODEL_SELECT 132
+#define IDD_MODEL_LANGUAGE_SELECT 133
+#define IDD_LANGUAGE_SELECT 135
+#define IDD_APP_PROC_SELECT 137
 
 // Program icon and the hand cursor of the links.
 #define IDR_MAINFRAME 128
@@ -42,6 +48,16 @@
 #define IDC_ITEM_FIRST 1012
 #define IDC_ITEM_LAST 1019
 #define IDC_INFO_LINK 1019
+
+// Controls of the selection dialogs: OK and the model list; the language buttons in the order
+// Japanese, English, Deutsch, Francais, Chinese.
+#define IDC_MODEL_OK 1005
+#define IDC_MODEL_LIST 1006
+#define IDC_LANGUAGE_FIRST 1008
+#define IDC_LANGUAGE_LAST 1012
+// The sub-item dialog's five buttons.
+#define IDC_SUB_ITEM_FIRST 1014
+#define IDC_SUB_ITEM_LAST 1018
 
 #ifndef IDC_STATIC
 #define IDC_STATIC (-1)

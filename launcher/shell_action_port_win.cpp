@@ -1,0 +1,189 @@
+#include "launcher/shell_action_port_win.h"
+
+#include "framework/handles_win.h"
+#include "framework/res_string_win.h"
+#include "framework/system_library_win.h"
+#include "launcher/core/win/windows_version_win.h"
+#include "launcher/dlg_app_proc_select_win.h"
+#include "launcher/dlg_manual_select_win.h"
+
+#include <shellapi.h>
+
+#include <vector>
+
+namespace {
+
+constexpr const wchar_t* kRunKey = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
+// What MsiGetProductInfoW is given for the installed product's name, in characters.
+constexpr DWORD kProductNameCapacity = 128;
+constexpr int kInstallLevelDefault = 0;
+constexpr int kInstallStateAbsent = 2;
+
+void CloseRegistryKey(HKEY key) {
+    ::RegCloseKey(key);
+}
+using ScopedRegistryKey = ScopedHandle<HKEY, CloseRegistryKey>;
+
+template <typename Fn> Fn FindExport(HMODULE module, const char* name) {
+    // Through a plain function pointer, so GCC does not warn about the cast between function
+    // types.
+    return reinterpret_cast<Fn>(reinterpret_cast<void (*)()>(::GetProcAddress(module, name)));
+}
+
+class LoadedMsi : public MsiLibrary {
+  public:
+    using GetProductInfoFn = UINT(WINAPI*)(LPCWSTR, LPCWSTR, LPWSTR, LPDWORD);
+    using ConfigureProductFn = UINT(WINAPI*)(LPCWSTR, int, int);
+
+    LoadedMsi(ScopedLibrary library, GetProductInfoFn getInfo, ConfigureProductFn configure)
+        : m_library(std::move(library)), m_getInfo(getInfo), m_configure(configure) {}
+
+    std::uint32_t GetInstalledProductName(const std::wstring& productCode) override {
+        wchar_t name[kProductNameCapacity] = {};
+        DWORD length = kProductNameCapacity;
+        return m_getInfo(productCode.c_str(), L"InstalledProductName", name, &length);
+    }
+    std::uint32_t RemoveProduct(const std::wstring& productCode) override {
+        return m_configure(productCode.c_str(), kInstallLevelDefault, kInstallStateAbsent);
+    }
+
+  private:
+    ScopedLibrary m_library;
+    GetProductInfoFn m_getInfo;
+    ConfigureProductFn m_configure;
+};
+
+std::wstring SystemFile(const wchar_t* name) {
+    wchar_t folder[MAX_PATH] = {};
+    const UINT length = ::GetSystemDirectoryW(folder, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH)
+        return name;
+    return std::wstring(folder, length) + L"\\" + name;
+}
+
+// Message boxes carry the program's name: the executable's base name.
+std::wstring ProgramName() {
+    wchar_t path[MAX_PATH] = {};
+    const DWORD length = ::GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring name(path, length < MAX_PATH ? length : 0);
+    name.erase(0, name.find_last_of(L"\\/") + 1);
+    return name.substr(0, name.rfind(L'.'));
+}
+
+const wchar_t* OrNull(const std::wstring& text) {
+    return text.empty() ? nullptr : text.c_str();
+}
+
+} // namespace
+
+ShellActionPort::ShellActionPort(HWND owner, const LaunchContext& context)
+    : m_owner(owner), m_context(context) {}
+
+std::intptr_t ShellActionPort::ShellRun(ShellVerb verb, const std::wstring& file,
+                                        const std::wstring& parameters,
+                                        const std::wstring& folder) {
+    const bool open = verb == ShellVerb::Open;
+    const HINSTANCE result =
+        ::ShellExecuteW(open ? nullptr : m_owner, open ? L"open" : nullptr, file.c_str(),
+                        OrNull(parameters), OrNull(folder), SW_SHOWNORMAL);
+    return reinterpret_cast<std::intptr_t>(result);
+}
+
+std::intptr_t ShellActionPort::FindProgramFor(const std::wstring& file) {
+    wchar_t program[MAX_PATH] = {};
+    return reinterpret_cast<std::intptr_t>(::FindExecutableW(file.c_str(), nullptr, program));
+}
+
+bool ShellActionPort::FileExists(const std::wstring& path) {
+    return ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+void ShellActionPort::CloseWindowTitled(const std::wstring& title) {
+    if (HWND window = ::FindWindowW(nullptr, title.c_str()))
+        ::SendMessageW(window, WM_CLOSE, 0, 0);
+}
+
+bool ShellActionPort::IsWindowsNT() {
+    return ::IsWindowsNT();
+}
+
+std::unique_ptr<MsiLibrary> ShellActionPort::LoadMsi() {
+    // Only the system's own: a msi.dll planted beside the launcher must never be loaded.
+    ScopedLibrary library = LoadSystemLibrary(L"msi.dll");
+    if (!library)
+        return nullptr;
+    const auto getInfo =
+        FindExport<LoadedMsi::GetProductInfoFn>(library.Get(), "MsiGetProductInfoW");
+    const auto configure =
+        FindExport<LoadedMsi::ConfigureProductFn>(library.Get(), "MsiConfigureProductW");
+    if (!getInfo || !configure)
+        return nullptr;
+    return std::make_unique<LoadedMsi>(std::move(library), getInfo, configure);
+}
+
+std::uint32_t ShellActionPort::MsiFileVersionMS() {
+    return GetFileVersionMS(SystemFile(L"msi.dll"));
+}
+
+std::optional<RegistryValue> ShellActionPort::QueryRunValue(const std::wstring& name,
+                                                            std::size_t capacity) {
+    HKEY opened = nullptr;
+    if (::RegOpenKeyExW(HKEY_LOCAL_MACHINE, kRunKey, 0, KEY_READ, &opened) != ERROR_SUCCESS)
+        return std::nullopt;
+    const ScopedRegistryKey key(opened);
+    RegistryValue value;
+    // Zero-filled with room for one more wide zero: the data need not end with one.
+    value.data.assign(capacity + sizeof(wchar_t), 0);
+    DWORD type = 0;
+    DWORD size = static_cast<DWORD>(capacity);
+    if (::RegQueryValueExW(key.Get(), name.c_str(), nullptr, &type, value.data.data(), &size) !=
+        ERROR_SUCCESS)
+        return std::nullopt;
+    value.type = type;
+    value.data.resize(size);
+    return value;
+}
+
+MessageAnswer ShellActionPort::ShowMessage(const std::wstring& text, MessageButtons buttons,
+                                           MessageIcon icon) {
+    UINT style = buttons == MessageButtons::YesNo      ? MB_YESNO
+                 : buttons == MessageButtons::OkCancel ? MB_OKCANCEL
+                                                       : MB_OK;
+    if (icon == MessageIcon::Error)
+        style |= MB_ICONERROR;
+    else if (icon == MessageIcon::Question)
+        style |= MB_ICONQUESTION;
+    const std::wstring caption = ProgramName();
+    switch (::MessageBoxW(m_owner, text.c_str(), caption.c_str(), style)) {
+    case IDYES:
+        return MessageAnswer::Yes;
+    case IDNO:
+        return MessageAnswer::No;
+    case IDCANCEL:
+        return MessageAnswer::Cancel;
+    default:
+        return MessageAnswer::Ok;
+    }
+}
+
+std::wstring ShellActionPort::Text(int id) {
+    return LoadResString(static_cast<UINT>(id));
+}
+
+void ShellActionPort::RedrawOwner() {
+    ::ReleaseCapture();
+    ::RedrawWindow(m_owner, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+}
+
+std::optional<std::wstring> ShellActionPort::ChooseFile(const ItemInfo& item,
+                                                        SelectionLayout layout) {
+    CDlgManualSelect dialog(item, layout, m_context);
+    if (dialog.DoModal(m_owner) != CDlgManualSelect::kChosen)
+        return std::nullopt;
+    return dialog.ChosenPath();
+}
+
+void ShellActionPort::RunSubItemDialog(const ItemInfo& application) {
+    CDlgAppProcSelect dialog(application, m_context);
+    dialog.DoModal(m_owner);
+}
