@@ -47,6 +47,20 @@ run_tests() {
 
 build host -DCMAKE_BUILD_TYPE=RelWithDebInfo && run_tests host
 build host-asan -DCMAKE_BUILD_TYPE=Debug -DDIMORA_SANITIZE=ON && run_tests host-asan
+# The fuzz targets (clang, libFuzzer): each over its seed corpus plus a few seconds of fuzzing,
+# counted as one test each.
+echo "== test fuzz"
+bash scripts/fuzz.sh check 5 >"$DIMORA_BUILD/fuzz.test.log" 2>&1
+fuzz_counts=$(tail -n 1 "$DIMORA_BUILD/fuzz.test.log")
+if [[ $fuzz_counts =~ ^([0-9]+)\ passed,\ ([0-9]+)\ failed$ ]]; then
+  grep -A8 'FAILED' "$DIMORA_BUILD/fuzz.test.log"
+  echo "   fuzz: $fuzz_counts"
+  passed=$((passed + BASH_REMATCH[1]))
+  failed=$((failed + BASH_REMATCH[2]))
+else
+  tail -n 40 "$DIMORA_BUILD/fuzz.test.log"
+  failed=$((failed + 1))
+fi
 # Under Wine, a test that drives another process's windows and keyboard can lose a timing race
 # (input and activation pass through the X server); such a test gets one more run, and the log
 # keeps both.
