@@ -6,11 +6,14 @@
 #include "framework/res_string_win.h"
 #include "framework/tab_theme_win.h"
 #include "utility/eyecare/dlg_eyecare_win.h"
+#include "utility/eyecare/dlg_vsfilter_win.h"
+#include "utility/eyecare/filter_text_codec_win.h"
 #include "utility/monitor/display_devices.h"
 #include "utility/pages/dlg_monitor_win.h"
 #include "utility/res/resource.h"
 #include "utility/shell/page_keys.h"
 #include "utility/shell/user_messages.h"
+#include "xml/win/xml_dom_msxml_win.h"
 
 #include <wtsapi32.h>
 
@@ -267,9 +270,17 @@ bool CDimoraDlg::OnCommand(UINT id, UINT code, HWND control) {
             dialog.DoModal(m_hWnd);
         });
         return true;
-    case ID_TRAY_FILTER:
-        // Its dialog comes with the screen filter.
+    case ID_TRAY_FILTER: {
+        const CXMLHandler xml([] { return std::make_unique<MsxmlDocument>(); });
+        const FilterTextCodec codec = SystemCodePageCodec();
+        const VSFilterSources sources{xml, codec, m_context.dataFolder, m_context.strings};
+        m_context.shell.m_filterDialogOpen = 1;
+        CDlgVSFilter dialog(m_context.registry, sources, m_context.filter, m_screenFilter,
+                            m_context.shell);
+        dialog.DoModal(m_hWnd);
+        m_context.shell.m_filterDialogOpen = 0; // also when the window could not be made
         return true;
+    }
     default:
         return CDialog::OnCommand(id, code, control);
     }
