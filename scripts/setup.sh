@@ -12,7 +12,8 @@ dimora_packages=(
   g++-mingw-w64-i686-posix binutils-mingw-w64-i686
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   wine wine64 wine32:i386 xvfb xauth x11-utils imagemagick fonts-ipafont-gothic
-  clang libclang-rt-dev
+  wixl msitools xorriso
+  clang libclang-rt-dev wixl python3-reportlab
 )
 
 dimora_install_packages() {

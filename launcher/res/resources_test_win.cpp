@@ -116,6 +116,36 @@ TEST_P(LauncherResources, PagesHoldTheirControlsApart) {
     EXPECT_FALSE(Overlap(information.Control(IDC_DESCRIPTION), information.Control(IDC_INFO_LINK)));
 }
 
+TEST_P(LauncherResources, SelectionDialogsHoldTheirControlsApart) {
+    const WORD language = GetParam();
+    TemplateDialog model(IDD_MODEL_SELECT, language);
+    ASSERT_NE(model.Get(), nullptr);
+    EXPECT_TRUE(model.Inside(IDC_MODEL_LIST));
+    EXPECT_TRUE(model.Inside(IDC_MODEL_OK));
+    // Top to bottom: English first in the English set, Japanese first in the Japanese set.
+    const int first = language == kEnglish ? IDC_LANGUAGE_FIRST + 1 : IDC_LANGUAGE_FIRST;
+    for (UINT id : {IDD_MODEL_LANGUAGE_SELECT, IDD_LANGUAGE_SELECT}) {
+        TemplateDialog dialog(id, language);
+        ASSERT_NE(dialog.Get(), nullptr) << id;
+        EXPECT_EQ(dialog.Inside(IDC_MODEL_LIST), id == IDD_MODEL_LANGUAGE_SELECT) << id;
+        for (int button = IDC_LANGUAGE_FIRST; button <= IDC_LANGUAGE_LAST; ++button) {
+            EXPECT_TRUE(dialog.Inside(button)) << id << " " << button;
+            EXPECT_FALSE(Overlap(dialog.Control(button), dialog.Control(IDC_MODEL_LIST)));
+            if (button != first) {
+                EXPECT_GT(dialog.Control(button).top, dialog.Control(first).top) << button;
+            }
+        }
+    }
+    TemplateDialog subItems(IDD_APP_PROC_SELECT, language);
+    ASSERT_NE(subItems.Get(), nullptr);
+    for (int id = IDC_SUB_ITEM_FIRST; id <= IDC_SUB_ITEM_LAST; ++id) {
+        EXPECT_TRUE(subItems.Inside(id)) << id;
+        if (id > IDC_SUB_ITEM_FIRST) {
+            EXPECT_FALSE(Overlap(subItems.Control(id - 1), subItems.Control(id))) << id;
+        }
+    }
+}
+
 TEST_P(LauncherResources, SkinBitmapsForBothResolutions) {
     for (UINT id : {IDB_MAIN_SKIN, IDB_MAIN_SKIN_LARGE, IDB_PAGE_SKIN, IDB_PAGE_SKIN_LARGE,
                     IDB_INFO_SKIN, IDB_INFO_SKIN_LARGE})
