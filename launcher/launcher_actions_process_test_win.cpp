@@ -105,7 +105,7 @@ class LauncherActions : public testing::Test {
     HWND m_page = nullptr;
 };
 
-enum ActionItem { kSite, kTool, kMissingTool, kGuide, kSuite, kSetup, kUpgrade };
+enum ActionItem { kSite, kTool, kMissingTool, kGuide, kSuite, kSetup, kUpgrade, kNotes };
 
 TEST_F(LauncherActions, WebAndExecuteItemsGoThroughTheShellAndAMissingFileIsReported) {
     m_launcher.ClickItem(m_page, kSite);
@@ -157,6 +157,15 @@ TEST_F(LauncherActions, ManualOfTwoModelsAsksForModelAndLanguageAndOpensTheChoic
                    reinterpret_cast<LPARAM>(models));
     PressButton(dialog, 1009);
     EXPECT_NE(m_record.WaitFor(L"a_en.dmtest"), L"") << m_record.Contents();
+    EXPECT_EQ(m_launcher.Exit(), 0u);
+}
+
+TEST_F(LauncherActions, DocumentWithoutAssociatedProgramOffersTheReader) {
+    m_launcher.ClickItem(m_page, kNotes);
+    const HWND box = m_launcher.WaitDialog(L"launcher");
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(MessageText(box).rfind(L"Adobe(R) Reader(R) is required", 0), 0u) << MessageText(box);
+    PressButton(box, IDNO);
     EXPECT_EQ(m_launcher.Exit(), 0u);
 }
 

@@ -53,6 +53,30 @@ TEST(LauncherProcess, OurDiskShowsItsTabsInFileOrderAndTheInformationPage) {
     EXPECT_EQ(launcher.Exit(), 0u);
 }
 
+// The disk's manuals: by model and language, or by language alone.
+TEST(LauncherProcess, OurDiskManualsAskForModelAndLanguage) {
+    Launcher launcher(DiskFolder());
+    ASSERT_NE(launcher.Main(), nullptr);
+    const HWND manuals = launcher.VisiblePages().at(0);
+    launcher.ClickItem(manuals, 0);
+    const HWND models = launcher.WaitDialog(L"Model and Language Selection");
+    ASSERT_NE(models, nullptr);
+    EXPECT_EQ(::SendMessageW(::GetDlgItem(models, IDC_MODEL_LIST), CB_GETCOUNT, 0, 0), 2);
+    for (int id = IDC_LANGUAGE_FIRST; id <= IDC_LANGUAGE_LAST; ++id)
+        EXPECT_EQ(::IsWindowEnabled(::GetDlgItem(models, id)) != 0, id <= IDC_LANGUAGE_FIRST + 1)
+            << "Japanese and English only: " << id;
+    PressButton(models, IDCANCEL);
+
+    launcher.ClickItem(manuals, 1);
+    const HWND languages = launcher.WaitDialog(L"Language Selection");
+    ASSERT_NE(languages, nullptr);
+    EXPECT_EQ(::GetDlgItem(languages, IDC_MODEL_LIST), nullptr);
+    EXPECT_TRUE(::IsWindowEnabled(::GetDlgItem(languages, IDC_LANGUAGE_FIRST + 1)));
+    EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(languages, IDC_LANGUAGE_LAST)));
+    PressButton(languages, IDCANCEL);
+    EXPECT_EQ(launcher.Exit(), 0u);
+}
+
 TEST(LauncherProcess, TabWithThreeItemsEnablesBySystemAndDescribesTheHoveredItem) {
     Launcher launcher(TestDisk("three"));
     const HWND main = launcher.Main();
