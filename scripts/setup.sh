@@ -13,7 +13,6 @@ dimora_packages=(
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   wine wine64 wine32:i386 xvfb xauth x11-utils imagemagick fonts-ipafont-gothic
   wixl msitools xorriso
-  wixl msitools xorriso
   clang libclang-rt-dev wixl python3-reportlab
 )
 
@@ -66,6 +65,9 @@ dimora_prepare_wine() {
     echo "setup: creating the Wine prefix in $WINEPREFIX"
     "$DIMORA_ROOT/scripts/wine-run" wineboot.exe --init >/dev/null 2>&1 || true
   fi
+  # The utility's data folder (the filter's default pictures) where its installation puts it.
+  local data="$WINEPREFIX/drive_c/ProgramData/Orvane/Visomat (DDCCI)"
+  mkdir -p "$data" && cp -f "$DIMORA_ROOT"/data/DefFilter.xml "$DIMORA_ROOT"/data/*.{png,jpg,bmp,gif,tif} "$data"/
   # Keep one Wine session alive for the whole run: a console that waits on a pipe held open by
   # this shell. Wine's own background services then start once, here, with no terminal; started
   # by a test instead, they would inherit its output pipe and CTest would wait for them forever.

@@ -51,31 +51,6 @@ std::string Stored(const std::string& key, const char* name, DWORD* type = nullp
     return bytes;
 }
 
-// A top-level window of `main`'s process that has control `id`, once it exists.
-HWND DialogWith(HWND main, int id) {
-    DWORD pid = 0;
-    ::GetWindowThreadProcessId(main, &pid);
-    for (int i = 0; i < 200; ++i) {
-        for (HWND window = ::FindWindowExA(nullptr, nullptr, "#32770", nullptr); window;
-             window = ::FindWindowExA(nullptr, window, "#32770", nullptr)) {
-            DWORD owner = 0;
-            ::GetWindowThreadProcessId(window, &owner);
-            if (owner == pid && ::IsWindowVisible(window) && ::GetDlgItem(window, id))
-                return window;
-        }
-        Pump(50);
-    }
-    return nullptr;
-}
-
-// A control's text: asked of the control itself, since GetWindowText does not ask controls of
-// other processes.
-std::string TextOf(HWND control) {
-    char text[1024] = {};
-    ::SendMessageA(control, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
-    return text;
-}
-
 class EyeCareProcess : public testing::Test {
   protected:
     void SetUp() override { ForgetReminder(); }

@@ -23,6 +23,9 @@
 //   uidriver close-eyecare           OK in the Edit Message dialog, then "Close" (saving) in the
 //                                    EyeCare dialog
 //   uidriver balloon                 lets the reminder's interval end now: its balloon shows
+//   uidriver filter N                opens the EyeCare Filter dialog (the menu's item) and picks
+//                                    line N of its picture list (1: the first default picture)
+//   uidriver close-filter            cancels the EyeCare Filter dialog
 //   uidriver tray-menu               opens the notification icon's menu
 //   uidriver close-menu              closes an open menu
 //   uidriver exit                    ends the utility through the menu's Exit
@@ -131,8 +134,8 @@ int Usage() {
                  "usage: uidriver bench UTILITY BASELINE DESCRIPTION [ROUNDS] | idle "
                  "UTILITY BASELINE DESCRIPTION [SECONDS] | wait | show | page N | "
                  "colour-dialog | close-dialog | monitor-list | close-monitor-list | hide | "
-                 "eyecare | edit-message | close-eyecare | balloon | tray-menu | close-menu | "
-                 "exit\n");
+                 "eyecare | edit-message | close-eyecare | balloon | filter N | close-filter | "
+                 "tray-menu | close-menu | exit\n");
     return 2;
 }
 
@@ -231,6 +234,25 @@ int main(int argc, char** argv) {
             PressOk(editor);
         if (HWND dialog = WaitDialogWith(main, IDC_EYECARE_POPUP))
             PressOk(dialog);
+        return 0;
+    }
+    if (command == "filter" && argc > 2) {
+        ::PostMessageA(main, WM_COMMAND, ID_TRAY_FILTER, 0);
+        const HWND dialog = WaitDialogWith(main, IDC_FILTER_IMAGE);
+        if (!dialog)
+            return 1;
+        const HWND list = ::GetDlgItem(dialog, IDC_FILTER_IMAGE);
+        ::SendMessageA(list, CB_SETCURSEL, static_cast<WPARAM>(std::atoi(argv[2])), 0);
+        ::SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_FILTER_IMAGE, CBN_SELCHANGE),
+                       reinterpret_cast<LPARAM>(list));
+        return ::SendMessageA(list, CB_GETCURSEL, 0, 0) == std::atoi(argv[2]) ? 0 : 1;
+    }
+    if (command == "close-filter") {
+        if (HWND dialog = WaitDialogWith(main, IDC_FILTER_IMAGE)) {
+            ::PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+            for (int i = 0; i < 200 && ::IsWindow(dialog); ++i)
+                ::Sleep(50);
+        }
         return 0;
     }
     if (command == "balloon") {

@@ -15,6 +15,7 @@ void ScreenFilter::FreeGammaList() {
     for (auto& gamma : m_gammaList)
         gamma->Restore();
     m_gammaList.clear();
+    m_appliedLuminance = kNoFilterLuminance;
 }
 
 void ScreenFilter::CreateOverlayWindows() {
@@ -51,6 +52,7 @@ void ScreenFilter::DestroyOverlays() {
 
 void ScreenFilter::ReapplyFilterLuminance(const CMonitorStatus& monitor) {
     ApplyFilterLuminance(m_gammaList, monitor.deviceName, m_settings.luminance);
+    m_appliedLuminance = m_settings.luminance;
 }
 
 void ScreenFilter::ReapplyAllLuminance() {
@@ -85,6 +87,7 @@ void ScreenFilter::ShowFilter(const FilterSettings& settings) {
         monitor->overlay->SetAlpha(settings.alpha);
         monitor->overlay->Show(true);
         ApplyFilterLuminance(m_gammaList, monitor->deviceName, settings.luminance, false);
+        m_appliedLuminance = settings.luminance;
     }
 }
 
@@ -98,6 +101,7 @@ void ScreenFilter::HideFilter() {
             if (gamma->DeviceName() == monitor->deviceName)
                 gamma->Restore();
         }
+        m_appliedLuminance = kNoFilterLuminance;
     }
 }
 
@@ -109,6 +113,8 @@ void ScreenFilter::SetAlpha(int alpha) {
 }
 
 void ScreenFilter::ApplyLuminance(int luminance, bool resetFirst) {
-    for (const auto& monitor : m_monitors.monitors)
+    for (const auto& monitor : m_monitors.monitors) {
         ApplyFilterLuminance(m_gammaList, monitor->deviceName, luminance, resetFirst);
+        m_appliedLuminance = luminance;
+    }
 }

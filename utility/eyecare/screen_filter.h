@@ -64,6 +64,10 @@ class ScreenFilter {
     void ApplyLuminance(int luminance, bool resetFirst);
 
     bool On() const { return m_settings.on != 0; }
+    // The luminance last given to the monitors' gamma objects (whether their devices took it or
+    // not); kNoFilterLuminance since they were restored or before any.
+    static constexpr int kNoFilterLuminance = -1000;
+    int AppliedLuminance() const { return m_appliedLuminance; }
     const FilterImage* Image() const { return m_filterImage.get(); }
 
   private:
@@ -75,4 +79,5 @@ class ScreenFilter {
     GammaList& m_gammaList;
     // The decoded picture every overlay shows.
     std::unique_ptr<FilterImage> m_filterImage;
+    int m_appliedLuminance = kNoFilterLuminance;
 };

@@ -3,6 +3,7 @@
 #include "utility/shell/dimora_dlg_win.h"
 
 #include "framework/own_cpu_win.h"
+#include "utility/monitor/win/gamma_port_win.h"
 #include "utility/res/resource.h"
 #include "utility/shell/user_messages.h"
 
@@ -71,6 +72,12 @@ LRESULT CDimoraDlg::AnswerStateQuery(WPARAM what) {
         return m_model.FilterReapplyPending() ? 1 : 0;
     case kQueryCpuMs:
         return static_cast<LRESULT>(OwnCpuMs());
+    case kQueryGammaRampStart: {
+        const auto* port = dynamic_cast<const Win32GammaPort*>(&m_context.gammaPort);
+        return port ? port->LastRampStart() : -1;
+    }
+    case kQueryFilterLuminance:
+        return m_screenFilter.AppliedLuminance();
     case kQueryKeepOnTop:
         return (::GetMenuState(::GetSystemMenu(m_hWnd, FALSE), IDM_KEEPONTOP, MF_BYCOMMAND) &
                 MF_CHECKED) != 0;

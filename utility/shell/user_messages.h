@@ -39,3 +39,9 @@ inline constexpr unsigned kQueryFilterReapply = 10; // 1 while the filter re-app
 // The process's own CPU time so far (user and kernel), in ms: Wine reports another process's
 // times as 0, so the idle benchmark asks each program for its own.
 inline constexpr unsigned kQueryCpuMs = 11;
+// The first entry (0-255) of the gamma ramp last written to a display, -1 before any: a filter
+// luminance of L >= 0 starts the ramp at L, the start-up ramp at 0.
+inline constexpr unsigned kQueryGammaRampStart = 12;
+// The screen filter's luminance last given to the gamma objects, -1000 since they were restored:
+// what tests read where the display answers no gamma calls.
+inline constexpr unsigned kQueryFilterLuminance = 13;
