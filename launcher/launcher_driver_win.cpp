@@ -4,6 +4,8 @@
 //   launcherdriver tab N     selects tab N as a click would
 //   launcherdriver hover N   activates the launcher and puts the pointer on item link N of the
 //                            page shown
+//   launcherdriver click N   clicks item link N of the page shown (its dialog opens)
+//   launcherdriver close-dialog  closes the selection or sub-item dialog that is open
 //   launcherdriver exit      leaves through Exit
 //   launcherdriver park      moves the pointer to the screen's corner (no launcher needed)
 #include "launcher/res/resource.h"
@@ -74,6 +76,56 @@ int Hover(HWND main, int index) {
     return 0;
 }
 
+// Clicks a link as a hand would: the pointer on it (the page ignores a click from elsewhere),
+// then the link's click notification, posted so that the dialog it opens does not hold us.
+int Click(HWND main, int index) {
+    const HWND page = VisiblePage(main);
+    const HWND link = page ? ::GetDlgItem(page, IDC_ITEM_FIRST + index) : nullptr;
+    if (!link || !::IsWindowEnabled(link))
+        return 1;
+    RECT rect{};
+    ::GetWindowRect(link, &rect);
+    ::SetCursorPos(rect.left + 2, (rect.top + rect.bottom) / 2);
+    ::Sleep(100);
+    ::PostMessageA(page, WM_COMMAND, MAKEWPARAM(IDC_ITEM_FIRST + index, STN_CLICKED),
+                   reinterpret_cast<LPARAM>(link));
+    return 0;
+}
+
+struct DialogSearch {
+    DWORD processId;
+    HWND main;
+    HWND found;
+};
+
+BOOL CALLBACK FindOtherDialog(HWND window, LPARAM search) {
+    auto* wanted = reinterpret_cast<DialogSearch*>(search);
+    DWORD pid = 0;
+    ::GetWindowThreadProcessId(window, &pid);
+    char name[32] = {};
+    ::GetClassNameA(window, name, sizeof name);
+    if (pid != wanted->processId || window == wanted->main || std::string(name) != "#32770" ||
+        !::IsWindowVisible(window))
+        return TRUE;
+    wanted->found = window;
+    return FALSE;
+}
+
+// The launcher's other visible dialog (a selection or sub-item dialog), closed as Escape would.
+int CloseDialog(HWND main) {
+    DialogSearch search{0, main, nullptr};
+    ::GetWindowThreadProcessId(main, &search.processId);
+    for (int i = 0; i < 100 && !search.found; ++i) {
+        ::EnumWindows(&FindOtherDialog, reinterpret_cast<LPARAM>(&search));
+        if (!search.found)
+            ::Sleep(50);
+    }
+    if (!search.found)
+        return 1;
+    ::PostMessageA(search.found, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -95,11 +147,17 @@ int main(int argc, char** argv) {
     }
     if (command == "hover" && argc == 3)
         return Hover(main, std::atoi(argv[2]));
+    if (command == "click" && argc == 3)
+        return Click(main, std::atoi(argv[2]));
+    if (command == "close-dialog")
+        return CloseDialog(main);
     if (command == "exit") {
         ::PostMessageA(main, WM_COMMAND, MAKEWPARAM(IDC_EXIT, BN_CLICKED),
                        reinterpret_cast<LPARAM>(::GetDlgItem(main, IDC_EXIT)));
         return 0;
     }
-    std::fprintf(stderr, "usage: launcherdriver wait | tab N | hover N | exit | park\n");
+    std::fprintf(
+        stderr,
+        "usage: launcherdriver wait | tab N | hover N | click N | close-dialog | exit | park\n");
     return 2;
 }
