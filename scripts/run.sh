@@ -4,12 +4,15 @@
 # description with DIMORA_MONITORS=sim/monitors/NAME.txt). With a display it runs until you choose
 # Exit in its notification-area menu. Without one it runs on Xvfb, once in English and once in
 # Japanese, and saves screenshots of the notification menu, the main window and its pages and
-# dialogs, the monitor connection list, the EyeCare dialogs and the reminder's balloon in
+# dialogs, the monitor connection list, the EyeCare dialogs, the reminder's balloon and the
+# EyeCare Filter dialog previewing a default picture in
 # build/shots/;
 # then it prints the start-up benchmark (the utility against a bare notification-area program)
 # and the monitor-layer benchmark. The disk menu, launcher, follows on the disk folder the build
 # lays out (build/<tree>/disk/): with a display it starts after the utility has ended; without
-# one it is photographed in both languages as well.
+# one it is photographed in both languages as well. The disk folder gets the utility's installer
+# package and its image (build/<tree>/OrvaneLcdUtilityDisk.iso); without a display the package
+# is installed from it, the installed utility photographed and the package removed again.
 # `run.sh bench` prints only the two benchmarks (DIMORA_BENCH_ROUNDS rounds, default 5).
 set -euo pipefail
 headless=0
@@ -29,8 +32,8 @@ build=$DIMORA_BUILD/$tree
 echo "== building $tree"
 cmake -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE=$toolchain -DCMAKE_BUILD_TYPE=Release \
   >"$DIMORA_BUILD/$tree.configure.log"
-targets=(DimoraDdcci uidriver dimora_baseline watcher_bench_win)
-[ "$only_bench" = 1 ] || targets+=(ddcdiag launcher launcherdriver)
+targets=(DimoraDdcci uidriver dimora_baseline watcher_bench_win filter_bench_win)
+[ "$only_bench" = 1 ] || targets+=(ddcdiag launcher launcherdriver utility_package disk_image)
 cmake --build "$build" -j "$(nproc)" --target "${targets[@]}" \
   >"$DIMORA_BUILD/$tree.run-build.log" || { tail -n 30 "$DIMORA_BUILD/$tree.run-build.log"; exit 1; }
 
@@ -58,11 +61,16 @@ benchmarks() {
   echo "== Auto Veltone watcher benchmark (a tick with the same window in front)"
   "$DIMORA_ROOT/scripts/wine-run" "$build/bench/watcher_bench_win.exe"
   "$DIMORA_BUILD/host/bench/watcher_bench"
+  echo "== EyeCare Filter benchmark (slider drags on real overlays and gamma objects)"
+  "$DIMORA_ROOT/scripts/wine-run" "$build/bench/filter_bench_win.exe" "Z:${DIMORA_ROOT//\//\\}\\data\\"
 }
 if [ "$only_bench" = 1 ]; then
   benchmarks
   exit 0
 fi
+
+echo "== the distribution disk: folder $build/disk/ (with Visomat/DimoraDdcci.msi)," \
+  "image $build/OrvaneLcdUtilityDisk.iso"
 
 echo "== monitors found (ddcdiag list, $monitors)"
 "$DIMORA_ROOT/scripts/wine-run" "$build/simrun/ddcdiag.exe" list || true
@@ -118,6 +126,8 @@ for lang in en_US.UTF-8 ja_JP.UTF-8; do
   shot "eyecare-dialog-$tag" 1 eyecare
   shot "edit-message-$tag" 1 edit-message
   driver close-eyecare && sleep 1
+  shot "filter-dialog-$tag" 2 filter 1
+  driver close-filter && sleep 1
   shot "reminder-balloon-$tag" 3 balloon
   driver exit
   wait "$app" || true
@@ -176,6 +186,34 @@ for lang in en_US.UTF-8 ja_JP.UTF-8; do
   ldriver exit
   wait "$app" || true
 done
+
+echo "== installation screenshots (the package from the disk, then the installed utility)"
+# Installed quietly from the disk folder, started from its Start-menu shortcut beside the
+# simulated monitor DLLs, and removed again so that the prefix keeps no installed product.
+msi_log=$DIMORA_BUILD/install.log
+product_code='{6F1C2B9E-3A47-4D85-9E21-0B7C5D4A8F36}'
+if WINEDLLOVERRIDES=winemenubuilder.exe=d "$DIMORA_ROOT/scripts/wine-run" msiexec.exe /i \
+  "Z:$build/disk/Visomat/DimoraDdcci.msi" /qn >"$msi_log" 2>&1; then
+  installed=$(find "$WINEPREFIX/drive_c" -path '*/Orvane/Visomat (DDCCI)/DimoraDdcci.exe' | head -n 1)
+  shortcut=$(find "$WINEPREFIX/drive_c" -name 'Visomat (DDCCI).lnk' | head -n 1)
+  cp "$build/simrun/dxva2.dll" "$build/simrun/libpanq.dll" "$(dirname "$installed")/"
+  "$DIMORA_ROOT/scripts/wine-run" start /wait /unix "$shortcut" &
+  app=$!
+  shot "installed-utility" 2 show
+  driver exit || true
+  wait "$app" || true
+  rm -f "$(dirname "$installed")/dxva2.dll"
+  "$DIMORA_ROOT/scripts/wine-run" msiexec.exe /x "$product_code" /qn >>"$msi_log" 2>&1 || true
+else
+  echo "   FAILED: the package did not install ($msi_log)"
+  failed_steps+=(installed-utility)
+fi
+ldriver park
+"$DIMORA_ROOT/scripts/wine-run" "$launcher" &
+app=$!
+ldriver wait && ldriver tab 1 && sleep 2 && snap "launcher-install-item"
+ldriver exit
+wait "$app" || true
 
 benchmarks
 if [ "${#failed_steps[@]}" -gt 0 ]; then
