@@ -99,6 +99,21 @@ shot() { # shot NAME SECONDS DRIVER-ARGS...
     failed_steps+=("$name")
   fi
 }
+# Xvfb draws translucent windows opaque unless a compositing manager runs: the screen filter's
+# screenshots are taken with one.
+compositor=
+compositor_on() {
+  xcompmgr &
+  compositor=$!
+  sleep 1
+}
+compositor_off() {
+  if [ -n "$compositor" ]; then
+    kill "$compositor" 2>/dev/null || true
+    wait "$compositor" 2>/dev/null || true
+  fi
+  compositor=
+}
 eyecare_key='HKCU\Software\Orvane\Visomat (DDCCI) V2.3x\EyeCare'
 forget_reminder() { "$DIMORA_ROOT/scripts/wine-run" reg.exe delete "$eyecare_key" /f >/dev/null 2>&1 || true; }
 for lang in en_US.UTF-8 ja_JP.UTF-8; do
@@ -126,8 +141,10 @@ for lang in en_US.UTF-8 ja_JP.UTF-8; do
   shot "eyecare-dialog-$tag" 1 eyecare
   shot "edit-message-$tag" 1 edit-message
   driver close-eyecare && sleep 1
+  compositor_on
   shot "filter-dialog-$tag" 2 filter 1
   driver close-filter && sleep 1
+  compositor_off
   shot "reminder-balloon-$tag" 3 balloon
   driver exit
   wait "$app" || true
@@ -150,7 +167,9 @@ reg add "$filter_key" /v Alpha /t REG_DWORD /d 160 /f
 reg add "$filter_key" /v Luminance /t REG_BINARY /d 00000000 /f
 "$DIMORA_ROOT/scripts/wine-run" "$exe" &
 app=$!
+compositor_on
 shot "filter-overlay" 2 wait
+compositor_off
 driver exit
 wait "$app" || true
 reg delete "$filter_key" /f

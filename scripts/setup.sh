@@ -11,7 +11,7 @@ dimora_packages=(
   cmake ninja-build g++ make googletest libxml2-dev
   g++-mingw-w64-i686-posix binutils-mingw-w64-i686
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-  wine wine64 wine32:i386 xvfb xauth x11-utils imagemagick fonts-ipafont-gothic
+  wine wine64 wine32:i386 xvfb xauth x11-utils xcompmgr imagemagick fonts-ipafont-gothic
   wixl msitools xorriso
   clang libclang-rt-dev wixl python3-reportlab
 )
