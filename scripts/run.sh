@@ -216,11 +216,16 @@ if WINEDLLOVERRIDES=winemenubuilder.exe=d "$DIMORA_ROOT/scripts/wine-run" msiexe
   installed=$(find "$WINEPREFIX/drive_c" -path '*/Orvane/Visomat (DDCCI)/DimoraDdcci.exe' | head -n 1)
   shortcut=$(find "$WINEPREFIX/drive_c" -name 'Visomat (DDCCI).lnk' | head -n 1)
   cp "$build/simrun/dxva2.dll" "$build/simrun/libpanq.dll" "$(dirname "$installed")/"
-  "$DIMORA_ROOT/scripts/wine-run" start /wait /unix "$shortcut" &
-  app=$!
+  "$DIMORA_ROOT/scripts/wine-run" start /unix "$shortcut" || true
   shot "installed-utility" 2 show
   driver exit || true
-  wait "$app" || true
+  # Started through the shell, the program is no child of ours: its end is seen in Wine's process
+  # list. A file still in use would outlast the removal.
+  for _ in $(seq 100); do
+    "$DIMORA_ROOT/scripts/wine-run" winedbg --command "info process" 2>/dev/null |
+      grep -qi "'DimoraDdcci.exe'" || break
+    sleep 0.2
+  done
   rm -f "$(dirname "$installed")/dxva2.dll"
   "$DIMORA_ROOT/scripts/wine-run" msiexec.exe /x "$product_code" /qn >>"$msi_log" 2>&1 || true
 else
