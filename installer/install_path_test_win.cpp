@@ -1,15 +1,15 @@
 // The utility's installation as a user goes through it, in a Wine prefix made for this test: the
-// disk menu started from a copy of the disk, the package installed, the menu left through Exit
-// and the installed program started from the machine-wide Run value, the program at work on
-// simulated monitors, a newer package replacing this one, and the removal.
-#include "utility/res/resource.h"
+// disk menu started from a copy of the disk, its Install item running the package, the sub-item
+// dialog closed and the installed program started from the machine-wide Run value, the program
+// at work on simulated monitors, a newer package replacing this one, and the removal.
+#include "framework/handles_win.h"
+#include "installer/testing/installed_utility_win.h"
+#include "launcher/testing/launcher_process_win.h"
 #include "utility/shell/user_messages.h"
-#include "utility/testing/utility_process_win.h"
 
 #include <windows.h>
 
 #include <msi.h>
-#include <shellapi.h>
 #include <shlobj.h>
 
 #include <gtest/gtest.h>
@@ -20,17 +20,12 @@
 
 namespace {
 
-using namespace utility_process;
-
-constexpr char kDisk[] = INSTALLER_TEST_DISK;
 constexpr char kNextPackage[] = INSTALLER_NEXT_PACKAGE;
 constexpr char kProductCode[] = INSTALLER_PRODUCT_CODE;
 constexpr char kNextProductCode[] = INSTALLER_NEXT_PRODUCT_CODE;
 constexpr char kUpgradeCode[] = INSTALLER_UPGRADE_CODE;
-// The launcher's tab control and Exit button: its resource header's names are the utility's too.
-constexpr int kLauncherTab = 1004;
-constexpr int kLauncherExit = 1003;
 constexpr char kRunKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+constexpr char kSettingsKey[] = "Software\\Orvane\\Visomat (DDCCI) V2.3x";
 
 std::vector<std::string> DataNames() {
     std::vector<std::string> names;
@@ -40,48 +35,27 @@ std::vector<std::string> DataNames() {
     return names;
 }
 
-class Process {
-  public:
-    explicit Process(std::string command) {
-        STARTUPINFOA startup{};
-        startup.cb = sizeof startup;
-        m_started = ::CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                                     nullptr, &startup, &m_info) != FALSE;
-    }
-    ~Process() {
-        if (!m_started)
-            return;
-        if (::WaitForSingleObject(m_info.hProcess, 0) == WAIT_TIMEOUT)
-            ::TerminateProcess(m_info.hProcess, 99);
-        ::CloseHandle(m_info.hProcess);
-        ::CloseHandle(m_info.hThread);
-    }
-    Process(const Process&) = delete;
-    Process& operator=(const Process&) = delete;
-
-    // The exit code, or STILL_ACTIVE when the process has not ended within `ms`.
-    DWORD Wait(DWORD ms) {
-        DWORD code = STILL_ACTIVE;
-        if (m_started && ::WaitForSingleObject(m_info.hProcess, ms) == WAIT_OBJECT_0)
-            ::GetExitCodeProcess(m_info.hProcess, &code);
-        return code;
-    }
-    DWORD id() const { return m_info.dwProcessId; }
-
-  private:
-    PROCESS_INFORMATION m_info{};
-    bool m_started = false;
-};
+DWORD Msiexec(const std::string& arguments) {
+    std::string command = "msiexec.exe " + arguments + " /qn";
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info{};
+    if (!::CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                          &startup, &info))
+        return ::GetLastError();
+    const ScopedKernelHandle process(info.hProcess);
+    const ScopedKernelHandle thread(info.hThread);
+    DWORD code = STILL_ACTIVE;
+    if (::WaitForSingleObject(process.Get(), 120000) == WAIT_OBJECT_0)
+        ::GetExitCodeProcess(process.Get(), &code);
+    return code;
+}
 
 std::string Quoted(const std::string& text) {
     std::string quoted(1, '"');
     quoted += text;
     quoted += '"';
     return quoted;
-}
-
-DWORD Msiexec(const std::string& arguments) {
-    return Process("msiexec.exe " + arguments + " /qn").Wait(120000);
 }
 
 std::string RunValue() {
@@ -126,94 +100,41 @@ std::vector<std::string> RelatedProducts() {
     return codes;
 }
 
-BOOL CALLBACK MatchLauncher(HWND window, LPARAM data) {
-    char name[16] = {};
-    ::GetClassNameA(window, name, sizeof name);
-    if (std::string(name) != "#32770" || !::IsWindowVisible(window) ||
-        !::GetDlgItem(window, kLauncherTab) || !::GetDlgItem(window, kLauncherExit))
-        return TRUE;
-    *reinterpret_cast<HWND*>(data) = window;
-    return FALSE;
-}
-
-HWND WaitLauncher() {
-    HWND found = nullptr;
-    for (int i = 0; i < 600 && !found; ++i) {
-        ::EnumWindows(MatchLauncher, reinterpret_cast<LPARAM>(&found));
-        if (!found)
-            Pump(50);
-    }
-    return found;
-}
-
-HWND WaitUtility() {
-    for (int i = 0; i < 600; ++i) {
-        const auto windows = MainWindows();
-        if (!windows.empty())
-            return windows.front();
+// The package the shell started installs on its own: its end is seen in the product's state.
+bool WaitInstalled(const char* productCode) {
+    for (int i = 0; i < 1200; ++i) {
+        if (::MsiQueryProductStateA(productCode) == INSTALLSTATE_DEFAULT && !RunValue().empty())
+            return true;
         Pump(50);
     }
-    return nullptr;
-}
-
-LRESULT Query(HWND main, unsigned what) {
-    DWORD_PTR result = static_cast<DWORD_PTR>(-1);
-    ::SendMessageTimeoutA(main, ::RegisterWindowMessageA(kStateQueryMessage), what, 0, SMTO_NORMAL,
-                          30000, &result);
-    return static_cast<LRESULT>(result);
-}
-
-LRESULT QueryUntil(HWND main, unsigned what, LRESULT expected) {
-    LRESULT answer = Query(main, what);
-    for (int i = 0; answer != expected && i < 200; ++i) {
-        Pump(50);
-        answer = Query(main, what);
-    }
-    return answer;
-}
-
-bool WaitProcessEnd(HWND window) {
-    DWORD id = 0;
-    ::GetWindowThreadProcessId(window, &id);
-    const HANDLE process = ::OpenProcess(SYNCHRONIZE, FALSE, id);
-    if (!process)
-        return true;
-    const bool ended = ::WaitForSingleObject(process, 20000) == WAIT_OBJECT_0;
-    ::CloseHandle(process);
-    return ended;
-}
-
-// The user's path through the utility: its settings window, the colour page, a picture mode.
-void PickCustomModeOnColourPage(HWND main) {
-    ::PostMessageA(main, WM_COMMAND, ID_TRAY_SETTINGS, 0);
-    ASSERT_EQ(QueryUntil(main, kQueryMainShown, 1), 1);
-    Pump(300);
-    Press({VK_CONTROL, VK_TAB});
-    ASSERT_EQ(QueryUntil(main, kQueryCurrentPage, 1), 1);
-    Pump(500);
-    const HWND modes = VisibleControl(main, IDC_COLOR_MODE_LIST);
-    ASSERT_NE(modes, nullptr);
-    ::SendMessageA(modes, CB_SETCURSEL, 3, 0);
-    ::SendMessageA(::GetParent(modes), WM_COMMAND, MAKEWPARAM(IDC_COLOR_MODE_LIST, CBN_SELCHANGE),
-                   reinterpret_cast<LPARAM>(modes));
+    return false;
 }
 
 TEST(InstallPath, FromTheDiskThroughAnUpgradeToRemoval) {
     ASSERT_EQ(::MsiQueryProductStateA(kProductCode), INSTALLSTATE_UNKNOWN) << "a fresh system";
-    const std::string dump = DumpPath("install_path");
+    const std::string dump = installed_utility::DumpPath("install_path");
     ::DeleteFileA(dump.c_str());
     // The menu and what it starts inherit the simulated monitors.
-    ::SetEnvironmentVariableA("DIMORA_SIM_MONITORS", Monitors("dual.txt").c_str());
+    ::SetEnvironmentVariableA("DIMORA_SIM_MONITORS",
+                              installed_utility::Monitors("dual.txt").c_str());
     ::SetEnvironmentVariableA("DIMORA_SIM_DUMP", dump.c_str());
-    Process launcher(Quoted(std::string(kDisk) + "\\launcher.exe"));
-    const HWND menu = WaitLauncher();
-    ASSERT_NE(menu, nullptr);
+    Launcher launcher(DiskFolder());
+    ASSERT_NE(launcher.Main(), nullptr);
 
-    // The package from the disk, as the Installer item starts it.
-    ASSERT_EQ(Msiexec("/i " + Quoted(std::string(kDisk) + "\\Visomat\\DimoraDdcci.msi")), 0u);
-    EXPECT_EQ(::MsiQueryProductStateA(kProductCode), INSTALLSTATE_DEFAULT);
+    // Applications, Visomat (DDC/CI), Install: the question before, then the package.
+    launcher.SelectTab(1);
+    ASSERT_EQ(launcher.VisiblePages().size(), 1u);
+    launcher.ClickItem(launcher.VisiblePages()[0], 0);
+    const HWND subItems = launcher.WaitDialog(L"Visomat (DDC/CI) ");
+    ASSERT_NE(subItems, nullptr);
+    PressButton(subItems, IDC_SUB_ITEM_FIRST);
+    const HWND question = launcher.WaitDialog(L"launcher");
+    ASSERT_NE(question, nullptr);
+    EXPECT_EQ(MessageText(question).rfind(L"Visomat (DDC/CI) will be installed.", 0), 0u);
+    PressButton(question, IDOK);
+    ASSERT_TRUE(WaitInstalled(kProductCode));
+
     const std::string program = RunValue();
-    ASSERT_FALSE(program.empty()) << "the Run value names the program";
     EXPECT_NE(program.front(), '"') << "the menu starts the value as a file name, unquoted";
     const std::string folder = program.substr(0, program.rfind('\\') + 1);
     EXPECT_EQ(program.substr(Parent(Parent(folder)).size()),
@@ -231,22 +152,16 @@ TEST(InstallPath, FromTheDiskThroughAnUpgradeToRemoval) {
                                 (folder + dll).c_str(), FALSE))
             << dll;
 
-    // Exit: the menu is left and the program the installer registered starts.
-    ::PostMessageA(menu, WM_COMMAND, MAKEWPARAM(kLauncherExit, BN_CLICKED),
-                   reinterpret_cast<LPARAM>(::GetDlgItem(menu, kLauncherExit)));
-    EXPECT_EQ(launcher.Wait(20000), 0u);
-    ASSERT_GT(reinterpret_cast<INT_PTR>(::ShellExecuteA(nullptr, nullptr, RunValue().c_str(),
-                                                        nullptr, nullptr, SW_SHOWNORMAL)),
-              32);
-    const HWND main = WaitUtility();
+    // Leaving the sub-items starts what the installer registered; then Exit.
+    PressButton(subItems, IDCANCEL);
+    const HWND main = installed_utility::WaitReady();
     ASSERT_NE(main, nullptr);
-    ASSERT_EQ(QueryUntil(main, kQueryReady, 1), 1);
-    EXPECT_EQ(Query(main, kQueryMonitorCount), 2);
-    EXPECT_EQ(Query(main, kQueryTrayState), 1) << "coloured icon";
-    PickCustomModeOnColourPage(main);
-    EXPECT_EQ(DumpedMode(dump, 0), 3) << "the picture mode reached the monitor";
-    ::PostMessageA(main, WM_COMMAND, ID_TRAY_EXIT, 0);
-    ASSERT_TRUE(WaitProcessEnd(main));
+    EXPECT_EQ(launcher.Exit(), 0u);
+    EXPECT_EQ(installed_utility::Query(main, kQueryMonitorCount), 2);
+    EXPECT_EQ(installed_utility::Query(main, kQueryTrayState), 1) << "coloured icon";
+    installed_utility::PickPictureMode(main, 3);
+    EXPECT_EQ(installed_utility::DumpedMode(dump, 0), 3) << "the picture mode reached the monitor";
+    ASSERT_TRUE(installed_utility::Exit(main));
     ::DeleteFileA((folder + "dxva2.dll").c_str()); // not the package's
     ::DeleteFileA(dump.c_str());
 
@@ -260,7 +175,7 @@ TEST(InstallPath, FromTheDiskThroughAnUpgradeToRemoval) {
 
     // The removal takes what the package put there and leaves the user's settings.
     const DWORD keepOnTop = 0;
-    ASSERT_EQ(::RegSetKeyValueA(HKEY_CURRENT_USER, kRootKey, "NoTopmost", REG_DWORD, &keepOnTop,
+    ASSERT_EQ(::RegSetKeyValueA(HKEY_CURRENT_USER, kSettingsKey, "NoTopmost", REG_DWORD, &keepOnTop,
                                 sizeof keepOnTop),
               ERROR_SUCCESS);
     ASSERT_EQ(Msiexec(std::string("/x ") + kNextProductCode), 0u);
@@ -270,8 +185,8 @@ TEST(InstallPath, FromTheDiskThroughAnUpgradeToRemoval) {
     EXPECT_FALSE(Exists(Parent(folder))) << "the program folder and the maker's folder above it";
     EXPECT_FALSE(Exists(Parent(DataFolder()))) << "the data folder and the maker's folder above it";
     EXPECT_FALSE(ShortcutExists());
-    EXPECT_EQ(::RegGetValueA(HKEY_CURRENT_USER, kRootKey, "NoTopmost", RRF_RT_REG_DWORD, nullptr,
-                             nullptr, nullptr),
+    EXPECT_EQ(::RegGetValueA(HKEY_CURRENT_USER, kSettingsKey, "NoTopmost", RRF_RT_REG_DWORD,
+                             nullptr, nullptr, nullptr),
               ERROR_SUCCESS);
 }
 
