@@ -89,6 +89,22 @@ bool RunMsiexec(const std::wstring& arguments) {
     return code == 0;
 }
 
+#ifdef LAUNCHER_TEST_MSI
+// The test package installed quietly for as long as the object lives.
+class InstalledTestProduct {
+  public:
+    InstalledTestProduct()
+        : m_installed(RunMsiexec(std::wstring(L"/i \"") + Wide(LAUNCHER_TEST_MSI) + L"\" /qn")) {}
+    ~InstalledTestProduct() { RunMsiexec(std::wstring(L"/x ") + kProductCode + L" /qn"); }
+    InstalledTestProduct(const InstalledTestProduct&) = delete;
+    InstalledTestProduct& operator=(const InstalledTestProduct&) = delete;
+    bool installed() const { return m_installed; }
+
+  private:
+    bool m_installed;
+};
+#endif
+
 class LauncherActions : public testing::Test {
   protected:
     void SetUp() override {
@@ -169,7 +185,7 @@ TEST_F(LauncherActions, DocumentWithoutAssociatedProgramOffersTheReader) {
     EXPECT_EQ(m_launcher.Exit(), 0u);
 }
 
-TEST_F(LauncherActions, ApplicationItemOpensItsSubItems) {
+TEST_F(LauncherActions, ApplicationItemOpensItsSubItemsAndStartsTheirRunValueWhenClosed) {
     m_launcher.ClickItem(m_page, kSuite);
     const HWND dialog = m_launcher.WaitDialog(L"Suite ");
     ASSERT_NE(dialog, nullptr);
@@ -186,24 +202,31 @@ TEST_F(LauncherActions, ApplicationItemOpensItsSubItems) {
     EXPECT_LT(window.bottom - second.bottom, 40) << "cut below the second button";
     PressButton(dialog, IDC_SUB_ITEM_FIRST + 1);
     EXPECT_NE(m_record.WaitFor(L"dimoratest:latest"), L"") << m_record.Contents();
+    PressButton(dialog, IDC_SUB_ITEM_FIRST);
+    EXPECT_NE(m_record.WaitFor(L"suite-setup"), L"") << m_record.Contents();
     EXPECT_TRUE(::IsWindowVisible(dialog)) << "the dialog stays open";
+    EXPECT_EQ(m_record.Contents().find(L"registered.exe"), std::wstring::npos);
     PressButton(dialog, IDCANCEL);
     for (int i = 0; i < 100 && ::IsWindow(dialog); ++i)
         Pump(50);
     EXPECT_FALSE(::IsWindow(dialog));
+    EXPECT_NE(m_record.WaitFor(L"registered.exe"), L"")
+        << "the dialog starts what its installer registered when it goes: " << m_record.Contents();
     EXPECT_EQ(m_launcher.Exit(), 0u);
 }
 
 TEST_F(LauncherActions, InstalledProductIsOfferedForRemovalAndExitStartsTheRunValue) {
 #ifdef LAUNCHER_TEST_MSI
-    ASSERT_TRUE(RunMsiexec(std::wstring(L"/i \"") + Wide(LAUNCHER_TEST_MSI) + L"\" /qn"));
-    m_launcher.ClickItem(m_page, kUpgrade);
-    const HWND box = m_launcher.WaitDialog(L"launcher");
-    ASSERT_NE(box, nullptr);
-    EXPECT_EQ(MessageText(box), L"Setup program will uninstall other version of software before "
-                                L"installing this version.");
-    PressButton(box, IDNO);
-    RunMsiexec(std::wstring(L"/x ") + kProductCode + L" /qn");
+    {
+        const InstalledTestProduct product;
+        ASSERT_TRUE(product.installed());
+        m_launcher.ClickItem(m_page, kUpgrade);
+        const HWND box = m_launcher.WaitDialog(L"launcher");
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(MessageText(box), L"Setup program will uninstall other version of software "
+                                    L"before installing this version.");
+        PressButton(box, IDNO);
+    }
 #endif
     m_launcher.ClickItem(m_page, kSetup);
     EXPECT_NE(m_record.WaitFor(L"install|"), L"") << m_record.Contents();
