@@ -176,6 +176,17 @@ TEST_F(LauncherActions, ManualOfTwoModelsAsksForModelAndLanguageAndOpensTheChoic
     EXPECT_EQ(m_launcher.Exit(), 0u);
 }
 
+// Only Exit starts the registered programs. (Checked once the launcher has ended: it would have
+// asked the shell before ending.)
+TEST_F(LauncherActions, ClosingOtherwiseStartsNoRunValue) {
+    m_launcher.ClickItem(m_page, kSetup);
+    EXPECT_NE(m_record.WaitFor(L"install|"), L"") << m_record.Contents();
+    EXPECT_EQ(m_launcher.Close(), 0u);
+    Pump(1000);
+    EXPECT_EQ(m_record.Contents().find(L"registered.exe"), std::wstring::npos)
+        << m_record.Contents();
+}
+
 TEST_F(LauncherActions, DocumentWithoutAssociatedProgramOffersTheReader) {
     m_launcher.ClickItem(m_page, kNotes);
     const HWND box = m_launcher.WaitDialog(L"launcher");

@@ -114,6 +114,14 @@ class Launcher {
     DWORD Exit() {
         ::PostMessageA(m_main, WM_COMMAND, MAKEWPARAM(IDC_EXIT, BN_CLICKED),
                        reinterpret_cast<LPARAM>(::GetDlgItem(m_main, IDC_EXIT)));
+        return WaitForEnd();
+    }
+    // Leaves through the caption's close box; answers the exit code.
+    DWORD Close() {
+        ::PostMessageA(m_main, WM_SYSCOMMAND, SC_CLOSE, 0);
+        return WaitForEnd();
+    }
+    DWORD WaitForEnd() {
         if (::WaitForSingleObject(m_process.hProcess, 20000) != WAIT_OBJECT_0)
             return STILL_ACTIVE;
         DWORD code = 0;
