@@ -1,6 +1,7 @@
 // The colour adjustment dialog run modally, alone, over a simulated monitor in this process (on
 // the simulator's clock): what it shows, a slider move reaching the monitor, Cancel restoring,
 // the messages that end it, and that its GDI objects are all released.
+#include "framework/testing/gdi_objects_win.h"
 #include "sim/testing/sim_desktop.h"
 #include "utility/monitor/monitor_list.h"
 #include "utility/pages/dlg_color_sub_win.h"
@@ -13,19 +14,6 @@
 #include <string>
 
 namespace {
-
-// GDI objects of this process. Wine answers 0 to GetGuiResources; there a handle whose upper
-// word is 0 names the object in that slot of the handle table, so the live slots are counted.
-DWORD GdiObjectCount() {
-    DWORD count = ::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS);
-    if (count)
-        return count;
-    for (ULONG_PTR slot = 1; slot < 0x10000; ++slot) {
-        if (::GetObjectType(reinterpret_cast<HGDIOBJ>(slot)))
-            ++count;
-    }
-    return count;
-}
 
 std::string Text(HWND dialog, int id) {
     char text[64] = {};
