@@ -172,6 +172,9 @@ TEST(InstallPath, FromTheDiskThroughAnUpgradeToRemoval) {
     EXPECT_EQ(RelatedProducts(), std::vector<std::string>{kNextProductCode});
     EXPECT_EQ(RunValue(), program);
     EXPECT_TRUE(Exists(program));
+    EXPECT_NE(Msiexec("/i " + Quoted(DiskFolder() + "\\Visomat\\DimoraDdcci.msi")), 0u)
+        << "the older package refuses to replace the newer one";
+    EXPECT_EQ(RelatedProducts(), std::vector<std::string>{kNextProductCode});
 
     // The removal takes what the package put there and leaves the user's settings.
     const DWORD keepOnTop = 0;
