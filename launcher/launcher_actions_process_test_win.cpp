@@ -187,6 +187,20 @@ TEST_F(LauncherActions, ClosingOtherwiseStartsNoRunValue) {
         << m_record.Contents();
 }
 
+TEST_F(LauncherActions, ItemsLightUpAgainAfterASelectionDialog) {
+    m_launcher.ClickItem(m_page, kGuide);
+    const HWND dialog = m_launcher.WaitDialog(L"Model and Language Selection");
+    ASSERT_NE(dialog, nullptr);
+    PressButton(dialog, IDCANCEL);
+    for (int i = 0; i < 100 && ::IsWindow(dialog); ++i)
+        Pump(50);
+    const HWND site = ::GetDlgItem(m_page, IDC_ITEM_FIRST + kSite);
+    ::PostMessageW(site, WM_MOUSEMOVE, 0, Point(2, 2));
+    Pump(300);
+    EXPECT_EQ(Text(::GetDlgItem(m_page, IDC_DESCRIPTION)), L"Opens a test address.");
+    EXPECT_EQ(m_launcher.Exit(), 0u);
+}
+
 TEST_F(LauncherActions, DocumentWithoutAssociatedProgramOffersTheReader) {
     m_launcher.ClickItem(m_page, kNotes);
     const HWND box = m_launcher.WaitDialog(L"launcher");

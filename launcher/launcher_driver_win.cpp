@@ -8,6 +8,7 @@
 //   launcherdriver close-dialog  closes the selection or sub-item dialog that is open
 //   launcherdriver exit      leaves through Exit
 //   launcherdriver park      moves the pointer to the screen's corner (no launcher needed)
+#include "launcher/launcher_messages_win.h"
 #include "launcher/res/resource.h"
 
 #include <windows.h>
@@ -79,14 +80,23 @@ int Hover(HWND main, int index) {
 // Clicks a link as a hand would: the pointer on it (the page ignores a click from elsewhere),
 // then the link's click notification, posted so that the dialog it opens does not hold us.
 int Click(HWND main, int index) {
+    ::SetForegroundWindow(main);
+    ::Sleep(300);
     const HWND page = VisiblePage(main);
     const HWND link = page ? ::GetDlgItem(page, IDC_ITEM_FIRST + index) : nullptr;
     if (!link || !::IsWindowEnabled(link))
         return 1;
+    // The link lit by an earlier click lets go first: under Wine without a window manager the
+    // main window is not made active again when a dialog closes, so it would not see the
+    // pointer leave.
+    ::SendMessageA(page, WM_RESET_HOVER, 0, 0);
     RECT rect{};
     ::GetWindowRect(link, &rect);
-    ::SetCursorPos(rect.left + 2, (rect.top + rect.bottom) / 2);
+    // Through the input queue, as a hand would move it.
+    MoveMouse(rect.left + 2, rect.top + 2);
     ::Sleep(100);
+    MoveMouse(rect.left + 4, (rect.top + rect.bottom) / 2);
+    ::Sleep(200);
     ::PostMessageA(page, WM_COMMAND, MAKEWPARAM(IDC_ITEM_FIRST + index, STN_CLICKED),
                    reinterpret_cast<LPARAM>(link));
     return 0;
