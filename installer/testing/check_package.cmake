@@ -37,7 +37,7 @@ endif()
 table(Directory directories)
 expect("${directories}" "\nINSTALLDIR${T}OrvaneProgramDir${T}Visomat \\(DDCCI\\)\n"
        "install folder Orvane\\Visomat (DDCCI)")
-expect("${directories}" "\nOrvaneProgramDir${T}ProgramFilesFolder${T}Orvane\n" "under Program Files")
+expect("${directories}" "\nOrvaneProgramDir${T}ProgramFiles(64)?Folder${T}Orvane\n" "under Program Files")
 expect("${directories}" "\nDATADIR${T}OrvaneDataDir${T}Visomat \\(DDCCI\\)\n"
        "data folder Orvane\\Visomat (DDCCI)")
 expect("${directories}" "\nOrvaneDataDir${T}CommonAppDataFolder${T}Orvane\n"
