@@ -208,7 +208,8 @@ done
 
 echo "== installation screenshots (the package from the disk, then the installed utility)"
 # Installed quietly from the disk folder, started from its Start-menu shortcut beside the
-# simulated monitor DLLs, and removed again so that the prefix keeps no installed product.
+# simulated monitor DLLs, and removed again so that the prefix keeps no installed product (the
+# removal takes the data folder with it; the set-up puts it back on the next run).
 msi_log=$DIMORA_BUILD/install.log
 product_code='{6F1C2B9E-3A47-4D85-9E21-0B7C5D4A8F36}'
 if WINEDLLOVERRIDES=winemenubuilder.exe=d "$DIMORA_ROOT/scripts/wine-run" msiexec.exe /i \
