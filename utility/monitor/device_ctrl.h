@@ -19,6 +19,10 @@
 // pause).
 enum class PageSelect { Write, Skip };
 
+// Where a block read ends: at the announced length (or the caller's capacity), or for a text
+// that is taken up to its first zero byte, after the word that holds that zero.
+enum class BlockEnd { Announced, FirstZero };
+
 // Whether a read, an ownership claim or an enumeration check tries again after a failure (five
 // attempts; fifty for the capabilities string) or tries once.
 enum class Retry { No, Yes };
@@ -69,7 +73,8 @@ class DeviceCtrl {
     // Reads block-transfer slot 0 ... 3 into `buffer`, at most `capacity` bytes. On success
     // `*length` (when given) is the number of bytes copied; on failure the buffer is untouched.
     bool ReadBlock(const CMonitorStatus& state, int slot, std::uint8_t* buffer,
-                   std::size_t capacity, PageSelect pageSelect, std::size_t* length = nullptr);
+                   std::size_t capacity, PageSelect pageSelect, std::size_t* length = nullptr,
+                   BlockEnd end = BlockEnd::Announced);
 
     // Claims the monitor by writing this process's identifier into the owner register.
     bool TakeOwnership(PhysicalHandle handle, Retry retry);

@@ -18,7 +18,8 @@ constexpr std::uint32_t kResyncPauseMs = 100;
 } // namespace
 
 bool DeviceCtrl::ReadBlock(const CMonitorStatus& state, int slot, std::uint8_t* buffer,
-                           std::size_t capacity, PageSelect pageSelect, std::size_t* length) {
+                           std::size_t capacity, PageSelect pageSelect, std::size_t* length,
+                           BlockEnd end) {
     const PhysicalHandle handle = state.Handle();
     if (!handle || !buffer || slot < 0 || slot > 3)
         return false;
@@ -58,6 +59,11 @@ bool DeviceCtrl::ReadBlock(const CMonitorStatus& state, int slot, std::uint8_t* 
             bytes.push_back(static_cast<std::uint8_t>(current >> 8));
             bytes.push_back(static_cast<std::uint8_t>(current));
             offset += 4;
+            // The bytes after a text's zero are never used: a monitor announcing a long block
+            // but sending a short text is not read word by word to the announced end.
+            if (end == BlockEnd::FirstZero &&
+                std::find(bytes.end() - 4, bytes.end(), 0) != bytes.end())
+                break;
             continue;
         }
         if (++failures >= kMaxWordFailures)
@@ -66,8 +72,9 @@ bool DeviceCtrl::ReadBlock(const CMonitorStatus& state, int slot, std::uint8_t* 
         if (SetVcp(m_ports, handle, offsetCode, offset, kPageWritePauseMs))
             m_ports.clock.Sleep(kResyncPauseMs);
     }
-    std::copy_n(bytes.begin(), kept, buffer);
+    const std::size_t copied = std::min(kept, bytes.size());
+    std::copy_n(bytes.begin(), copied, buffer);
     if (length)
-        *length = kept;
+        *length = copied;
     return true;
 }

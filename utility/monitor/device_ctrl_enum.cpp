@@ -219,7 +219,8 @@ bool DeviceCtrl::ReadVendorPageList(std::size_t index, PageSelect pageSelect) {
     std::size_t length = 0;
     // The list is read before any page map exists and without claiming the owner register.
     m_ownership = true;
-    const bool ok = ReadBlock(probe, 0, buffer.data(), buffer.size(), pageSelect, &length);
+    const bool ok =
+        ReadBlock(probe, 0, buffer.data(), buffer.size(), pageSelect, &length, BlockEnd::FirstZero);
     m_ownership = false;
     if (ok)
         entry.vendorPageList = TextUpToZero(buffer.data(), length);
