@@ -37,19 +37,21 @@ endif()
 table(Directory directories)
 expect("${directories}" "\nINSTALLDIR${T}OrvaneProgramDir${T}Visomat \\(DDCCI\\)\n"
        "install folder Orvane\\Visomat (DDCCI)")
-expect("${directories}" "\nOrvaneProgramDir${T}ProgramFiles(64)?Folder${T}Orvane\n" "under Program Files")
+expect("${directories}" "\nOrvaneProgramDir${T}ProgramFiles(64)?Folder${T}Orvane\n"
+       "under Program Files")
 expect("${directories}" "\nDATADIR${T}OrvaneDataDir${T}Visomat \\(DDCCI\\)\n"
        "data folder Orvane\\Visomat (DDCCI)")
 expect("${directories}" "\nOrvaneDataDir${T}CommonAppDataFolder${T}Orvane\n"
        "in the all-users application-data folder")
 
 table(Registry registry)
-expect("${registry}"
-       "\n[^\t]+${T}2${T}Software\\\\Microsoft\\\\Windows\\\\CurrentVersion\\\\Run${T}DimoraDdcci${T}\\[#DimoraDdcciExe\\]${T}"
+set(run_key "Software\\\\Microsoft\\\\Windows\\\\CurrentVersion\\\\Run")
+expect("${registry}" "\n[^\t]+${T}2${T}${run_key}${T}DimoraDdcci${T}\\[#DimoraDdcciExe\\]${T}"
        "machine-wide Run value DimoraDdcci naming the installed program, unquoted")
 
 table(Shortcut shortcuts)
-expect("${shortcuts}" "\n[^\t]+${T}OrvaneMenuDir${T}Visomat \\(DDCCI\\)${T}[^\t]+${T}\\[#DimoraDdcciExe\\]"
+expect("${shortcuts}"
+       "\n[^\t]+${T}OrvaneMenuDir${T}Visomat \\(DDCCI\\)${T}[^\t]+${T}\\[#DimoraDdcciExe\\]"
        "Start-menu shortcut to the program")
 
 table(Property properties)
