@@ -13,7 +13,7 @@ dimora_packages=(
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   wine wine64 wine32:i386 xvfb xauth x11-utils xcompmgr imagemagick fonts-ipafont-gothic
   wixl msitools xorriso
-  clang libclang-rt-dev wixl python3-reportlab
+  clang libclang-rt-dev python3-reportlab
 )
 
 dimora_install_packages() {
