@@ -1,0 +1,369 @@
+// Every user action that talks to a monitor, run again and again with one fault injected at each
+// of its transactions in turn: the transaction refused, the monitor vanishing from it on, or
+// another program taking the monitor's owner register just before it. After each run the
+// program must still hold together: the ownership flag down, no pause beyond the retry bounds,
+// and the registry as before (a registered record is there whole or not at all).
+#include "sim/sim_system.h"
+#include "utility/eyecare/reminder_cycle.h"
+#include "utility/monitor/monitor_list.h"
+#include "utility/pages/adjustment_data.h"
+#include "utility/pages/auto_apply.h"
+#include "utility/pages/color_page_model.h"
+#include "utility/pages/color_sub_model.h"
+#include "utility/pages/sound_page_model.h"
+#include "utility/pages/testing/fake_windows.h"
+#include "utility/settings/settings_keys.h"
+#include "utility/settings/testing/registry_memory.h"
+#include "utility/shell/testing/fake_timers.h"
+#include "utility/shell/testing/numbered_strings.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <iostream>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr std::uint32_t kOtherProgram = 0x2222;
+
+enum class Fault { None, Refuse, Vanish, OwnerTaken };
+
+// The simulated bus with one fault armed at the transaction numbered `at` (from 0).
+class FaultyBus : public DdcPort {
+  public:
+    explicit FaultyBus(SimSystem& system) : m_system(system) {}
+
+    void Arm(Fault fault, int at) {
+        m_fault = fault;
+        m_at = at;
+        m_count = 0;
+    }
+    int Count() const { return m_count; }
+
+    bool GetVcpFeature(PhysicalHandle handle, std::uint8_t code, std::uint32_t& current,
+                       std::uint32_t& maximum) override {
+        return Pass() && m_system.bus.GetVcpFeature(handle, code, current, maximum);
+    }
+    bool SetVcpFeature(PhysicalHandle handle, std::uint8_t code, std::uint32_t value) override {
+        return Pass() && m_system.bus.SetVcpFeature(handle, code, value);
+    }
+    bool GetCapabilitiesStringLength(PhysicalHandle handle, std::uint32_t& length) override {
+        return Pass() && m_system.bus.GetCapabilitiesStringLength(handle, length);
+    }
+    bool CapabilitiesRequestAndReply(PhysicalHandle handle, char* buffer,
+                                     std::uint32_t length) override {
+        return Pass() && m_system.bus.CapabilitiesRequestAndReply(handle, buffer, length);
+    }
+
+  private:
+    bool Pass() {
+        const int n = m_count++;
+        switch (m_fault) {
+        case Fault::Refuse:
+            return n != m_at;
+        case Fault::Vanish:
+            return n < m_at;
+        case Fault::OwnerTaken:
+            if (n == m_at) {
+                for (std::size_t i = 0; i < m_system.bus.Count(); ++i)
+                    m_system.bus.Monitor(static_cast<int>(i)).Write(0xE0, kOtherProgram);
+            }
+            return true;
+        case Fault::None:
+            break;
+        }
+        return true;
+    }
+
+    SimSystem& m_system;
+    Fault m_fault = Fault::None;
+    int m_at = -1;
+    int m_count = 0;
+};
+
+class PlainColorView : public ColorPageView {
+  public:
+    void SetMonitorList(const std::vector<std::string>&, int) override {}
+    void SetModeList(const std::vector<ModeItem>&) override {}
+    void SelectModeItem(int) override {}
+    void SetDataNameList(const std::vector<std::string>&) override {}
+    DataNameBox ReadDataName() override { return box; }
+    void WriteDataName(const std::string& text, int) override { box.text = text; }
+    void EnableControls(const ColorPageControls&) override {}
+    void ShowWarning(std::uint32_t) override {}
+    void SelectMonitor(int) override {}
+    bool ConfirmDelete() override { return true; }
+    void FocusMainClose() override {}
+    void FocusColorButton() override {}
+    void StepAsideForAdjustment() override {}
+    void ComeBackAfterAdjustment() override {}
+    void RunColorDialog() override {}
+
+    DataNameBox box;
+};
+
+class PlainSubView : public ColorSubView {
+  public:
+    void SetSliderRange(ColorSlider s, int minimum, int maximum) override {
+        sliders[static_cast<std::size_t>(s)] = {minimum, maximum, minimum};
+    }
+    void SetSliderPosition(ColorSlider s, int position) override {
+        sliders[static_cast<std::size_t>(s)].position = position;
+    }
+    void SetSliderPageSize(ColorSlider, int) override {}
+    void SetValueText(ColorSlider, const std::string&) override {}
+    void EnableSlider(ColorSlider, bool, std::uint32_t) override {}
+    void EnableButtons(bool) override {}
+    void FocusOk() override {}
+    void RepaintPicture() override {}
+    void BeginWait() override {}
+    void EndWait() override {}
+    void Finish(int) override {}
+
+    // A position the user could move slider `s` to: its other end.
+    int OtherEnd(ColorSlider s) const {
+        const SliderState& state = sliders[static_cast<std::size_t>(s)];
+        return state.position == state.maximum ? state.minimum : state.maximum;
+    }
+
+    SliderState sliders[kColorSliderCount];
+};
+
+class PlainSoundView : public SoundPageView {
+  public:
+    void SetMonitorList(const std::vector<std::string>&, int) override {}
+    void SetVolumeRange(int) override {}
+    void SetVolumePosition(int) override {}
+    void SetVolumeText(const std::string&) override {}
+    void EnableControls(const SoundPageControls&) override {}
+    void SelectMonitor(int) override {}
+};
+
+class NoBalloon : public BalloonPort, public ScreenSaverPort {
+  public:
+    void ShowBalloon(const BalloonText&) override {}
+    void HideBalloon() override {}
+    bool ScreenSaverRunning() override { return false; }
+};
+
+class SingleByte : public CodePage {
+  public:
+    bool IsLeadByte(unsigned char) const override { return false; }
+};
+
+// The program's monitor-facing parts over typical.txt, every transaction through the faulty bus.
+struct Program {
+    Program() {
+        std::string error;
+        EXPECT_TRUE(LoadSimDescriptionFile(DIMORA_SIM_MONITORS "/typical.txt", system, error));
+        system.processes.others.push_back({kOtherProgram, "Other.exe"});
+        CRegistry settings(registry);
+        settings.WriteString("Model Name", "EX-2451W", 9, kEyeCareKey.data());
+        settings.WriteString("Serial Num", "41234567", 9, kEyeCareKey.data());
+        const std::uint8_t on = 1;
+        settings.WriteBinary("On", &on, 1, kReminderKey.data());
+    }
+
+    SimSystem system;
+    FaultyBus bus{system};
+    DeviceCtrl ctrl{
+        MonitorPorts{bus, system.clock, system.processes, system.display, system.display}};
+    CMonitorStatusAll monitors;
+    CurrentMonitor current{ctrl, monitors};
+    MemoryRegistry registry;
+    NumberedStrings strings;
+    CMonitorColor snapshot;
+    SingleByte codePage;
+    PlainColorView colorView;
+    ColorPageModel colorPage{colorView, current, monitors, registry, strings, codePage, snapshot};
+    ShellState shell;
+    PlainSubView subView;
+    ColorSubModel colorDialog{subView, current, snapshot, monitors, shell};
+    PlainSoundView soundView;
+    SoundPageModel soundPage{soundView, current, monitors, strings};
+    FakeWindows windows;
+    AutoApplier applier{ctrl, monitors, windows};
+    FakeTimers timers;
+    NoBalloon balloon;
+    ReminderCycle reminder{
+        ReminderDeps{timers, registry, ctrl, monitors, shell, strings, balloon, balloon}};
+};
+
+struct Action {
+    std::string name;
+    std::function<void(Program&)> setUp; // fault-free
+    std::function<void(Program&)> run;   // the user's action, with the fault armed
+};
+
+void Build(Program& p) {
+    RebuildMonitorList(p.ctrl, p.monitors);
+}
+void ColourPage(Program& p) {
+    Build(p);
+    p.colorPage.Refresh();
+}
+void ColourDialog(Program& p) {
+    ColourPage(p);
+    p.colorDialog.Initialise(nullptr);
+    p.colorDialog.Open();
+}
+void Registered(Program& p) {
+    ColourPage(p);
+    p.colorView.box = {"Office", -1};
+    p.colorPage.Register();
+    p.system.bus.Monitor(0).Write(0x10, 80);
+    p.colorPage.DataNameSelected(0);
+}
+void SoundPage(Program& p) {
+    Build(p);
+    p.soundPage.Refresh();
+}
+
+std::vector<Action> Actions() {
+    std::vector<Action> actions = {
+        {"start-up", [](Program&) {}, Build},
+        {"rescan", Build, Build},
+        {"mode change", ColourPage, [](Program& p) { p.colorPage.ModeChanged(1); }},
+        {"colour dialog open and Cancel", ColourPage,
+         [](Program& p) {
+             p.colorDialog.Initialise(nullptr);
+             p.colorDialog.Open();
+             p.colorDialog.SliderMoved(ColorSlider::Brightness, 70);
+             p.colorDialog.Cancel();
+         }},
+        {"register",
+         [](Program& p) {
+             ColourPage(p);
+             p.colorView.box = {"Office", -1};
+             // The key exists already, so that only the record can differ afterwards.
+             const CRegistry settings(p.registry);
+             settings.WriteDword("Other", 0, kColorKey.data());
+         },
+         [](Program& p) { p.colorPage.Register(); }},
+        {"restore", Registered, [](Program& p) { p.colorPage.Restore(); }},
+        {"volume", SoundPage, [](Program& p) { p.soundPage.VolumeMoved(40); }},
+        {"sound reset", SoundPage, [](Program& p) { p.soundPage.SoundReset(); }},
+        {"watcher's mode", Build,
+         [](Program& p) { p.applier.ApplyMode(2, FakeWindows::Handle(1), true); }},
+        {"watcher's data", Build,
+         [](Program& p) {
+             AdjustmentRecord record;
+             record.modelName = "EX-2451W";
+             record.mode = 1;
+             record.brightness = {30, 100, 1};
+             p.applier.ApplyRecordToModel(record, FakeWindows::Handle(1), false);
+         }},
+        {"reminder's ownership check",
+         [](Program& p) {
+             Build(p);
+             p.reminder.Start();
+         },
+         [](Program& p) { p.reminder.OnReminderTimer(); }},
+    };
+    const std::pair<const char*, ColorSlider> sliders[] = {
+        {"temperature", ColorSlider::Temperature},
+        {"brightness", ColorSlider::Brightness},
+        {"contrast", ColorSlider::Contrast},
+        {"gamma", ColorSlider::Gamma},
+        {"red", ColorSlider::Red},
+        {"green", ColorSlider::Green},
+        {"blue", ColorSlider::Blue}};
+    for (const auto& [name, slider] : sliders) {
+        actions.push_back(
+            {std::string("slider ") + name, ColourDialog, [slider = slider](Program& p) {
+                 p.colorDialog.SliderMoved(slider, p.subView.OtherEnd(slider));
+             }});
+    }
+    return actions;
+}
+
+std::string Dump(RegistryPort& port, const std::string& path) {
+    RegistryKey key = nullptr;
+    if (port.OpenKey(path.c_str(), key) != kRegistrySuccess)
+        return {};
+    std::string out = "[" + path + "]";
+    std::vector<char> data(4096);
+    for (std::uint32_t i = 0;; ++i) {
+        char name[256];
+        std::uint32_t length = sizeof name;
+        std::uint32_t type = 0;
+        auto size = static_cast<std::uint32_t>(data.size());
+        if (port.EnumValue(key, i, name, &length, &type, data.data(), &size) != kRegistrySuccess)
+            break;
+        out += std::string(name, length) + "=" + std::to_string(type) + ":" +
+               std::string(data.data(), size) + ";";
+    }
+    std::vector<std::string> subKeys;
+    for (std::uint32_t i = 0;; ++i) {
+        char name[256];
+        std::uint32_t length = sizeof name;
+        if (port.EnumKey(key, i, name, &length) != kRegistrySuccess)
+            break;
+        subKeys.emplace_back(name, length);
+    }
+    port.CloseKey(key);
+    for (const auto& sub : subKeys)
+        out += Dump(port, path + "\\" + sub);
+    return out;
+}
+
+// The longest any fault may add: one retry loop run to its end (the capabilities read, 50
+// attempts 200 ms apart, is the longest), and a little bus time. A vanished monitor is given up
+// after that loop, so it costs no more.
+constexpr std::uint64_t kRetryBoundMs = 50 * 200 + 1000;
+
+TEST(FaultMatrix, EveryActionSurvivesAFaultAtEachOfItsTransactions) {
+    const Fault faults[] = {Fault::Refuse, Fault::Vanish, Fault::OwnerTaken};
+    const char* faultNames[] = {"refused", "vanished", "owner taken"};
+    int runs = 0;
+    for (const Action& action : Actions()) {
+        int transactions = 0;
+        std::uint64_t cleanMs = 0;
+        {
+            Program clean;
+            action.setUp(clean);
+            ASSERT_EQ(clean.monitors.monitors.size(), action.name == "start-up" ? 0u : 1u);
+            clean.bus.Arm(Fault::None, -1);
+            const std::uint64_t start = clean.system.clock.Now();
+            action.run(clean);
+            transactions = clean.bus.Count();
+            cleanMs = clean.system.clock.Now() - start;
+            EXPECT_FALSE(clean.ctrl.HasOwnership()) << action.name;
+            EXPECT_GT(transactions, 0) << action.name;
+        }
+        for (std::size_t f = 0; f < std::size(faults); ++f) {
+            for (int at = 0; at < transactions; ++at) {
+                SCOPED_TRACE(action.name + ", " + faultNames[f] + " at transaction " +
+                             std::to_string(at));
+                Program p;
+                action.setUp(p);
+                const std::string before = Dump(p.registry, kRootKey);
+                p.bus.Arm(faults[f], at);
+                const std::uint64_t start = p.system.clock.Now();
+                action.run(p);
+                ++runs;
+                const std::uint64_t tookMs = p.system.clock.Now() - start;
+                EXPECT_FALSE(p.ctrl.HasOwnership());
+                EXPECT_LE(tookMs, cleanMs + kRetryBoundMs);
+                if (action.name == "register") {
+                    std::uint8_t record[kAdjustmentRecordSize + 1];
+                    const CRegistry settings(p.registry);
+                    const bool some =
+                        settings.ReadValue("Office", record, sizeof record, kColorKey.data());
+                    EXPECT_EQ(some, settings.ReadValue("Office", record, kAdjustmentRecordSize,
+                                                       kColorKey.data()));
+                    EXPECT_FALSE(settings.ReadValue("Office", record, kAdjustmentRecordSize - 1,
+                                                    kColorKey.data()))
+                        << "a record is whole or absent";
+                    settings.DeleteValue("Office", kColorKey.data());
+                }
+                EXPECT_EQ(Dump(p.registry, kRootKey), before) << "no other registry change";
+            }
+        }
+    }
+    std::cout << "fault matrix: " << Actions().size() << " actions, " << runs << " runs\n";
+}
+
+} // namespace
