@@ -2,8 +2,9 @@
 // capabilities, the vendor page list and the three identity blocks (monitor information, serial
 // number, model name) as the monitors answer them, faults and odd lengths included. Checks: every
 // listed monitor has a trimmed, non-empty serial number and model name no longer than their
-// block reads, its identity key is the two joined, the ownership flag is down afterwards, and the
-// simulated clock shows no pause beyond the retry bounds.
+// block reads, its identity key is the two joined, the current monitor is the one with the
+// smallest display number, the ownership flag is down afterwards, and the simulated clock shows
+// no pause beyond the retry bounds.
 #include "fuzz/testing/fuzz_check.h"
 #include "sim/sim_system.h"
 #include "utility/monitor/monitor_list.h"
@@ -22,6 +23,9 @@ constexpr std::size_t kIdentityCapacity = 18;
 // 200 ms), the owner claim (5 of 200 ms) and three block reads of at most 30 failed words each
 // (a resynchronisation of 100 ms per failure) stay well below it.
 constexpr std::uint64_t kPauseCeilingPerMonitorMs = 60'000;
+
+// Monitors with a display number from this one up are never made current.
+constexpr std::int32_t kNoCurrentFrom = 65'535;
 
 bool IsBlank(char c) {
     return std::isspace(static_cast<unsigned char>(c)) != 0;
@@ -55,7 +59,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         CheckIdentityText(monitor->modelName);
         FUZZ_CHECK(monitor->identityKey == monitor->serialNumber + monitor->modelName);
     }
-    FUZZ_CHECK(all.monitors.empty() || all.HasCurrent());
+    // The current monitor is the first with the smallest display number below 65,535; a list
+    // of monitors whose numbers are all higher (absurd device names) has none.
+    int first = -1;
+    for (std::size_t i = 0; i < all.monitors.size(); ++i) {
+        const std::int32_t number = all.monitors[i]->displayNumber;
+        if (number < kNoCurrentFrom &&
+            (first < 0 || number < all.monitors[static_cast<std::size_t>(first)]->displayNumber))
+            first = static_cast<int>(i);
+    }
+    FUZZ_CHECK(all.currentIndex == first);
+    FUZZ_CHECK(all.HasCurrent() == (first >= 0));
     FUZZ_CHECK(system.clock.Now() <= kPauseCeilingPerMonitorMs * (system.bus.Count() + 1));
     return 0;
 }
