@@ -13,6 +13,7 @@
 #include "utility/pages/sound_page_model.h"
 #include "utility/pages/testing/fake_windows.h"
 #include "utility/settings/settings_keys.h"
+#include "utility/settings/testing/registry_dump.h"
 #include "utility/settings/testing/registry_memory.h"
 #include "utility/shell/testing/fake_timers.h"
 #include "utility/shell/testing/numbered_strings.h"
@@ -279,36 +280,6 @@ std::vector<Action> Actions() {
     return actions;
 }
 
-std::string Dump(RegistryPort& port, const std::string& path) {
-    RegistryKey key = nullptr;
-    if (port.OpenKey(path.c_str(), key) != kRegistrySuccess)
-        return {};
-    std::string out = "[" + path + "]";
-    std::vector<char> data(4096);
-    for (std::uint32_t i = 0;; ++i) {
-        char name[256];
-        std::uint32_t length = sizeof name;
-        std::uint32_t type = 0;
-        auto size = static_cast<std::uint32_t>(data.size());
-        if (port.EnumValue(key, i, name, &length, &type, data.data(), &size) != kRegistrySuccess)
-            break;
-        out += std::string(name, length) + "=" + std::to_string(type) + ":" +
-               std::string(data.data(), size) + ";";
-    }
-    std::vector<std::string> subKeys;
-    for (std::uint32_t i = 0;; ++i) {
-        char name[256];
-        std::uint32_t length = sizeof name;
-        if (port.EnumKey(key, i, name, &length) != kRegistrySuccess)
-            break;
-        subKeys.emplace_back(name, length);
-    }
-    port.CloseKey(key);
-    for (const auto& sub : subKeys)
-        out += Dump(port, path + "\\" + sub);
-    return out;
-}
-
 // The longest any fault may add: one retry loop run to its end (the capabilities read, 50
 // attempts 200 ms apart, is the longest), and a little bus time. A vanished monitor is given up
 // after that loop, so it costs no more.
@@ -339,7 +310,7 @@ TEST(FaultMatrix, EveryActionSurvivesAFaultAtEachOfItsTransactions) {
                              std::to_string(at));
                 Program p;
                 action.setUp(p);
-                const std::string before = Dump(p.registry, kRootKey);
+                const std::string before = DumpRegistry(p.registry, kRootKey);
                 p.bus.Arm(faults[f], at);
                 const std::uint64_t start = p.system.clock.Now();
                 action.run(p);
@@ -359,7 +330,7 @@ TEST(FaultMatrix, EveryActionSurvivesAFaultAtEachOfItsTransactions) {
                         << "a record is whole or absent";
                     settings.DeleteValue("Office", kColorKey.data());
                 }
-                EXPECT_EQ(Dump(p.registry, kRootKey), before) << "no other registry change";
+                EXPECT_EQ(DumpRegistry(p.registry, kRootKey), before) << "no other registry change";
             }
         }
     }

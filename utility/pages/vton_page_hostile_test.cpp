@@ -8,6 +8,7 @@
 #include "utility/pages/testing/fake_windows.h"
 #include "utility/pages/vton_page_model.h"
 #include "utility/settings/settings_keys.h"
+#include "utility/settings/testing/registry_dump.h"
 #include "utility/settings/testing/registry_memory.h"
 #include "utility/shell/testing/fake_timers.h"
 #include "utility/shell/testing/numbered_strings.h"
@@ -107,41 +108,6 @@ const Shape kShapes[] = {
     {"huge", false, 0, [](const StoredValue&) { return std::string(1 << 20, '\x44'); }},
 };
 
-std::string Dump(RegistryPort& port, const std::string& path) {
-    RegistryKey key = nullptr;
-    if (port.OpenKey(path.c_str(), key) != kRegistrySuccess)
-        return {};
-    // Values sorted by name: a rewritten value moves to the end of the enumeration.
-    std::vector<std::string> values;
-    static std::vector<char> data(1 << 21);
-    for (std::uint32_t i = 0;; ++i) {
-        char name[256];
-        std::uint32_t length = sizeof name;
-        std::uint32_t type = 0;
-        auto size = static_cast<std::uint32_t>(data.size());
-        if (port.EnumValue(key, i, name, &length, &type, data.data(), &size) != kRegistrySuccess)
-            break;
-        values.push_back(std::string(name, length) + "=" + std::to_string(type) + ":" +
-                         std::string(data.data(), size) + ";");
-    }
-    std::sort(values.begin(), values.end());
-    std::string out = "[" + path + "]";
-    for (const auto& value : values)
-        out += value;
-    std::vector<std::string> subKeys;
-    for (std::uint32_t i = 0;; ++i) {
-        char name[256];
-        std::uint32_t length = sizeof name;
-        if (port.EnumKey(key, i, name, &length) != kRegistrySuccess)
-            break;
-        subKeys.emplace_back(name, length);
-    }
-    port.CloseKey(key);
-    for (const auto& sub : subKeys)
-        out += Dump(port, path + "\\" + sub);
-    return out;
-}
-
 struct Outcome {
     bool activate, independent;
     std::vector<std::string> applications, modes, defaults;
@@ -191,8 +157,13 @@ class PageStart {
         // A hostile value the page left alone is not a write: it goes before the comparison.
         if (!shape.absent && Holds(changed, shape.type ? shape.type : changed.type, hostile))
             CRegistry(registry).DeleteValue(changed.name, changed.key.c_str());
-        return {view.activate, view.independent,  view.applications,       view.modes,
-                view.defaults, view.defaultIndex, Dump(registry, kRootKey)};
+        return {view.activate,
+                view.independent,
+                view.applications,
+                view.modes,
+                view.defaults,
+                view.defaultIndex,
+                DumpRegistry(registry, kRootKey)};
     }
 
   private:

@@ -4,6 +4,7 @@
 // start-up must run, a value it cannot read must count as absent, what it reads must stay in
 // range, and it must write nothing.
 #include "utility/settings/settings_keys.h"
+#include "utility/settings/testing/registry_dump.h"
 #include "utility/shell/testing/main_window_harness.h"
 #include "utility/shell/user_messages.h"
 
@@ -72,37 +73,6 @@ const Shape kShapes[] = {
     {"huge", false, 0, [](const StoredValue&) { return std::string(1 << 20, '\x44'); }},
 };
 
-// Every value of every key the program keeps, for telling that nothing was written.
-std::string Dump(RegistryPort& port, const std::string& path) {
-    RegistryKey key = nullptr;
-    if (port.OpenKey(path.c_str(), key) != kRegistrySuccess)
-        return {};
-    std::string out = "[" + path + "]";
-    static std::vector<char> data(1 << 21);
-    for (std::uint32_t i = 0;; ++i) {
-        char name[256];
-        std::uint32_t length = sizeof name;
-        std::uint32_t type = 0;
-        auto size = static_cast<std::uint32_t>(data.size());
-        if (port.EnumValue(key, i, name, &length, &type, data.data(), &size) != kRegistrySuccess)
-            break;
-        out += std::string(name, length) + "=" + std::to_string(type) + ":" +
-               std::string(data.data(), size) + ";";
-    }
-    std::vector<std::string> subKeys;
-    for (std::uint32_t i = 0;; ++i) {
-        char name[256];
-        std::uint32_t length = sizeof name;
-        if (port.EnumKey(key, i, name, &length) != kRegistrySuccess)
-            break;
-        subKeys.emplace_back(name, length);
-    }
-    port.CloseKey(key);
-    for (const auto& sub : subKeys)
-        out += Dump(port, path + "\\" + sub);
-    return out;
-}
-
 // What start-up made of the stored values.
 struct Outcome {
     std::vector<std::string> view;
@@ -134,7 +104,7 @@ class Startup : public MainWindowHarness {
                 Store(v, shape.type ? shape.type : v.type, shape.bytes(v));
         }
         overlays.pictures["C:\\a.bmp"] = {64, 64};
-        before = Dump(registry, kRootKey);
+        before = DumpRegistry(registry, kRootKey);
         Model().Start();
         Model().ApplyStoredTopmost();
         Model().SetUpFilter();
@@ -176,7 +146,7 @@ TEST(MainWindowHostile, StartsWithEveryValueInEveryShapeAndWritesNothing) {
             Startup program;
             const Outcome outcome = program.Run(value, shape);
             ++runs;
-            EXPECT_EQ(Dump(program.registry, kRootKey), program.before)
+            EXPECT_EQ(DumpRegistry(program.registry, kRootKey), program.before)
                 << "start-up wrote to the registry";
             EXPECT_EQ(program.registry.OpenHandleCount(), 0u);
             if (!shape.absent && shape.bytes(value).size() > value.capacity) {
