@@ -8,6 +8,7 @@
 #include "utility/pages/testing/fake_windows.h"
 #include "utility/pages/vton_page_model.h"
 #include "utility/settings/settings_keys.h"
+#include "utility/settings/testing/hostile_values.h"
 #include "utility/settings/testing/registry_dump.h"
 #include "utility/settings/testing/registry_memory.h"
 #include "utility/shell/testing/fake_timers.h"
@@ -58,19 +59,6 @@ class PlainVtonView : public VtonPageView {
     int defaultIndex = -2;
 };
 
-struct StoredValue {
-    std::string key;
-    const char* name;
-    std::uint32_t type;
-    std::string bytes;
-    std::size_t capacity; // what the page reads at most; a longer value cannot be read
-};
-
-std::string Le32(std::uint32_t v) {
-    return std::string{static_cast<char>(v), static_cast<char>(v >> 8), static_cast<char>(v >> 16),
-                       static_cast<char>(v >> 24)};
-}
-
 // As the page saves them: both switches on, adjustment data "Evening" as the default, one
 // application following that data and one following mode 2.
 const std::vector<StoredValue>& Saved() {
@@ -86,27 +74,6 @@ const std::vector<StoredValue>& Saved() {
     };
     return values;
 }
-
-struct Shape {
-    const char* what;
-    bool absent;
-    std::uint32_t type; // 0: the saved type
-    std::string (*bytes)(const StoredValue&);
-};
-
-const Shape kShapes[] = {
-    {"absent", true, 0, nullptr},
-    {"wrong type", false, 7, [](const StoredValue& v) { return v.bytes; }},
-    {"empty", false, 0, [](const StoredValue&) { return std::string(); }},
-    {"one byte", false, 0, [](const StoredValue&) { return std::string("\x7f"); }},
-    {"one short", false, 0,
-     [](const StoredValue& v) { return std::string(v.capacity - 1, '\x41'); }},
-    {"full, no terminator", false, 0,
-     [](const StoredValue& v) { return std::string(v.capacity, '\x42'); }},
-    {"one long", false, 0,
-     [](const StoredValue& v) { return std::string(v.capacity + 1, '\x43'); }},
-    {"huge", false, 0, [](const StoredValue&) { return std::string(1 << 20, '\x44'); }},
-};
 
 struct Outcome {
     bool activate, independent;

@@ -4,6 +4,7 @@
 // start-up must run, a value it cannot read must count as absent, what it reads must stay in
 // range, and it must write nothing.
 #include "utility/settings/settings_keys.h"
+#include "utility/settings/testing/hostile_values.h"
 #include "utility/settings/testing/registry_dump.h"
 #include "utility/shell/testing/main_window_harness.h"
 #include "utility/shell/user_messages.h"
@@ -16,19 +17,6 @@
 #include <vector>
 
 namespace {
-
-struct StoredValue {
-    const char* key;
-    const char* name;
-    std::uint32_t type;
-    std::string bytes;
-    std::size_t capacity; // what the reader reads at most; a longer value cannot be read
-};
-
-std::string Le32(std::uint32_t v) {
-    return std::string{static_cast<char>(v), static_cast<char>(v >> 8), static_cast<char>(v >> 16),
-                       static_cast<char>(v >> 24)};
-}
 
 // Everything start-up reads, as the program saves it: a monitor of typical.txt with its
 // reminder on, a user's picture as the filter, and the main window not kept on top.
@@ -50,28 +38,6 @@ const std::vector<StoredValue>& Saved() {
     };
     return values;
 }
-
-// The shapes a value is given, made from its saved bytes and the capacity it is read with.
-struct Shape {
-    const char* what;
-    bool absent;
-    std::uint32_t type; // 0: the saved type
-    std::string (*bytes)(const StoredValue&);
-};
-
-const Shape kShapes[] = {
-    {"absent", true, 0, nullptr},
-    {"wrong type", false, 7, [](const StoredValue& v) { return v.bytes; }},
-    {"empty", false, 0, [](const StoredValue&) { return std::string(); }},
-    {"one byte", false, 0, [](const StoredValue&) { return std::string("\x7f"); }},
-    {"one short", false, 0,
-     [](const StoredValue& v) { return std::string(v.capacity - 1, '\x41'); }},
-    {"full, no terminator", false, 0,
-     [](const StoredValue& v) { return std::string(v.capacity, '\x42'); }},
-    {"one long", false, 0,
-     [](const StoredValue& v) { return std::string(v.capacity + 1, '\x43'); }},
-    {"huge", false, 0, [](const StoredValue&) { return std::string(1 << 20, '\x44'); }},
-};
 
 // What start-up made of the stored values.
 struct Outcome {
@@ -118,7 +84,7 @@ class Startup : public MainWindowHarness {
   private:
     void Store(const StoredValue& v, std::uint32_t type, const std::string& bytes) {
         RegistryKey key = nullptr;
-        ASSERT_EQ(registry.CreateKey(v.key, key), kRegistrySuccess);
+        ASSERT_EQ(registry.CreateKey(v.key.c_str(), key), kRegistrySuccess);
         registry.SetValue(key, v.name, type, bytes.data(),
                           static_cast<std::uint32_t>(bytes.size()));
         registry.CloseKey(key);
