@@ -1,8 +1,11 @@
 // "DefFilter.xml" read through the XML DOM port: pictures at any depth, incomplete and
-// out-of-range entries, missing and malformed files, and the values mirrored in the registry.
+// out-of-range entries, missing and malformed files, the values mirrored in the registry, and
+// the user's own values for a picture stored in every hostile shape.
 #include "utility/eyecare/def_filter_file.h"
 #include "utility/eyecare/testing/ascii_codec.h"
 #include "utility/settings/settings_keys.h"
+#include "utility/settings/testing/hostile_values.h"
+#include "utility/settings/testing/registry_dump.h"
 #include "utility/settings/testing/registry_memory.h"
 #include "xml/testing/test_document.h"
 
@@ -60,6 +63,46 @@ TEST(DefFilterFile, ReadsThePicturesItListsAndMirrorsTheirDefaults) {
         EXPECT_TRUE(ReadDefaultFilters(xml, AsciiCodec(), Folder(unreadable), empty).empty())
             << unreadable;
         EXPECT_EQ(Stored(empty, "DefAlpha", "a.png"), 0xDEADu) << "nothing written";
+    }
+}
+
+TEST(DefFilterFile, AUsersValueInAnyShapeIsReadInRangeOrAsTheDefaultAndNeverRewritten) {
+    const CXMLHandler xml(MakeTestXmlDocument);
+    const std::string key = KeyPath(kVSFilterKey.data(), "amber.png"); // defaults 64 and -20
+    const StoredValue saved[] = {
+        {key, "ModAlpha", kRegistryDword, Le32(200), 4},
+        {key, "ModLuminance", kRegistryBinary, Le32(static_cast<std::uint32_t>(-30)), 4}};
+    for (const StoredValue& value : saved) {
+        for (const Shape& shape : kShapes) {
+            SCOPED_TRACE(std::string(value.name) + ": " + shape.what);
+            MemoryRegistry port;
+            CRegistry registry(port);
+            ReadDefaultFilters(xml, AsciiCodec(), Folder("mixed"), registry); // the defaults
+            if (!shape.absent) {
+                const std::string bytes = shape.bytes(value);
+                RegistryKey opened = nullptr;
+                ASSERT_EQ(port.CreateKey(key.c_str(), opened), kRegistrySuccess);
+                port.SetValue(opened, value.name, shape.type ? shape.type : value.type,
+                              bytes.data(), static_cast<std::uint32_t>(bytes.size()));
+                port.CloseKey(opened);
+            }
+            const std::string before = DumpRegistry(port, kRootKey);
+
+            const std::vector<StdImageData> images =
+                ReadDefaultFilters(xml, AsciiCodec(), Folder("mixed"), registry);
+            EXPECT_EQ(DumpRegistry(port, kRootKey), before) << "the user's value rewritten";
+            EXPECT_EQ(port.OpenHandleCount(), 0u);
+            ASSERT_FALSE(images.empty());
+            const StdImageData& amber = images.front();
+            EXPECT_GE(amber.modAlpha, 0);
+            EXPECT_LE(amber.modAlpha, 255);
+            EXPECT_GE(amber.modLuminance, -100);
+            EXPECT_LE(amber.modLuminance, 100);
+            if (shape.absent || shape.bytes(value).size() > value.capacity) {
+                EXPECT_EQ(amber.modAlpha, 64) << "unreadable counts as absent";
+                EXPECT_EQ(amber.modLuminance, -20) << "unreadable counts as absent";
+            }
+        }
     }
 }
 
