@@ -298,7 +298,10 @@ HWND ColourDialog(HWND main) {
                nullptr) {
             DWORD owner = 0;
             ::GetWindowThreadProcessId(dialog, &owner);
-            if (owner == pid && ::IsWindowEnabled(::GetDlgItem(dialog, IDOK)))
+            // OK is enabled in the template until the dialog's initialisation disables it, and
+            // again once the values are loaded; only a visible dialog has been initialised.
+            if (owner == pid && ::IsWindowVisible(dialog) &&
+                ::IsWindowEnabled(::GetDlgItem(dialog, IDOK)))
                 return dialog;
         }
         Pump(50);
