@@ -2,10 +2,12 @@
 // of its transactions in turn: the transaction refused, the monitor vanishing from it on, or
 // another program taking the monitor's owner register just before it. After each run the
 // program must still hold together: the ownership flag down, no pause beyond the retry bounds,
-// and the registry as before (a registered record is there whole or not at all).
+// the registry as before (a registered record is there whole or not at all), and a slider the
+// user moved showing what the monitor holds.
 #include "sim/sim_system.h"
 #include "utility/eyecare/reminder_cycle.h"
 #include "utility/monitor/monitor_list.h"
+#include "utility/monitor/vcp_codes.h"
 #include "utility/pages/adjustment_data.h"
 #include "utility/pages/auto_apply.h"
 #include "utility/pages/color_page_model.h"
@@ -22,6 +24,7 @@
 
 #include <functional>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -136,10 +139,12 @@ class PlainSoundView : public SoundPageView {
   public:
     void SetMonitorList(const std::vector<std::string>&, int) override {}
     void SetVolumeRange(int) override {}
-    void SetVolumePosition(int) override {}
+    void SetVolumePosition(int p) override { position = p; }
     void SetVolumeText(const std::string&) override {}
     void EnableControls(const SoundPageControls&) override {}
     void SelectMonitor(int) override {}
+
+    int position = -1;
 };
 
 class NoBalloon : public BalloonPort, public ScreenSaverPort {
@@ -190,12 +195,32 @@ struct Program {
     NoBalloon balloon;
     ReminderCycle reminder{
         ReminderDeps{timers, registry, ctrl, monitors, shell, strings, balloon, balloon}};
+
+    // A move of the user's: the register it writes, and the slider before and after the move.
+    struct Move {
+        std::uint16_t page = 0;
+        std::uint8_t code = 0;
+        std::optional<std::uint32_t> registerBefore;
+        int from = 0;
+        int to = 0;
+    } move;
+
+    void StartMove(std::uint16_t page, std::uint8_t code, int from, int to) {
+        move = {page, code, system.bus.Monitor(0).Value(page, code), from, to};
+    }
+    // Where the slider must stand now: where it was if the monitor kept its value, where the
+    // user put it if the monitor took the new one.
+    int ExpectedPosition() {
+        const bool kept = system.bus.Monitor(0).Value(move.page, move.code) == move.registerBefore;
+        return kept ? move.from : move.to;
+    }
 };
 
 struct Action {
     std::string name;
-    std::function<void(Program&)> setUp; // fault-free
-    std::function<void(Program&)> run;   // the user's action, with the fault armed
+    std::function<void(Program&)> setUp;          // fault-free
+    std::function<void(Program&)> run;            // the user's action, with the fault armed
+    std::function<int(Program&)> shown = nullptr; // a moved slider's position afterwards
 };
 
 void Build(Program& p) {
@@ -244,7 +269,13 @@ std::vector<Action> Actions() {
          },
          [](Program& p) { p.colorPage.Register(); }},
         {"restore", Registered, [](Program& p) { p.colorPage.Restore(); }},
-        {"volume", SoundPage, [](Program& p) { p.soundPage.VolumeMoved(40); }},
+        {"volume", SoundPage,
+         [](Program& p) {
+             p.StartMove(0, kSpeakerVolumeCode, p.soundView.position, 40);
+             p.soundView.position = 40;
+             p.soundPage.VolumeMoved(40);
+         },
+         [](Program& p) { return p.soundView.position; }},
         {"sound reset", SoundPage, [](Program& p) { p.soundPage.SoundReset(); }},
         {"watcher's mode", Build,
          [](Program& p) { p.applier.ApplyMode(2, FakeWindows::Handle(1), true); }},
@@ -263,19 +294,30 @@ std::vector<Action> Actions() {
          },
          [](Program& p) { p.reminder.OnReminderTimer(); }},
     };
-    const std::pair<const char*, ColorSlider> sliders[] = {
-        {"temperature", ColorSlider::Temperature},
-        {"brightness", ColorSlider::Brightness},
-        {"contrast", ColorSlider::Contrast},
-        {"gamma", ColorSlider::Gamma},
-        {"red", ColorSlider::Red},
-        {"green", ColorSlider::Green},
-        {"blue", ColorSlider::Blue}};
-    for (const auto& [name, slider] : sliders) {
-        actions.push_back(
-            {std::string("slider ") + name, ColourDialog, [slider = slider](Program& p) {
-                 p.colorDialog.SliderMoved(slider, p.subView.OtherEnd(slider));
-             }});
+    struct Slider {
+        const char* name;
+        ColorSlider slider;
+        std::uint16_t page; // the register it writes
+        std::uint8_t code;
+    };
+    const Slider sliders[] = {
+        {"temperature", ColorSlider::Temperature, kColorPage, kTemperatureCode},
+        {"brightness", ColorSlider::Brightness, 0, kBrightnessCode},
+        {"contrast", ColorSlider::Contrast, 0, kContrastCode},
+        {"gamma", ColorSlider::Gamma, kColorPage, kGammaCode},
+        {"red", ColorSlider::Red, 0, kRedCode},
+        {"green", ColorSlider::Green, 0, kGreenCode},
+        {"blue", ColorSlider::Blue, 0, kBlueCode}};
+    for (const Slider& s : sliders) {
+        const auto i = static_cast<std::size_t>(s.slider);
+        actions.push_back({std::string("slider ") + s.name, ColourDialog,
+                           [s, i](Program& p) {
+                               const int to = p.subView.OtherEnd(s.slider);
+                               p.StartMove(s.page, s.code, p.subView.sliders[i].position, to);
+                               p.subView.sliders[i].position = to; // the user's drag
+                               p.colorDialog.SliderMoved(s.slider, to);
+                           },
+                           [i](Program& p) { return p.subView.sliders[i].position; }});
     }
     return actions;
 }
@@ -318,6 +360,10 @@ TEST(FaultMatrix, EveryActionSurvivesAFaultAtEachOfItsTransactions) {
                 const std::uint64_t tookMs = p.system.clock.Now() - start;
                 EXPECT_FALSE(p.ctrl.HasOwnership());
                 EXPECT_LE(tookMs, cleanMs + kRetryBoundMs);
+                if (action.shown) {
+                    EXPECT_EQ(action.shown(p), p.ExpectedPosition())
+                        << "the slider shows what the monitor holds";
+                }
                 if (action.name == "register") {
                     std::uint8_t record[kAdjustmentRecordSize + 1];
                     const CRegistry settings(p.registry);
