@@ -2,8 +2,8 @@
 // of its transactions in turn: the transaction refused, the monitor vanishing from it on, or
 // another program taking the monitor's owner register just before it. After each run the
 // program must still hold together: the ownership flag down, no pause beyond the retry bounds,
-// the registry as before (a registered record is there whole or not at all), and a slider the
-// user moved showing what the monitor holds.
+// the registry as before (a registered record is there whole or not at all), and a slider or
+// mode list the user moved showing what the monitor holds.
 #include "sim/sim_system.h"
 #include "utility/eyecare/reminder_cycle.h"
 #include "utility/monitor/monitor_list.h"
@@ -91,7 +91,7 @@ class PlainColorView : public ColorPageView {
   public:
     void SetMonitorList(const std::vector<std::string>&, int) override {}
     void SetModeList(const std::vector<ModeItem>&) override {}
-    void SelectModeItem(int) override {}
+    void SelectModeItem(int index) override { modeIndex = index; }
     void SetDataNameList(const std::vector<std::string>&) override {}
     DataNameBox ReadDataName() override { return box; }
     void WriteDataName(const std::string& text, int) override { box.text = text; }
@@ -106,6 +106,7 @@ class PlainColorView : public ColorPageView {
     void RunColorDialog() override {}
 
     DataNameBox box;
+    int modeIndex = -1;
 };
 
 class PlainSubView : public ColorSubView {
@@ -196,7 +197,8 @@ struct Program {
     ReminderCycle reminder{
         ReminderDeps{timers, registry, ctrl, monitors, shell, strings, balloon, balloon}};
 
-    // A move of the user's: the register it writes, and the slider before and after the move.
+    // A move of the user's (a slider, or a pick in the mode list): the register it writes, and
+    // the control before and after the move.
     struct Move {
         std::uint16_t page = 0;
         std::uint8_t code = 0;
@@ -208,7 +210,7 @@ struct Program {
     void StartMove(std::uint16_t page, std::uint8_t code, int from, int to) {
         move = {page, code, system.bus.Monitor(0).Value(page, code), from, to};
     }
-    // Where the slider must stand now: where it was if the monitor kept its value, where the
+    // Where the control must stand now: where it was if the monitor kept its value, where the
     // user put it if the monitor took the new one.
     int ExpectedPosition() {
         const bool kept = system.bus.Monitor(0).Value(move.page, move.code) == move.registerBefore;
@@ -220,7 +222,7 @@ struct Action {
     std::string name;
     std::function<void(Program&)> setUp;          // fault-free
     std::function<void(Program&)> run;            // the user's action, with the fault armed
-    std::function<int(Program&)> shown = nullptr; // a moved slider's position afterwards
+    std::function<int(Program&)> shown = nullptr; // a moved control's position afterwards
 };
 
 void Build(Program& p) {
@@ -251,7 +253,13 @@ std::vector<Action> Actions() {
     std::vector<Action> actions = {
         {"start-up", [](Program&) {}, Build},
         {"rescan", Build, Build},
-        {"mode change", ColourPage, [](Program& p) { p.colorPage.ModeChanged(1); }},
+        {"mode change", ColourPage,
+         [](Program& p) {
+             p.StartMove(kColorPage, kModeCode, p.colorView.modeIndex, 1);
+             p.colorView.modeIndex = 1; // the user's pick
+             p.colorPage.ModeChanged(1);
+         },
+         [](Program& p) { return p.colorView.modeIndex; }},
         {"colour dialog open and Cancel", ColourPage,
          [](Program& p) {
              p.colorDialog.Initialise(nullptr);
@@ -362,7 +370,7 @@ TEST(FaultMatrix, EveryActionSurvivesAFaultAtEachOfItsTransactions) {
                 EXPECT_LE(tookMs, cleanMs + kRetryBoundMs);
                 if (action.shown) {
                     EXPECT_EQ(action.shown(p), p.ExpectedPosition())
-                        << "the slider shows what the monitor holds";
+                        << "the control shows what the monitor holds";
                 }
                 if (action.name == "register") {
                     std::uint8_t record[kAdjustmentRecordSize + 1];
