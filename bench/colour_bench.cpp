@@ -7,6 +7,7 @@
 #include "utility/monitor/write_pauses.h"
 #include "utility/pages/color_page_model.h"
 #include "utility/pages/color_sub_model.h"
+#include "utility/pages/testing/plain_views.h"
 #include "utility/settings/testing/registry_memory.h"
 
 #include <cstdio>
@@ -24,43 +25,6 @@ class Strings : public StringTable {
 class SingleByte : public CodePage {
   public:
     bool IsLeadByte(unsigned char) const override { return false; }
-};
-
-// The page's view with a data name the bench sets; everything else is shown nowhere.
-class PageView : public ColorPageView {
-  public:
-    void SetMonitorList(const std::vector<std::string>&, int) override {}
-    void SetModeList(const std::vector<ModeItem>&) override {}
-    void SelectModeItem(int) override {}
-    void SetDataNameList(const std::vector<std::string>&) override {}
-    DataNameBox ReadDataName() override { return box; }
-    void WriteDataName(const std::string& text, int) override { box.text = text; }
-    void EnableControls(const ColorPageControls&) override {}
-    void ShowWarning(std::uint32_t) override {}
-    void SelectMonitor(int) override {}
-    bool ConfirmDelete() override { return true; }
-    void FocusMainClose() override {}
-    void FocusColorButton() override {}
-    void StepAsideForAdjustment() override {}
-    void ComeBackAfterAdjustment() override {}
-    void RunColorDialog() override {}
-
-    DataNameBox box;
-};
-
-class DialogView : public ColorSubView {
-  public:
-    void SetSliderRange(ColorSlider, int, int) override {}
-    void SetSliderPosition(ColorSlider, int) override {}
-    void SetSliderPageSize(ColorSlider, int) override {}
-    void SetValueText(ColorSlider, const std::string&) override {}
-    void EnableSlider(ColorSlider, bool, std::uint32_t) override {}
-    void EnableButtons(bool) override {}
-    void FocusOk() override {}
-    void RepaintPicture() override {}
-    void BeginWait() override {}
-    void EndWait() override {}
-    void Finish(int) override {}
 };
 
 // The pauses the protocol mandates for the transactions of `events`: 20 ms after every read,
@@ -123,9 +87,9 @@ int main(int argc, char** argv) {
     SingleByte codePage;
     ShellState shell;
     CMonitorColor snapshot;
-    PageView pageView;
+    PlainColorView pageView;
     ColorPageModel page(pageView, current, monitors, registry, strings, codePage, snapshot);
-    DialogView dialogView;
+    PlainSubView dialogView;
     ColorSubModel dialog(dialogView, current, snapshot, monitors, shell);
 
     std::printf("Colour page and dialog on: %s (goal: no action over its mandated pauses)\n",
