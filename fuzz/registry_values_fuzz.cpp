@@ -10,6 +10,7 @@
 #include "utility/pages/adjustment_data.h"
 #include "utility/pages/app_mode_table.h"
 #include "utility/settings/settings_keys.h"
+#include "utility/settings/testing/registry_dump.h"
 #include "utility/settings/testing/registry_memory.h"
 
 #include <array>
@@ -79,37 +80,6 @@ void Store(RegistryPort& port, const std::string& key, const std::string& name, 
     port.CloseKey(handle);
 }
 
-// Every key, value, type and byte below `path`, in enumeration order.
-void Dump(RegistryPort& port, const std::string& path, std::string& out) {
-    RegistryKey key = nullptr;
-    if (port.OpenKey(path.c_str(), key) != kRegistrySuccess)
-        return;
-    out += "[" + path + "]";
-    static std::vector<std::uint8_t> data(1 << 16);
-    for (std::uint32_t i = 0;; ++i) {
-        char name[256];
-        std::uint32_t nameLength = sizeof name;
-        std::uint32_t type = 0;
-        auto size = static_cast<std::uint32_t>(data.size());
-        if (port.EnumValue(key, i, name, &nameLength, &type, data.data(), &size) !=
-            kRegistrySuccess)
-            break;
-        out += std::string(name, nameLength) + "=" + std::to_string(type) + ":" +
-               std::string(data.begin(), data.begin() + size) + ";";
-    }
-    std::vector<std::string> subKeys;
-    for (std::uint32_t i = 0;; ++i) {
-        char name[256];
-        std::uint32_t nameLength = sizeof name;
-        if (port.EnumKey(key, i, name, &nameLength) != kRegistrySuccess)
-            break;
-        subKeys.emplace_back(name, nameLength);
-    }
-    port.CloseKey(key);
-    for (const auto& sub : subKeys)
-        Dump(port, path + "\\" + sub, out);
-}
-
 class NoStrings : public StringTable {
   public:
     std::string Load(std::uint32_t) const override { return "standard"; }
@@ -174,12 +144,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     FUZZ_CHECK(port.OpenHandleCount() == 0);
 
-    std::string before;
-    Dump(port, kRootKey, before);
+    const std::string before = DumpRegistry(port, kRootKey);
     ReadEverything(CRegistry(port));
-    std::string after;
-    Dump(port, kRootKey, after);
-    FUZZ_CHECK(after == before);
+    FUZZ_CHECK(DumpRegistry(port, kRootKey) == before);
     FUZZ_CHECK(port.OpenHandleCount() == 0);
     return 0;
 }

@@ -41,7 +41,9 @@ void DumpKey(RegistryPort& port, const std::string& path, std::vector<char>& dat
 } // namespace
 
 std::string DumpRegistry(RegistryPort& port, const std::string& path) {
-    std::vector<char> data(std::size_t{1} << 21); // room for the huge values hostile tests store
+    // Room for the huge values hostile tests store; made once, since fuzz targets dump twice an
+    // input.
+    static std::vector<char> data(std::size_t{1} << 21);
     std::string out;
     DumpKey(port, path, data, out);
     return out;
