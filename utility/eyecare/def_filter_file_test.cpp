@@ -80,11 +80,7 @@ TEST(DefFilterFile, AUsersValueInAnyShapeIsReadInRangeOrAsTheDefaultAndNeverRewr
             ReadDefaultFilters(xml, AsciiCodec(), Folder("mixed"), registry); // the defaults
             if (!shape.absent) {
                 const std::string bytes = shape.bytes(value);
-                RegistryKey opened = nullptr;
-                ASSERT_EQ(port.CreateKey(key.c_str(), opened), kRegistrySuccess);
-                port.SetValue(opened, value.name, shape.type ? shape.type : value.type,
-                              bytes.data(), static_cast<std::uint32_t>(bytes.size()));
-                port.CloseKey(opened);
+                ASSERT_TRUE(StoreValue(port, value, shape.type ? shape.type : value.type, &bytes));
             }
             const std::string before = DumpRegistry(port, kRootKey);
 

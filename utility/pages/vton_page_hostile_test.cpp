@@ -147,12 +147,7 @@ class PageStart {
         return read && storedType == type && stored.substr(0, size) == bytes;
     }
     void Store(const StoredValue& v, std::uint32_t type, const std::string* bytes) {
-        RegistryKey key = nullptr;
-        ASSERT_EQ(registry.CreateKey(v.key.c_str(), key), kRegistrySuccess);
-        if (bytes)
-            registry.SetValue(key, v.name, type, bytes->data(),
-                              static_cast<std::uint32_t>(bytes->size()));
-        registry.CloseKey(key);
+        ASSERT_TRUE(StoreValue(registry, v, type, bytes));
     }
 
     SimMachine sim{SwitchableMonitor("a", 1, 0) + SwitchableMonitor("b", 2, 0)};

@@ -83,11 +83,7 @@ class Startup : public MainWindowHarness {
 
   private:
     void Store(const StoredValue& v, std::uint32_t type, const std::string& bytes) {
-        RegistryKey key = nullptr;
-        ASSERT_EQ(registry.CreateKey(v.key.c_str(), key), kRegistrySuccess);
-        registry.SetValue(key, v.name, type, bytes.data(),
-                          static_cast<std::uint32_t>(bytes.size()));
-        registry.CloseKey(key);
+        ASSERT_TRUE(StoreValue(registry, v, type, &bytes));
     }
 };
 

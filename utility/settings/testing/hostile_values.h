@@ -3,6 +3,8 @@
 // saves it and the capacity it is read with.
 #pragma once
 
+#include "utility/settings/registry_port.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -19,6 +21,19 @@ struct StoredValue {
 inline std::string Le32(std::uint32_t v) {
     return std::string{static_cast<char>(v), static_cast<char>(v >> 8), static_cast<char>(v >> 16),
                        static_cast<char>(v >> 24)};
+}
+
+// Stores `v` under its key as `type` and `bytes`, or only makes the key when `bytes` is null;
+// false when the key cannot be made.
+inline bool StoreValue(RegistryPort& port, const StoredValue& v, std::uint32_t type,
+                       const std::string* bytes) {
+    RegistryKey key = nullptr;
+    if (port.CreateKey(v.key.c_str(), key) != kRegistrySuccess)
+        return false;
+    if (bytes)
+        port.SetValue(key, v.name, type, bytes->data(), static_cast<std::uint32_t>(bytes->size()));
+    port.CloseKey(key);
+    return true;
 }
 
 struct Shape {
