@@ -1,7 +1,11 @@
 # Checks the tree's include rules (run with `cmake -DROOT=<tree> -P check_includes.cmake`):
 #  - a portable file (no "_win" in its name) includes neither <windows.h> nor a "_win" header;
 #  - every quoted include names its file from the top of the tree;
-#  - no model or page reaches for the application object through a global accessor.
+#  - no model or page reaches for the application object through a global accessor;
+#  - the utility's rooms include one way only: the monitor layer and the settings store stand on
+#    their own, `ui/` (what pages and dialogs share) below the pages and the EyeCare dialogs, and
+#    `shell/` (the application object and the main window, which hold every page) above them all;
+#    the window framework includes neither program.
 # Prints every offence and fails when there is one.
 file(GLOB_RECURSE sources RELATIVE ${ROOT}
      ${ROOT}/framework/*.h ${ROOT}/framework/*.cpp ${ROOT}/utility/*.h ${ROOT}/utility/*.cpp
@@ -9,6 +13,15 @@ file(GLOB_RECURSE sources RELATIVE ${ROOT}
      ${ROOT}/libpanq/*.h ${ROOT}/libpanq/*.cpp ${ROOT}/tools/*.h ${ROOT}/tools/*.cpp
      ${ROOT}/xml/*.h ${ROOT}/xml/*.cpp ${ROOT}/bench/*.h ${ROOT}/bench/*.cpp)
 set(offences 0)
+# Each room with the rooms above it, whose headers it may not include.
+set(rooms framework utility/monitor utility/settings utility/ui utility/eyecare utility/pages)
+set(above_framework utility/ launcher/)
+set(above_utility/monitor utility/settings/ utility/ui/ utility/eyecare/ utility/pages/
+                          utility/shell/)
+set(above_utility/settings utility/ui/ utility/eyecare/ utility/pages/ utility/shell/)
+set(above_utility/ui utility/eyecare/ utility/pages/ utility/shell/)
+set(above_utility/eyecare utility/shell/)
+set(above_utility/pages utility/shell/)
 foreach(source ${sources})
   file(STRINGS ${ROOT}/${source} includes REGEX "^[ \t]*#[ \t]*include")
   get_filename_component(name ${source} NAME)
@@ -19,6 +32,16 @@ foreach(source ${sources})
         message("${source}: \"${target}\" is not named from the top of the tree")
         math(EXPR offences "${offences} + 1")
       endif()
+      foreach(room ${rooms})
+        if(source MATCHES "^${room}/")
+          foreach(upper ${above_${room}})
+            if(target MATCHES "^${upper}")
+              message("${source}: includes \"${target}\" from a room above its own")
+              math(EXPR offences "${offences} + 1")
+            endif()
+          endforeach()
+        endif()
+      endforeach()
     endif()
     if(NOT name MATCHES "_win[._]" AND NOT source MATCHES "/win/")
       if(line MATCHES "<windows\\.h>" OR line MATCHES "_win\\.h\"")

@@ -5,7 +5,7 @@
 #include "framework/handles_win.h"
 #include "installer/testing/installed_utility_win.h"
 #include "launcher/testing/launcher_process_win.h"
-#include "utility/shell/user_messages.h"
+#include "utility/ui/user_messages.h"
 
 #include <windows.h>
 

@@ -9,7 +9,7 @@
 #include "bench/baseline/baseline.h"
 #include "framework/own_cpu_win.h"
 #include "utility/res/resource.h"
-#include "utility/shell/user_messages.h"
+#include "utility/ui/user_messages.h"
 
 #include <windows.h>
 

@@ -1,9 +1,9 @@
 #include "installer/testing/installed_utility_win.h"
 
 #include "framework/handles_win.h"
+#include "utility/process_tests/testing/utility_process_win.h"
 #include "utility/res/resource.h"
-#include "utility/shell/user_messages.h"
-#include "utility/testing/utility_process_win.h"
+#include "utility/ui/user_messages.h"
 
 namespace installed_utility {
 

@@ -4,7 +4,7 @@
 #include "framework/handles_win.h"
 #include "tools/uidriver/state_query_win.h"
 #include "utility/res/resource.h"
-#include "utility/shell/user_messages.h"
+#include "utility/ui/user_messages.h"
 
 #include <cstdio>
 #include <string>

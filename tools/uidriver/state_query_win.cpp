@@ -1,6 +1,6 @@
 #include "tools/uidriver/state_query_win.h"
 
-#include "utility/shell/user_messages.h"
+#include "utility/ui/user_messages.h"
 
 HWND FindTopWindow(const char* windowClass, DWORD pid) {
     HWND window = nullptr;

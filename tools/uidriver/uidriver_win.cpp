@@ -33,7 +33,7 @@
 #include "tools/uidriver/startup_bench_win.h"
 #include "tools/uidriver/state_query_win.h"
 #include "utility/res/resource.h"
-#include "utility/shell/user_messages.h"
+#include "utility/ui/user_messages.h"
 
 #include <windows.h>
 

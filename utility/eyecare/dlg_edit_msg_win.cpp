@@ -2,7 +2,7 @@
 
 #include "utility/eyecare/reminder_settings.h"
 #include "utility/res/resource.h"
-#include "utility/shell/user_messages.h"
+#include "utility/ui/user_messages.h"
 
 #include <utility>
 

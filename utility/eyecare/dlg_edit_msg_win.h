@@ -6,7 +6,7 @@
 #include "framework/dialog_win.h"
 #include "framework/handles_win.h"
 #include "utility/eyecare/byte_edit_win.h"
-#include "utility/shell/shell_state.h"
+#include "utility/ui/shell_state.h"
 
 #include <string>
 

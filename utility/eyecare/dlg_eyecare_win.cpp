@@ -4,9 +4,9 @@
 #include "framework/pattern_brush_win.h"
 #include "utility/eyecare/dlg_edit_msg_win.h"
 #include "utility/res/resource.h"
-#include "utility/shell/display_names_win.h"
-#include "utility/shell/page_brush_win.h"
-#include "utility/shell/user_messages.h"
+#include "utility/ui/display_names_win.h"
+#include "utility/ui/page_brush_win.h"
+#include "utility/ui/user_messages.h"
 
 #include <algorithm>
 #include <iterator>

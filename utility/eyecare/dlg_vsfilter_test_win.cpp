@@ -9,8 +9,8 @@
 #include "utility/monitor/win/ports_win.h"
 #include "utility/res/resource.h"
 #include "utility/settings/testing/registry_memory.h"
-#include "utility/shell/resource_strings_win.h"
-#include "utility/shell/user_messages.h"
+#include "utility/ui/resource_strings_win.h"
+#include "utility/ui/user_messages.h"
 #include "xml/win/xml_dom_msxml_win.h"
 
 #include <commctrl.h>

@@ -11,7 +11,7 @@
 #include "framework/handles_win.h"
 #include "framework/slider_win.h"
 #include "utility/eyecare/vsfilter_model.h"
-#include "utility/shell/shell_state.h"
+#include "utility/ui/shell_state.h"
 
 // DoModal's results when the dialog was ended for a rescan or by a display change.
 inline constexpr INT_PTR kFilterClosedForRescan = 255;

@@ -7,8 +7,8 @@
 #include "utility/eyecare/reminder_settings.h"
 #include "utility/monitor/monitor_list.h"
 #include "utility/settings/registry.h"
-#include "utility/shell/shell_state.h"
-#include "utility/shell/string_table.h"
+#include "utility/ui/shell_state.h"
+#include "utility/ui/string_table.h"
 
 #include <optional>
 #include <string>

@@ -6,7 +6,7 @@
 #include "utility/eyecare/eyecare_model.h"
 #include "utility/settings/settings_keys.h"
 #include "utility/settings/testing/registry_memory.h"
-#include "utility/shell/testing/numbered_strings.h"
+#include "utility/ui/testing/numbered_strings.h"
 
 #include <gtest/gtest.h>
 

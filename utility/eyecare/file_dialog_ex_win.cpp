@@ -1,6 +1,6 @@
 #include "utility/eyecare/file_dialog_ex_win.h"
 
-#include "utility/shell/user_messages.h"
+#include "utility/ui/user_messages.h"
 
 CFileDialogEx::CFileDialogEx(ShellState& shell, TStringView defaultExtension, TStringView filter)
     : CFileDialog(defaultExtension, filter, OFN_HIDEREADONLY | OFN_EXPLORER | OFN_ENABLESIZING),

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "framework/file_dialog_win.h"
-#include "utility/shell/shell_state.h"
+#include "utility/ui/shell_state.h"
 
 class CFileDialogEx : public CFileDialog {
   public:

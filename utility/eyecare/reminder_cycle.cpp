@@ -1,6 +1,6 @@
 #include "utility/eyecare/reminder_cycle.h"
 
-#include "utility/shell/user_messages.h"
+#include "utility/ui/user_messages.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "utility/settings/registry.h"
-#include "utility/shell/string_table.h"
+#include "utility/ui/string_table.h"
 
 #include <cstddef>
 #include <cstdint>

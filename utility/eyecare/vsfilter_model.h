@@ -9,7 +9,7 @@
 #include "utility/eyecare/filter_rules.h"
 #include "utility/eyecare/screen_filter.h"
 #include "utility/settings/registry.h"
-#include "utility/shell/string_table.h"
+#include "utility/ui/string_table.h"
 
 #include <string>
 #include <vector>

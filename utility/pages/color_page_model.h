@@ -7,8 +7,8 @@
 #include "utility/monitor/current_monitor.h"
 #include "utility/monitor/monitor_color.h"
 #include "utility/settings/registry.h"
-#include "utility/shell/code_page.h"
-#include "utility/shell/string_table.h"
+#include "utility/ui/code_page.h"
+#include "utility/ui/string_table.h"
 
 #include <cstdint>
 #include <string>

@@ -8,7 +8,7 @@
 #include "utility/monitor/current_monitor.h"
 #include "utility/monitor/monitor_color.h"
 #include "utility/monitor/monitor_list.h"
-#include "utility/shell/shell_state.h"
+#include "utility/ui/shell_state.h"
 
 #include <array>
 #include <cstddef>

@@ -6,7 +6,7 @@
 #include "utility/monitor/monitor_list.h"
 #include "utility/pages/dlg_color_sub_win.h"
 #include "utility/res/resource.h"
-#include "utility/shell/user_messages.h"
+#include "utility/ui/user_messages.h"
 
 #include <gtest/gtest.h>
 

@@ -4,8 +4,8 @@
 #include "framework/pattern_brush_win.h"
 #include "framework/res_string_win.h"
 #include "utility/res/resource.h"
-#include "utility/shell/page_brush_win.h"
-#include "utility/shell/user_messages.h"
+#include "utility/ui/page_brush_win.h"
+#include "utility/ui/user_messages.h"
 
 #include <algorithm>
 #include <iterator>

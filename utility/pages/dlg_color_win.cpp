@@ -6,8 +6,8 @@
 #include "utility/pages/dlg_color_sub_win.h"
 #include "utility/pages/page_tab_keys_win.h"
 #include "utility/res/resource.h"
-#include "utility/shell/page_brush_win.h"
-#include "utility/shell/user_messages.h"
+#include "utility/ui/page_brush_win.h"
+#include "utility/ui/user_messages.h"
 
 CDlgColor::CDlgColor(CurrentMonitor& monitor, CMonitorStatusAll& monitors, RegistryPort& registry,
                      const StringTable& strings, ShellState& shell)

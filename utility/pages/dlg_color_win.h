@@ -7,9 +7,9 @@
 #include "framework/handles_win.h"
 #include "utility/monitor/monitor_color.h"
 #include "utility/pages/color_page_model.h"
-#include "utility/shell/code_page_win.h"
-#include "utility/shell/hyper_link_win.h"
-#include "utility/shell/shell_state.h"
+#include "utility/ui/code_page_win.h"
+#include "utility/ui/hyper_link_win.h"
+#include "utility/ui/shell_state.h"
 
 class CDlgColor : public CDialog, private ColorPageView {
   public:

@@ -1,7 +1,7 @@
 #include "utility/pages/dlg_monitor_win.h"
 
 #include "utility/res/resource.h"
-#include "utility/shell/user_messages.h"
+#include "utility/ui/user_messages.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include "framework/handles_win.h"
 #include "framework/slider_win.h"
 #include "utility/pages/sound_page_model.h"
-#include "utility/shell/hyper_link_win.h"
+#include "utility/ui/hyper_link_win.h"
 
 class CDlgSound : public CDialog, private SoundPageView {
   public:

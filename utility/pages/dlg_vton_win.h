@@ -9,8 +9,8 @@
 #include "framework/handles_win.h"
 #include "utility/pages/foreground_win.h"
 #include "utility/pages/vton_page_model.h"
-#include "utility/shell/hyper_link_win.h"
-#include "utility/shell/window_timers_win.h"
+#include "utility/ui/hyper_link_win.h"
+#include "utility/ui/window_timers_win.h"
 
 #include <deque>
 #include <string>

@@ -3,7 +3,7 @@
 // the system; tests answer from a table.
 #pragma once
 
-#include "utility/shell/shell_state.h"
+#include "utility/ui/shell_state.h"
 
 #include <string>
 #include <vector>

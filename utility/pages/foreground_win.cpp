@@ -1,6 +1,6 @@
 #include "utility/pages/foreground_win.h"
 
-#include "utility/shell/display_names_win.h"
+#include "utility/ui/display_names_win.h"
 
 namespace {
 

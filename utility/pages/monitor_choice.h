@@ -3,7 +3,7 @@
 #pragma once
 
 #include "utility/monitor/monitor_list.h"
-#include "utility/shell/string_table.h"
+#include "utility/ui/string_table.h"
 
 #include <string>
 #include <vector>

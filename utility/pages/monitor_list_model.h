@@ -5,8 +5,8 @@
 #pragma once
 
 #include "utility/monitor/monitor_list.h"
-#include "utility/shell/shell_state.h"
-#include "utility/shell/string_table.h"
+#include "utility/ui/shell_state.h"
+#include "utility/ui/string_table.h"
 
 #include <string>
 #include <vector>

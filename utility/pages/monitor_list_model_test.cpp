@@ -1,7 +1,7 @@
 // The monitor connection list: its lines' columns, their order once sorted as text, where the
 // dialog goes, and the open-window record.
 #include "utility/pages/monitor_list_model.h"
-#include "utility/shell/testing/numbered_strings.h"
+#include "utility/ui/testing/numbered_strings.h"
 
 #include <gtest/gtest.h>
 

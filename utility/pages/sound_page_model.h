@@ -5,7 +5,7 @@
 #pragma once
 
 #include "utility/monitor/current_monitor.h"
-#include "utility/shell/string_table.h"
+#include "utility/ui/string_table.h"
 
 #include <cstdint>
 #include <string>

@@ -3,7 +3,7 @@
 // keeps the settings of the monitor the user leaves.
 #include "sim/testing/sim_desktop.h"
 #include "utility/pages/sound_page_model.h"
-#include "utility/shell/testing/numbered_strings.h"
+#include "utility/ui/testing/numbered_strings.h"
 
 #include <gtest/gtest.h>
 

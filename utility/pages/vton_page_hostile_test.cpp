@@ -11,8 +11,8 @@
 #include "utility/settings/testing/hostile_values.h"
 #include "utility/settings/testing/registry_dump.h"
 #include "utility/settings/testing/registry_memory.h"
-#include "utility/shell/testing/fake_timers.h"
-#include "utility/shell/testing/numbered_strings.h"
+#include "utility/ui/testing/fake_timers.h"
+#include "utility/ui/testing/numbered_strings.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 #include "utility/monitor/picture_modes.h"
 #include "utility/pages/adjustment_data.h"
 #include "utility/settings/settings_keys.h"
-#include "utility/shell/user_messages.h"
+#include "utility/ui/user_messages.h"
 
 #include <algorithm>
 #include <cctype>

@@ -10,9 +10,9 @@
 #include "utility/pages/auto_apply.h"
 #include "utility/pages/color_page_model.h"
 #include "utility/pages/foreground_watcher.h"
-#include "utility/shell/shell_state.h"
-#include "utility/shell/string_table.h"
-#include "utility/shell/timer_port.h"
+#include "utility/ui/shell_state.h"
+#include "utility/ui/string_table.h"
+#include "utility/ui/timer_port.h"
 
 #include <string>
 #include <vector>

@@ -6,9 +6,9 @@
 #include "utility/pages/vton_page_model.h"
 #include "utility/settings/settings_keys.h"
 #include "utility/settings/testing/registry_memory.h"
-#include "utility/shell/testing/fake_timers.h"
-#include "utility/shell/testing/numbered_strings.h"
-#include "utility/shell/user_messages.h"
+#include "utility/ui/testing/fake_timers.h"
+#include "utility/ui/testing/numbered_strings.h"
+#include "utility/ui/user_messages.h"
 
 #include <gtest/gtest.h>
 

@@ -15,8 +15,8 @@
 #include "utility/monitor/win/gamma_port_win.h"
 #include "utility/monitor/win/ports_win.h"
 #include "utility/settings/registry_win.h"
-#include "utility/shell/resource_strings_win.h"
-#include "utility/shell/shell_state.h"
+#include "utility/ui/resource_strings_win.h"
+#include "utility/ui/shell_state.h"
 
 #include <string>
 

@@ -1,7 +1,7 @@
 // The main window's timers and system events, handed to the model, and the data folder.
 #include "utility/shell/dimora_dlg_win.h"
 
-#include "utility/shell/display_names_win.h"
+#include "utility/ui/display_names_win.h"
 
 #include <shlobj.h>
 

@@ -5,7 +5,7 @@
 #include "framework/own_cpu_win.h"
 #include "utility/monitor/win/gamma_port_win.h"
 #include "utility/res/resource.h"
-#include "utility/shell/user_messages.h"
+#include "utility/ui/user_messages.h"
 
 bool CDimoraDlg::OnTrayNotify(LPARAM mouseMessage) {
     const TrayMouse mouse = mouseMessage == WM_LBUTTONDBLCLK ? TrayMouse::LeftDoubleClick

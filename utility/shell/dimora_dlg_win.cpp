@@ -12,7 +12,7 @@
 #include "utility/pages/dlg_monitor_win.h"
 #include "utility/res/resource.h"
 #include "utility/shell/page_keys.h"
-#include "utility/shell/user_messages.h"
+#include "utility/ui/user_messages.h"
 #include "xml/win/xml_dom_msxml_win.h"
 
 #include <wtsapi32.h>

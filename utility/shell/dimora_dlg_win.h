@@ -23,11 +23,11 @@
 #include "utility/pages/dlg_vton_win.h"
 #include "utility/settings/registry_port.h"
 #include "utility/shell/main_window_model.h"
-#include "utility/shell/shell_state.h"
 #include "utility/shell/sm_tab_ctrl_ex_win.h"
-#include "utility/shell/string_table.h"
 #include "utility/shell/tray_shell_win.h"
-#include "utility/shell/window_timers_win.h"
+#include "utility/ui/shell_state.h"
+#include "utility/ui/string_table.h"
+#include "utility/ui/window_timers_win.h"
 
 #include <string>
 

@@ -3,7 +3,7 @@
 // the screen filter's start-up and re-application.
 #include "utility/shell/main_window_model.h"
 
-#include "utility/shell/user_messages.h"
+#include "utility/ui/user_messages.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // suspend and resume, session unlock, the end of the session, and the screen filter at start-up.
 #include "utility/settings/settings_keys.h"
 #include "utility/shell/testing/main_window_harness.h"
-#include "utility/shell/user_messages.h"
+#include "utility/ui/user_messages.h"
 
 #include <gtest/gtest.h>
 

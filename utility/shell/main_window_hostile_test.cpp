@@ -7,7 +7,7 @@
 #include "utility/settings/testing/hostile_values.h"
 #include "utility/settings/testing/registry_dump.h"
 #include "utility/shell/testing/main_window_harness.h"
-#include "utility/shell/user_messages.h"
+#include "utility/ui/user_messages.h"
 
 #include <gtest/gtest.h>
 

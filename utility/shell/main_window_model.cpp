@@ -2,7 +2,7 @@
 
 #include "utility/settings/settings_keys.h"
 #include "utility/shell/page_keys.h"
-#include "utility/shell/user_messages.h"
+#include "utility/ui/user_messages.h"
 
 #include <utility>
 

@@ -12,10 +12,10 @@
 #include "utility/monitor/device_ctrl.h"
 #include "utility/monitor/monitor_list.h"
 #include "utility/settings/registry.h"
-#include "utility/shell/shell_state.h"
-#include "utility/shell/string_table.h"
-#include "utility/shell/timer_port.h"
 #include "utility/shell/tray_icon.h"
+#include "utility/ui/shell_state.h"
+#include "utility/ui/string_table.h"
+#include "utility/ui/timer_port.h"
 
 #include <cstdint>
 #include <functional>

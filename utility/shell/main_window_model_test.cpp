@@ -3,7 +3,7 @@
 #include "sim/testing/sim_machine.h"
 #include "utility/settings/settings_keys.h"
 #include "utility/shell/testing/main_window_harness.h"
-#include "utility/shell/user_messages.h"
+#include "utility/ui/user_messages.h"
 
 #include <gtest/gtest.h>
 

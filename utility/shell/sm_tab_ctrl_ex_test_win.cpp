@@ -3,8 +3,8 @@
 #include "framework/dialog_win.h"
 #include "framework/message_loop_win.h"
 #include "utility/shell/sm_tab_ctrl_ex_win.h"
-#include "utility/shell/testing/shell_controls_test_ids.h"
-#include "utility/shell/user_messages.h"
+#include "utility/ui/testing/controls_test_ids.h"
+#include "utility/ui/user_messages.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "utility/shell/sm_tab_ctrl_ex_win.h"
 
-#include "utility/shell/user_messages.h"
+#include "utility/ui/user_messages.h"
 
 LRESULT CSMTabCtrlEx::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     // The tabs scrolled: the main window repaints the control as a whole.

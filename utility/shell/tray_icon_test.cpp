@@ -1,8 +1,8 @@
 // The icon's retry rules and colour, the keyboard rules that need no window, and text cutting.
-#include "utility/shell/code_page.h"
 #include "utility/shell/page_keys.h"
 #include "utility/shell/testing/scripted_tray_shell.h"
 #include "utility/shell/tray_icon.h"
+#include "utility/ui/code_page.h"
 
 #include <gtest/gtest.h>
 

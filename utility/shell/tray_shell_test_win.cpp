@@ -3,7 +3,7 @@
 // balloon's record.
 #include "utility/res/resource.h"
 #include "utility/shell/tray_shell_win.h"
-#include "utility/shell/user_messages.h"
+#include "utility/ui/user_messages.h"
 
 #include <gtest/gtest.h>
 

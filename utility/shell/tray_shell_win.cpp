@@ -2,7 +2,7 @@
 
 #include "framework/res_string_win.h"
 #include "utility/res/resource.h"
-#include "utility/shell/user_messages.h"
+#include "utility/ui/user_messages.h"
 
 #include <shellapi.h>
 

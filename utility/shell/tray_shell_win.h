@@ -4,9 +4,9 @@
 #pragma once
 
 #include "framework/handles_win.h"
-#include "utility/shell/code_page.h"
-#include "utility/shell/code_page_win.h"
 #include "utility/shell/tray_icon.h"
+#include "utility/ui/code_page.h"
+#include "utility/ui/code_page_win.h"
 
 #include <shellapi.h>
 

@@ -7,9 +7,9 @@
 #include "utility/monitor/testing/fake_gamma_port.h"
 #include "utility/settings/testing/registry_memory.h"
 #include "utility/shell/main_window_model.h"
-#include "utility/shell/testing/fake_timers.h"
-#include "utility/shell/testing/numbered_strings.h"
 #include "utility/shell/testing/scripted_tray_shell.h"
+#include "utility/ui/testing/fake_timers.h"
+#include "utility/ui/testing/numbered_strings.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "utility/shell/display_names_win.h"
+#include "utility/ui/display_names_win.h"
 
 #include "utility/res/resource.h"
 

@@ -1,4 +1,4 @@
-// Identifiers of the shell controls tests' resources; the control, string and cursor numbers are
+// Identifiers of the controls tests' resources; the control, string and cursor numbers are
 // the utility's own.
 #pragma once
 

@@ -1,6 +1,6 @@
 // Auto Veltone as a user meets it: an application registered with a mode comes to the front and
 // the monitors switch; another application gets the default; switched off, nothing happens.
-#include "utility/testing/utility_process_win.h"
+#include "utility/process_tests/testing/utility_process_win.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "framework/res_string_win.h"
-#include "utility/shell/string_table.h"
+#include "utility/ui/string_table.h"
 
 class ResourceStrings : public StringTable {
   public:

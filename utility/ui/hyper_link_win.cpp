@@ -1,4 +1,4 @@
-#include "utility/shell/hyper_link_win.h"
+#include "utility/ui/hyper_link_win.h"
 
 #include "framework/res_string_win.h"
 

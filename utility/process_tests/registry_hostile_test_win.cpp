@@ -3,8 +3,8 @@
 // terminator. The program must start, find the monitor, run and end normally, and the registry
 // must afterwards hold exactly what it held before, but for the defaults the Auto Veltone page
 // writes in place of an unreadable switch and an application entry whose data name it cannot read.
-#include "utility/shell/user_messages.h"
-#include "utility/testing/utility_process_win.h"
+#include "utility/process_tests/testing/utility_process_win.h"
+#include "utility/ui/user_messages.h"
 
 #include <windows.h>
 

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "utility/res/resource.h"
-#include "utility/shell/user_messages.h"
+#include "utility/ui/user_messages.h"
 
 #include <windows.h>
 

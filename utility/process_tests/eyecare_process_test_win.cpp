@@ -1,9 +1,9 @@
 // The EyeCare reminder as a user meets it in the real DimoraDdcci.exe: the EyeCare dialog from
 // the notification menu saving what was chosen, and a reminder that falls due showing its
 // balloon at the notification icon until its time is up.
+#include "utility/process_tests/testing/utility_process_win.h"
 #include "utility/res/resource.h"
-#include "utility/shell/user_messages.h"
-#include "utility/testing/utility_process_win.h"
+#include "utility/ui/user_messages.h"
 
 #include <windows.h>
 

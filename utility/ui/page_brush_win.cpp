@@ -1,4 +1,4 @@
-#include "utility/shell/page_brush_win.h"
+#include "utility/ui/page_brush_win.h"
 
 #include "framework/pattern_brush_win.h"
 

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "framework/mingw_gaps_win.h"
-#include "utility/shell/timer_port.h"
+#include "utility/ui/timer_port.h"
 
 class WindowTimers : public TimerPort {
   public:

@@ -1,9 +1,9 @@
 // The sound page and the monitor connection list as a user meets them: the real DimoraDdcci.exe
 // beside the simulated monitor DLLs, driven from outside, with the simulated monitors' register
 // dump showing what reached them.
+#include "utility/process_tests/testing/utility_process_win.h"
 #include "utility/res/resource.h"
-#include "utility/shell/user_messages.h"
-#include "utility/testing/utility_process_win.h"
+#include "utility/ui/user_messages.h"
 
 #include <windows.h>
 

@@ -1,7 +1,7 @@
 // Test support: a string table that answers "s<id>" for every id.
 #pragma once
 
-#include "utility/shell/string_table.h"
+#include "utility/ui/string_table.h"
 
 class NumberedStrings : public StringTable {
   public:

@@ -4,8 +4,8 @@
 #include "framework/dialog_win.h"
 #include "framework/message_loop_win.h"
 #include "framework/res_string_win.h"
-#include "utility/shell/hyper_link_win.h"
-#include "utility/shell/testing/shell_controls_test_ids.h"
+#include "utility/ui/hyper_link_win.h"
+#include "utility/ui/testing/controls_test_ids.h"
 
 #include <gtest/gtest.h>
 

@@ -2,9 +2,9 @@
 // installed in the all-users data folder: a default picture chosen, adjusted and stored, and
 // shown again at the next start; Cancel putting back the applied filter; a default picture
 // that cannot be read.
+#include "utility/process_tests/testing/utility_process_win.h"
 #include "utility/res/resource.h"
-#include "utility/shell/user_messages.h"
-#include "utility/testing/utility_process_win.h"
+#include "utility/ui/user_messages.h"
 
 #include <windows.h>
 

@@ -1,7 +1,7 @@
 // Test support: a window's timers as a table of the running ones and their periods.
 #pragma once
 
-#include "utility/shell/timer_port.h"
+#include "utility/ui/timer_port.h"
 
 #include <cstdint>
 #include <map>

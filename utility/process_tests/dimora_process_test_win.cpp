@@ -1,8 +1,8 @@
 // The utility as a user meets it: the real DimoraDdcci.exe started beside the simulated monitor
 // DLLs, driven from outside through its windows, its registry values and the keyboard.
+#include "utility/process_tests/testing/utility_process_win.h"
 #include "utility/res/resource.h"
-#include "utility/shell/user_messages.h"
-#include "utility/testing/utility_process_win.h"
+#include "utility/ui/user_messages.h"
 
 #include <windows.h>
 
