@@ -93,6 +93,11 @@ class VtonPageModel {
     void LoadTable();
     void AddRunningApplications(const std::string& filter);
     void FillModeLists();
+    std::string ModeName(int mode) const;
+    void FillModeList(std::uint64_t mask, const std::vector<std::string>& dataNames);
+    void ResetDanglingEntries();
+    void FillDefaultList(std::uint64_t mask, const std::vector<std::string>& dataNames);
+    void SelectStoredDefault();
     void Enable();
     void Store(std::size_t index);
     void AskUnsaved();
