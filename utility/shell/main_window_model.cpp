@@ -1,3 +1,5 @@
+// The main window at large: start-up and end, the notification icon and its menu, showing and
+// hiding the window and its pages, Keep On Top, and the current monitor following the window.
 #include "utility/shell/main_window_model.h"
 
 #include "utility/settings/settings_keys.h"
@@ -8,8 +10,6 @@
 
 namespace {
 
-constexpr unsigned kKeyTab = 0x09;    // VK_TAB
-constexpr unsigned kKeyReturn = 0x0D; // VK_RETURN
 constexpr int kAutoPage = 0;
 
 } // namespace
@@ -175,43 +175,4 @@ void MainWindowModel::OnKeepOnTop() {
     // The filter's overlays stay above every window, this one included.
     if (!makeTopmost)
         m_filter.RaiseOverlays();
-}
-
-KeyOutcome MainWindowModel::OnKeyDown(const KeyPress& key) {
-    if (key.system) {
-        if (key.key == 'C') {
-            HideMainWindow();
-            return KeyOutcome::Consumed;
-        }
-        ForwardMnemonic(key.key);
-        return KeyOutcome::Dispatch;
-    }
-    if (key.key == kKeyReturn) {
-        // Enter never reaches the dialog: it would press the default button.
-        if (key.focus == KeyFocus::CloseButton)
-            HideMainWindow();
-        return KeyOutcome::Consumed;
-    }
-    if (key.key != kKeyTab) {
-        ForwardMnemonic(key.key);
-        return KeyOutcome::Dispatch;
-    }
-    if (key.ctrl) {
-        const int next = NextPage(m_currentPage, key.shift);
-        m_view.SelectTab(next);
-        ShowPage(next);
-        m_currentPage = next;
-        return KeyOutcome::DispatchWithoutNavigation;
-    }
-    if ((!key.shift && key.focus == KeyFocus::TabControl) ||
-        (key.shift && key.focus == KeyFocus::CloseButton)) {
-        m_view.FocusPageControl(m_currentPage, key.shift ? PageFocus::Last : PageFocus::First);
-        return KeyOutcome::DispatchWithoutNavigation;
-    }
-    return KeyOutcome::Dispatch;
-}
-
-void MainWindowModel::ForwardMnemonic(unsigned key) {
-    if (key >= 'A' && key <= 'Z')
-        m_view.ForwardMnemonic(m_currentPage, static_cast<char>(key));
 }
