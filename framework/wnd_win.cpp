@@ -1,10 +1,10 @@
+// CWnd's plumbing: the one window procedure, the HWND-to-object map, binding a window to its
+// object during its creation, the message map's base cases and default processing.
 #include "framework/wnd_win.h"
 
 #include "framework/app_win.h"
-#include "framework/res_string_win.h"
 
 #include <unordered_map>
-#include <utility>
 #include <vector>
 
 namespace {
@@ -161,117 +161,6 @@ void CWnd::AfterLastMessage() {
     PostNcDestroy();
 }
 
-bool CWnd::CreateEx(DWORD exStyle, LPCTSTR className, LPCTSTR windowName, DWORD style,
-                    const RECT& rect, HWND parent, UINT id) {
-    if (m_hWnd)
-        return false;
-    HMENU menu = (style & WS_CHILD) ? reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)) : nullptr;
-    return CreateRouted([&] {
-               return ::CreateWindowEx(exStyle, className, windowName, style, rect.left, rect.top,
-                                       rect.right - rect.left, rect.bottom - rect.top, parent, menu,
-                                       ResourceModule(), nullptr);
-           }) != nullptr;
-}
-
-bool CWnd::DestroyWindow() {
-    return m_hWnd && ::DestroyWindow(m_hWnd) != FALSE;
-}
-
-bool CWnd::SubclassWindow(HWND window) {
-    if (m_hWnd || !window || !::IsWindow(window) || FromHandle(window))
-        return false;
-    m_hWnd = window;
-    PreSubclassWindow();
-    WNDPROC original = reinterpret_cast<WNDPROC>(::SetWindowLongPtr(
-        window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CWnd::WindowProcedure)));
-    if (!original) {
-        m_hWnd = nullptr;
-        return false;
-    }
-    Bind(window, original, false);
-    return true;
-}
-
-bool CWnd::SubclassDlgItem(int id, const CWnd& parent) {
-    return SubclassDlgItem(id, parent.m_hWnd);
-}
-
-bool CWnd::SubclassDlgItem(int id, HWND parent) {
-    return SubclassWindow(::GetDlgItem(parent, id));
-}
-
-HWND CWnd::UnsubclassWindow() {
-    HWND window = m_hWnd;
-    if (m_routed)
-        Unbind();
-    m_hWnd = nullptr;
-    return window;
-}
-
-bool CWnd::Attach(HWND window) {
-    if (m_hWnd || !window)
-        return false;
-    m_hWnd = window;
-    return true;
-}
-
-HWND CWnd::Detach() {
-    if (m_routed)
-        return UnsubclassWindow();
-    return std::exchange(m_hWnd, nullptr);
-}
-
-bool CWnd::PreTranslateMessage(MSG&) {
-    return false;
-}
-
-bool CWnd::WalkPreTranslateTree(MSG& msg) {
-    for (HWND window = msg.hwnd; window;) {
-        if (CWnd* wnd = FromHandle(window); wnd && wnd->PreTranslateMessage(msg))
-            return true;
-        if (!(::GetWindowLongPtr(window, GWL_STYLE) & WS_CHILD))
-            break;
-        window = ::GetParent(window);
-    }
-    return false;
-}
-
-TString CWnd::GetWindowText() const {
-    int length = ::GetWindowTextLength(m_hWnd);
-    if (length <= 0)
-        return TString();
-    TString text(static_cast<std::size_t>(length) + 1, TEXT('\0'));
-    int copied = ::GetWindowText(m_hWnd, text.data(), length + 1);
-    text.resize(copied > 0 ? static_cast<std::size_t>(copied) : 0);
-    return text;
-}
-
-RECT CWnd::GetClientRect() const {
-    RECT rect{};
-    ::GetClientRect(m_hWnd, &rect);
-    return rect;
-}
-
-RECT CWnd::GetWindowRect() const {
-    RECT rect{};
-    ::GetWindowRect(m_hWnd, &rect);
-    return rect;
-}
-
-bool CWnd::MoveWindow(const RECT& rect, bool repaint) {
-    return ::MoveWindow(m_hWnd, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
-                        repaint) != FALSE;
-}
-
-void CWnd::ModifyStyle(DWORD remove, DWORD add, UINT swpFlags) {
-    DWORD style = (GetStyle() & ~remove) | add;
-    ::SetWindowLongPtr(m_hWnd, GWL_STYLE, static_cast<LONG_PTR>(style));
-    if (swpFlags)
-        SetWindowPos(nullptr, 0, 0, 0, 0,
-                     swpFlags | SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE |
-                         SWP_FRAMECHANGED);
-}
-
 LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     LRESULT result = 0;
     if (ReflectToChild(message, wParam, lParam, result))
@@ -334,55 +223,4 @@ LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     if (m_originalProc)
         return ::CallWindowProc(m_originalProc, m_hWnd, message, wParam, lParam);
     return ::DefWindowProc(m_hWnd, message, wParam, lParam);
-}
-
-// The control a notification comes from, or null for messages that are no notifications.
-HWND CWnd::ChildToReflectTo(HWND self, UINT message, WPARAM wParam, LPARAM lParam) {
-    HWND child = nullptr;
-    switch (message) {
-    case WM_COMMAND:
-    case WM_CTLCOLORMSGBOX:
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORLISTBOX:
-    case WM_CTLCOLORBTN:
-    case WM_CTLCOLORSCROLLBAR:
-    case WM_CTLCOLORSTATIC:
-    case WM_HSCROLL:
-    case WM_VSCROLL:
-        child = reinterpret_cast<HWND>(lParam);
-        break;
-    case WM_NOTIFY:
-        if (lParam)
-            child = reinterpret_cast<const NMHDR*>(lParam)->hwndFrom;
-        break;
-    case WM_DRAWITEM:
-        if (lParam && reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)->CtlType != ODT_MENU)
-            child = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)->hwndItem;
-        break;
-    case WM_MEASUREITEM:
-        if (lParam && reinterpret_cast<const MEASUREITEMSTRUCT*>(lParam)->CtlType != ODT_MENU)
-            child = ::GetDlgItem(
-                self, static_cast<int>(reinterpret_cast<const MEASUREITEMSTRUCT*>(lParam)->CtlID));
-        break;
-    case WM_COMPAREITEM:
-        if (lParam)
-            child = reinterpret_cast<const COMPAREITEMSTRUCT*>(lParam)->hwndItem;
-        break;
-    case WM_DELETEITEM:
-        if (lParam)
-            child = reinterpret_cast<const DELETEITEMSTRUCT*>(lParam)->hwndItem;
-        break;
-    default:
-        break;
-    }
-    (void)wParam;
-    return child == self ? nullptr : child;
-}
-
-bool CWnd::ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
-    HWND child = ChildToReflectTo(m_hWnd, message, wParam, lParam);
-    if (!child)
-        return false;
-    CWnd* wnd = FromHandle(child);
-    return wnd && wnd->OnChildNotify(message, wParam, lParam, result);
 }
