@@ -1,19 +1,12 @@
-// The main window's creation, pages, commands and destruction.
+// The main window's creation, pages, message routing and destruction.
 #include "utility/shell/dimora_dlg_win.h"
 
-#include "framework/foreground_win.h"
 #include "framework/minimised_icon_win.h"
 #include "framework/res_string_win.h"
 #include "framework/tab_theme_win.h"
-#include "utility/eyecare/dlg_eyecare_win.h"
-#include "utility/eyecare/dlg_vsfilter_win.h"
-#include "utility/eyecare/filter_text_codec_win.h"
 #include "utility/monitor/display_devices.h"
-#include "utility/pages/dlg_monitor_win.h"
 #include "utility/res/resource.h"
-#include "utility/shell/page_keys.h"
 #include "utility/ui/user_messages.h"
-#include "xml/win/xml_dom_msxml_win.h"
 
 #include <wtsapi32.h>
 
@@ -100,69 +93,6 @@ void CDimoraDlg::CreatePages() {
     m_pageSound.MoveWindow(area, false);
 }
 
-void CDimoraDlg::ShowWindowNormal() {
-    ShowWindow(SW_SHOWNORMAL);
-}
-
-void CDimoraDlg::HideWindow() {
-    ShowWindow(SW_HIDE);
-}
-
-void CDimoraDlg::ShowOnlyPage(int index) {
-    for (int i = 0; i < kPageCount; ++i)
-        Page(i).ShowWindow(SW_HIDE);
-    if (index >= 0 && index < kPageCount)
-        Page(index).ShowWindow(SW_SHOW);
-}
-
-void CDimoraDlg::SelectTab(int index) {
-    m_tab.SetCurSel(index);
-}
-
-void CDimoraDlg::RefreshTabControl() {
-    m_tab.ShowWindow(SW_HIDE);
-    m_tab.ShowWindow(SW_SHOW);
-    m_tab.SetFocus();
-}
-
-void CDimoraDlg::PostAutoPageRefresh() {
-    m_pageAuto.PostMessage(WM_PAGE_REFRESH);
-}
-
-void CDimoraDlg::RefreshPage(int index) {
-    if (index == 1)
-        m_pageColor.Refresh();
-    else if (index == 2)
-        m_pageSound.Refresh();
-}
-
-void CDimoraDlg::BringToForeground() {
-    ::BringToForeground(m_hWnd);
-}
-
-void CDimoraDlg::CloseAuxiliaryDialogs() {
-    const ShellState& shell = m_context.shell;
-    for (WindowHandle dialog :
-         {shell.m_hwndColorAdjust, shell.m_hwndMonitorList, shell.m_hwndEditMessage,
-          shell.m_hwndEyeCare, shell.m_hwndFilterFileDialog, shell.m_hwndFilterDialog}) {
-        if (dialog && ::IsWindow(static_cast<HWND>(dialog)))
-            ::SendMessageA(static_cast<HWND>(dialog), WM_CLOSE_FOR_RESCAN, 0, 0);
-    }
-}
-
-void CDimoraDlg::PostMonitorsChanged() {
-    m_pageAuto.PostMessage(WM_MONITORS_CHANGED);
-}
-
-void CDimoraDlg::SendFilterReapply() {
-    if (HWND dialog = static_cast<HWND>(m_context.shell.m_hwndFilterDialog))
-        ::SendMessageA(dialog, WM_FILTER_REAPPLY, 0, 0);
-}
-
-void CDimoraDlg::PostExit() {
-    PostMessage(WM_COMMAND, ID_TRAY_EXIT);
-}
-
 LRESULT CDimoraDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_TRAY_NOTIFY:
@@ -241,49 +171,6 @@ LRESULT CDimoraDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         break;
     }
     return CDialog::OnMessage(message, wParam, lParam);
-}
-
-bool CDimoraDlg::OnCommand(UINT id, UINT code, HWND control) {
-    switch (id) {
-    case IDC_CLOSE:
-        m_model.HideMainWindow();
-        return true;
-    case ID_TRAY_EXIT:
-        m_screenFilter.DestroyOverlays();
-        DestroyWindow();
-        return true;
-    case ID_TRAY_SETTINGS:
-        m_model.OnSettingsCommand();
-        return true;
-    case ID_TRAY_MONITOR_LIST: {
-        ShellState& shell = m_context.shell;
-        shell.m_monitorListOpen = 1;
-        CDlgMonitor dialog(m_context.monitors, m_context.strings, shell);
-        dialog.DoModal(m_hWnd);
-        shell.m_monitorListOpen = 0;
-        return true;
-    }
-    case ID_TRAY_EYECARE:
-        m_model.OnEyeCareCommand([&] {
-            CDlgEyeCare dialog(m_context.registry, m_context.monitors, m_context.shell,
-                               m_context.strings);
-            dialog.DoModal(m_hWnd);
-        });
-        return true;
-    case ID_TRAY_FILTER: {
-        const CXMLHandler xml([] { return std::make_unique<MsxmlDocument>(); });
-        const FilterTextCodec codec = SystemCodePageCodec();
-        const VSFilterSources sources{xml, codec, m_context.dataFolder, m_context.strings};
-        m_context.shell.m_filterDialogOpen = 1;
-        CDlgVSFilter dialog(m_context.registry, sources, m_context.filter, m_screenFilter,
-                            m_context.shell);
-        dialog.DoModal(m_hWnd);
-        m_context.shell.m_filterDialogOpen = 0; // also when the window could not be made
-        return true;
-    }
-    default:
-        return CDialog::OnCommand(id, code, control);
-    }
 }
 
 bool CDimoraDlg::OnNotify(NMHDR& header, LRESULT& result) {

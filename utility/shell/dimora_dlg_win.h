@@ -4,10 +4,12 @@
 //
 // Its behaviour lives in MainWindowModel; this class turns messages into calls of the model and
 // carries out what the model asks (MainWindowView). The work is split by job over
-// dimora_dlg_win.cpp (creation, pages, commands, destruction), dimora_dlg_tray_win.cpp (the
-// notification icon and its menu), dimora_dlg_keys_win.cpp (the keyboard),
-// dimora_dlg_sysmenu_win.cpp (system menu, About, Keep On Top) and dimora_dlg_events_win.cpp
-// (timers, system events, the data folder, screen filter and gamma ramps).
+// dimora_dlg_win.cpp (creation, pages, message routing, destruction), dimora_dlg_view_win.cpp
+// (what the model asks), dimora_dlg_commands_win.cpp (commands and the dialogs the menu opens),
+// dimora_dlg_tray_win.cpp (the notification icon and its menu), dimora_dlg_keys_win.cpp (the
+// keyboard), dimora_dlg_sysmenu_win.cpp (system menu, About, Keep On Top) and
+// dimora_dlg_events_win.cpp (timers, system events, the data folder, screen filter and gamma
+// ramps).
 #pragma once
 
 #include "framework/button_win.h"
