@@ -3,10 +3,12 @@
 // registry call, closes the key and tells whether the call succeeded. Nothing is kept between
 // calls and nothing is shown to the user.
 //
-// Windows that keep settings derive from CRegistry as a second base class. It reaches the
-// registry through the port given to its constructor: the program passes its one real port
-// (the application object owns it), tests an in-memory one. An explicit argument rather than a
-// program-wide port keeps every user's dependency visible and lets tests run side by side.
+// A model that keeps settings holds a CRegistry member over the registry port it is given, and
+// the helpers that read or write a group of settings take a CRegistry. It reaches the registry
+// through the port given to its constructor: the program passes its one real port (the
+// application object owns it and hands it to the main window, which hands it to its pages and
+// dialogs), tests an in-memory one. An explicit argument rather than a program-wide port keeps
+// every user's dependency visible and lets tests run side by side.
 //
 // A read that fails leaves its destination exactly as it was, whatever the reason (missing key
 // or value, value too large), so callers pre-fill their defaults.
