@@ -47,9 +47,11 @@ dimora_pick_wine() {
   export DIMORA_WINE_BITS
 }
 
+# DIMORA_XVFB picks the first display number to try (97), so that runs side by side on one
+# machine can each keep a headless display of their own.
 dimora_start_display() {
   [ -n "${DISPLAY:-}" ] && return 0
-  local n=97
+  local n=${DIMORA_XVFB:-97}
   while [ -e /tmp/.X$n-lock ] && ! xdpyinfo -display :$n >/dev/null 2>&1; do n=$((n + 1)); done
   if ! xdpyinfo -display :$n >/dev/null 2>&1; then
     Xvfb :$n -screen 0 1600x1000x24 -nolisten tcp >/dev/null 2>&1 &
