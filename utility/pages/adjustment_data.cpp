@@ -2,6 +2,7 @@
 
 #include "utility/monitor/picture_modes.h"
 #include "utility/monitor/vcp_codes.h"
+#include "utility/pages/color_page_run.h"
 #include "utility/settings/settings_keys.h"
 
 #include <algorithm>
@@ -49,17 +50,20 @@ std::uint32_t ScaleToMonitor(const StoredFeature& stored, std::uint32_t presentM
 
 // Reads the setting, scales the stored value to the monitor's present maximum and writes it
 // when it differs. A stored maximum of 0 gives nothing to scale from: the setting is skipped.
+// A standard code (page 0) needs no page; a colour-page code selects the page as `run` says.
 void RestoreScaled(DeviceCtrl& ctrl, const CMonitorStatus& monitor, std::uint16_t page,
-                   std::uint8_t code, const StoredFeature& stored, PageSelect pageSelect) {
+                   std::uint8_t code, const StoredFeature& stored, ColorPageRun* run = nullptr) {
     if (stored.valid == 0 || stored.maximum == 0)
         return;
+    auto select = [run] { return run ? run->Next() : PageSelect::Write; };
+    auto note = [run](bool ok) { return run ? run->Note(ok) : ok; };
     std::uint32_t current = 0;
     std::uint32_t maximum = 0;
-    if (!ctrl.ReadFeature(monitor, page, code, &current, &maximum, pageSelect, Retry::Yes))
+    if (!note(ctrl.ReadFeature(monitor, page, code, &current, &maximum, select(), Retry::Yes)))
         return;
     const std::uint32_t wanted = ScaleToMonitor(stored, maximum);
     if (wanted != current)
-        ctrl.WriteFeature(monitor, page, code, wanted, pageSelect);
+        note(ctrl.WriteFeature(monitor, page, code, wanted, select()));
 }
 
 void RemoveModeNameReferences(const CRegistry& registry, const std::string& name) {
@@ -105,17 +109,20 @@ AdjustmentRecord CaptureAdjustmentRecord(DeviceCtrl& ctrl, const CMonitorStatus&
     record.serialNumber = CutToField(monitor.serialNumber, kRecordSerialNumberSize);
     record.identityKey = CutToField(monitor.identityKey, kRecordIdentityKeySize);
 
+    // Standard-code reads leave the page register alone; after a failed colour-page read the
+    // page is selected again, so that no read lands on another page's code.
+    ColorPageRun page;
     std::uint32_t mode = 0;
     std::uint32_t maximum = 0;
-    if (ctrl.ReadFeature(monitor, kColorPage, kModeCode, &mode, &maximum, PageSelect::Write,
-                         Retry::Yes))
+    if (page.Note(ctrl.ReadFeature(monitor, kColorPage, kModeCode, &mode, &maximum, page.Next(),
+                                   Retry::Yes)))
         record.mode = mode;
     const std::uint32_t flags = ModeFlags(monitor, record.mode);
 
     if (flags & kAdjustTemperature) {
         std::uint32_t temperature = 0;
-        if (ctrl.ReadFeature(monitor, kColorPage, kTemperatureCode, &temperature, &maximum,
-                             PageSelect::Skip, Retry::Yes))
+        if (page.Note(ctrl.ReadFeature(monitor, kColorPage, kTemperatureCode, &temperature,
+                                       &maximum, page.Next(), Retry::Yes)))
             record.temperature = temperature;
     }
     if (flags & kAdjustBrightness)
@@ -126,9 +133,9 @@ AdjustmentRecord CaptureAdjustmentRecord(DeviceCtrl& ctrl, const CMonitorStatus&
         record.green = ReadStored(ctrl, monitor, kStandardPage, kGreenCode, PageSelect::Write);
         record.blue = ReadStored(ctrl, monitor, kStandardPage, kBlueCode, PageSelect::Write);
     }
-    // Standard-code reads leave the page register alone: page 0x30 is still selected.
     if (flags & kAdjustGamma) {
-        record.gamma = ReadStored(ctrl, monitor, kColorPage, kGammaCode, PageSelect::Skip);
+        record.gamma = ReadStored(ctrl, monitor, kColorPage, kGammaCode, page.Next());
+        page.Note(record.gamma.valid != 0);
         if (record.gamma.current == kNoGammaValue)
             record.gamma.valid = 0;
     }
@@ -174,27 +181,27 @@ void DeleteAdjustmentData(const CRegistry& registry, const std::string& name) {
 
 void ApplyRecord(DeviceCtrl& ctrl, const CMonitorStatus& monitor, const AdjustmentRecord& record) {
     const std::uint32_t flags = ModeFlags(monitor, record.mode);
-    ctrl.WriteFeature(monitor, kColorPage, kModeCode, record.mode, PageSelect::Write);
+    // Standard-code writes leave the page register alone; after a failed colour-page write the
+    // page is selected again, so that no value lands on another page's code.
+    ColorPageRun page;
+    page.Note(ctrl.WriteFeature(monitor, kColorPage, kModeCode, record.mode, page.Next()));
     if (flags & kAdjustTemperature)
-        ctrl.WriteFeature(monitor, kColorPage, kTemperatureCode, record.temperature,
-                          PageSelect::Skip);
+        page.Note(ctrl.WriteFeature(monitor, kColorPage, kTemperatureCode, record.temperature,
+                                    page.Next()));
     if (flags & kAdjustBrightness)
-        RestoreScaled(ctrl, monitor, kStandardPage, kBrightnessCode, record.brightness,
-                      PageSelect::Write);
+        RestoreScaled(ctrl, monitor, kStandardPage, kBrightnessCode, record.brightness);
     if ((flags & kAdjustGains) &&
         (record.temperature == kNoTemperature || record.temperature == kUserTemperature)) {
-        RestoreScaled(ctrl, monitor, kStandardPage, kRedCode, record.red, PageSelect::Write);
-        RestoreScaled(ctrl, monitor, kStandardPage, kGreenCode, record.green, PageSelect::Write);
-        RestoreScaled(ctrl, monitor, kStandardPage, kBlueCode, record.blue, PageSelect::Write);
+        RestoreScaled(ctrl, monitor, kStandardPage, kRedCode, record.red);
+        RestoreScaled(ctrl, monitor, kStandardPage, kGreenCode, record.green);
+        RestoreScaled(ctrl, monitor, kStandardPage, kBlueCode, record.blue);
     }
-    // Standard-code operations leave the page register alone: page 0x30 is still selected.
     if (flags & kAdjustGamma)
-        RestoreScaled(ctrl, monitor, kColorPage, kGammaCode, record.gamma, PageSelect::Skip);
+        RestoreScaled(ctrl, monitor, kColorPage, kGammaCode, record.gamma, &page);
     if ((flags & kAdjustBrightness) && UsesFeatureGroup(monitor) && record.groupValid != 0)
         ctrl.WriteFeatureGroup(monitor, record.group, PageSelect::Write);
     if (flags & kAdjustContrast)
-        RestoreScaled(ctrl, monitor, kStandardPage, kContrastCode, record.contrast,
-                      PageSelect::Write);
+        RestoreScaled(ctrl, monitor, kStandardPage, kContrastCode, record.contrast);
 }
 
 bool RecordFitsModel(const AdjustmentRecord& record, const CMonitorStatus& monitor) {

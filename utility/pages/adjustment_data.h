@@ -46,11 +46,11 @@ bool ReadAdjustmentRecord(const CRegistry& registry, const std::string& name,
 // compared with case); the application entries themselves stay.
 void DeleteAdjustmentData(const CRegistry& registry, const std::string& name);
 
-// Writes `record` to the monitor: the picture mode, then each stored setting that the mode's
-// flags allow, scaled from the stored maximum to the monitor's present one and written only
-// when it differs from what the monitor shows. Failures do not stop the sequence.
 // The record was taken from a monitor of `monitor`'s model. The record keeps the model name cut
 // to its field, so the monitor's name is compared as the record would keep it.
 bool RecordFitsModel(const AdjustmentRecord& record, const CMonitorStatus& monitor);
 
+// Writes `record` to the monitor: the picture mode, then each stored setting that the mode's
+// flags allow, scaled from the stored maximum to the monitor's present one and written only
+// when it differs from what the monitor shows. Failures do not stop the sequence.
 void ApplyRecord(DeviceCtrl& ctrl, const CMonitorStatus& monitor, const AdjustmentRecord& record);

@@ -26,6 +26,7 @@
 #include <functional>
 #include <iostream>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -35,7 +36,11 @@ constexpr std::uint32_t kOtherProgram = 0x2222;
 
 enum class Fault { None, Refuse, Vanish, OwnerTaken };
 
-// The simulated bus with one fault armed at the transaction numbered `at` (from 0).
+// A vendor code as the monitor received it: with the page its page register held.
+using PagedCode = std::pair<std::uint16_t, std::uint8_t>;
+
+// The simulated bus with one fault armed at the transaction numbered `at` (from 0). It also
+// notes every vendor code that reached a monitor, with the page the monitor had selected.
 class FaultyBus : public DdcPort {
   public:
     explicit FaultyBus(SimSystem& system) : m_system(system) {}
@@ -46,13 +51,20 @@ class FaultyBus : public DdcPort {
         m_count = 0;
     }
     int Count() const { return m_count; }
+    const std::set<PagedCode>& VendorCodes() const { return m_vendorCodes; }
 
     bool GetVcpFeature(PhysicalHandle handle, std::uint8_t code, std::uint32_t& current,
                        std::uint32_t& maximum) override {
-        return Pass() && m_system.bus.GetVcpFeature(handle, code, current, maximum);
+        if (!Pass())
+            return false;
+        Note(handle, code);
+        return m_system.bus.GetVcpFeature(handle, code, current, maximum);
     }
     bool SetVcpFeature(PhysicalHandle handle, std::uint8_t code, std::uint32_t value) override {
-        return Pass() && m_system.bus.SetVcpFeature(handle, code, value);
+        if (!Pass())
+            return false;
+        Note(handle, code);
+        return m_system.bus.SetVcpFeature(handle, code, value);
     }
     bool GetCapabilitiesStringLength(PhysicalHandle handle, std::uint32_t& length) override {
         return Pass() && m_system.bus.GetCapabilitiesStringLength(handle, length);
@@ -63,6 +75,13 @@ class FaultyBus : public DdcPort {
     }
 
   private:
+    // Codes 0xE2 and up are the page's; 0xE0 and 0xE1 are the owner and page registers.
+    void Note(PhysicalHandle handle, std::uint8_t code) {
+        const int monitor = m_system.bus.IndexOf(handle);
+        if (code >= 0xE2 && monitor >= 0)
+            m_vendorCodes.insert({m_system.bus.Monitor(monitor).Page(), code});
+    }
+
     bool Pass() {
         const int n = m_count++;
         switch (m_fault) {
@@ -86,6 +105,7 @@ class FaultyBus : public DdcPort {
     Fault m_fault = Fault::None;
     int m_at = -1;
     int m_count = 0;
+    std::set<PagedCode> m_vendorCodes;
 };
 
 class PlainSoundView : public SoundPageView {
@@ -294,6 +314,7 @@ TEST(FaultMatrix, EveryActionSurvivesAFaultAtEachOfItsTransactions) {
     for (const Action& action : Actions()) {
         int transactions = 0;
         std::uint64_t cleanMs = 0;
+        std::set<PagedCode> cleanCodes;
         {
             Program clean;
             action.setUp(clean);
@@ -303,6 +324,7 @@ TEST(FaultMatrix, EveryActionSurvivesAFaultAtEachOfItsTransactions) {
             action.run(clean);
             transactions = clean.bus.Count();
             cleanMs = clean.system.clock.Now() - start;
+            cleanCodes = clean.bus.VendorCodes();
             EXPECT_FALSE(clean.ctrl.HasOwnership()) << action.name;
             EXPECT_GT(transactions, 0) << action.name;
         }
@@ -320,6 +342,12 @@ TEST(FaultMatrix, EveryActionSurvivesAFaultAtEachOfItsTransactions) {
                 const std::uint64_t tookMs = p.system.clock.Now() - start;
                 EXPECT_FALSE(p.ctrl.HasOwnership());
                 EXPECT_LE(tookMs, cleanMs + kRetryBoundMs);
+                // After a failure the page register may hold another page: a code meant for
+                // one page must never reach the monitor on another.
+                for (const auto& [page, code] : p.bus.VendorCodes()) {
+                    EXPECT_TRUE(cleanCodes.count({page, code}))
+                        << "code " << std::hex << int{code} << " reached page " << page;
+                }
                 if (action.shown) {
                     EXPECT_EQ(action.shown(p), p.ExpectedPosition())
                         << "the control shows what the monitor holds";
