@@ -9,6 +9,7 @@
 #include "utility/pages/color_sub_model.h"
 #include "utility/pages/testing/plain_views.h"
 #include "utility/settings/testing/registry_memory.h"
+#include "utility/text/testing/code_pages.h"
 
 #include <cstdio>
 #include <functional>
@@ -20,11 +21,6 @@ namespace {
 class Strings : public StringTable {
   public:
     std::string Load(std::uint32_t) const override { return "text"; }
-};
-
-class SingleByte : public CodePage {
-  public:
-    bool IsLeadByte(unsigned char) const override { return false; }
 };
 
 // The pauses the protocol mandates for the transactions of `events`: 20 ms after every read,
@@ -84,11 +80,11 @@ int main(int argc, char** argv) {
     CurrentMonitor current(ctrl, monitors);
     MemoryRegistry registry;
     Strings strings;
-    SingleByte codePage;
+    SingleByteCodePage codePage;
     ShellState shell;
     CMonitorColor snapshot;
     PlainColorView pageView;
-    ColorPageModel page(pageView, current, monitors, registry, strings, codePage, snapshot);
+    ColorPageModel page(pageView, current, monitors, registry, strings, codePage, snapshot, shell);
     PlainSubView dialogView;
     ColorSubModel dialog(dialogView, current, snapshot, monitors, shell);
 

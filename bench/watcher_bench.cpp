@@ -20,7 +20,7 @@ int main() {
     windows.Front(1);
     MemoryRegistry registry;
     AutoApplier applier(ctrl, monitors, windows);
-    ForegroundWatcher watcher(windows, monitors, applier, registry);
+    ForegroundWatcher watcher(windows, monitors, applier, registry, system.codePage);
     const std::vector<AppModeEntry> table;
     WatchInputs inputs;
     inputs.activate = true;

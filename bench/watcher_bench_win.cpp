@@ -5,6 +5,7 @@
 #include "utility/pages/foreground_watcher.h"
 #include "utility/pages/foreground_win.h"
 #include "utility/settings/testing/registry_memory.h"
+#include "utility/text/code_page_win.h"
 
 #include <cstdio>
 
@@ -43,7 +44,8 @@ int main() {
     CountingWindows windows;
     MemoryRegistry registry;
     AutoApplier applier(ctrl, monitors, windows);
-    ForegroundWatcher watcher(windows, monitors, applier, registry);
+    SystemCodePage codePage;
+    ForegroundWatcher watcher(windows, monitors, applier, registry, codePage);
     const std::vector<AppModeEntry> table;
     WatchInputs inputs;
     inputs.activate = true;

@@ -2,8 +2,8 @@
 #  - a portable file (no "_win" in its name) includes neither <windows.h> nor a "_win" header;
 #  - every quoted include names its file from the top of the tree;
 #  - no model or page reaches for the application object through a global accessor;
-#  - the utility's rooms include one way only: the monitor layer and the settings store stand on
-#    their own, `ui/` (what pages and dialogs share) below the pages and the EyeCare dialogs, and
+#  - the utility's rooms include one way only: the system code page's text rules (`text/`) at the
+#    bottom, the monitor layer and the settings store on their own above it, `ui/` (what pages and dialogs share) below the pages and the EyeCare dialogs, and
 #    `shell/` (the application object and the main window, which hold every page) above them all;
 #    the window framework includes neither program.
 # Prints every offence and fails when there is one.
@@ -14,8 +14,11 @@ file(GLOB_RECURSE sources RELATIVE ${ROOT}
      ${ROOT}/xml/*.h ${ROOT}/xml/*.cpp ${ROOT}/bench/*.h ${ROOT}/bench/*.cpp)
 set(offences 0)
 # Each room with the rooms above it, whose headers it may not include.
-set(rooms framework utility/monitor utility/settings utility/ui utility/eyecare utility/pages)
+set(rooms framework utility/text utility/monitor utility/settings utility/ui utility/eyecare
+          utility/pages)
 set(above_framework utility/ launcher/)
+set(above_utility/text utility/monitor/ utility/settings/ utility/ui/ utility/eyecare/
+                       utility/pages/ utility/shell/)
 set(above_utility/monitor utility/settings/ utility/ui/ utility/eyecare/ utility/pages/
                           utility/shell/)
 set(above_utility/settings utility/ui/ utility/eyecare/ utility/pages/ utility/shell/)

@@ -6,9 +6,19 @@
 #include "sim/sim_clock.h"
 #include "sim/sim_display.h"
 #include "sim/sim_processes.h"
+#include "utility/text/code_page.h"
 
 #include <iosfwd>
 #include <string>
+
+// The simulated machine's system code page: single-byte unless a test makes it Japanese (932).
+class SimCodePage : public CodePage {
+  public:
+    bool IsLeadByte(unsigned char b) const override {
+        return japanese && ((b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC));
+    }
+    bool japanese = false;
+};
 
 struct SimSystem {
     SimTrace trace;
@@ -16,8 +26,9 @@ struct SimSystem {
     SimBus bus{trace};
     SimProcesses processes;
     SimDisplay display{bus};
+    SimCodePage codePage;
 
-    MonitorPorts Ports() { return MonitorPorts{bus, clock, processes, display, display}; }
+    MonitorPorts Ports() { return MonitorPorts{bus, clock, processes, display, display, codePage}; }
 };
 
 // Reads a monitor description (format in sim/README.md) into `system`. On failure `error` names

@@ -2,6 +2,7 @@
 #include "tools/ddcdiag/commands.h"
 
 #include "utility/monitor/win/ports_win.h"
+#include "utility/text/code_page_win.h"
 
 int ListRealMonitors(std::ostream& out, std::ostream&) {
     Dxva2DdcPort ddc;
@@ -9,5 +10,6 @@ int ListRealMonitors(std::ostream& out, std::ostream&) {
     ToolhelpProcessPort processes;
     Win32DisplayPort display;
     PanqLibraryPort panq;
-    return ListMonitors(MonitorPorts{ddc, clock, processes, display, panq}, out);
+    SystemCodePage codePage;
+    return ListMonitors(MonitorPorts{ddc, clock, processes, display, panq, codePage}, out);
 }

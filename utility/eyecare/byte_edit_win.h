@@ -5,7 +5,7 @@
 
 #include "framework/edit_win.h"
 #include "utility/eyecare/byte_limit.h"
-#include "utility/ui/code_page_win.h"
+#include "utility/text/code_page_win.h"
 
 #include <cstddef>
 

@@ -3,7 +3,7 @@
 // text's start, since a trail byte of code page 932 can look like a lead byte on its own.
 #pragma once
 
-#include "utility/ui/code_page.h"
+#include "utility/text/code_page.h"
 
 #include <cstddef>
 #include <optional>

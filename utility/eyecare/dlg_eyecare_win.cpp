@@ -5,6 +5,7 @@
 #include "utility/eyecare/dlg_edit_msg_win.h"
 #include "utility/res/resource.h"
 #include "utility/ui/display_names_win.h"
+#include "utility/ui/modal_loop.h"
 #include "utility/ui/page_brush_win.h"
 #include "utility/ui/user_messages.h"
 
@@ -135,7 +136,7 @@ void CDlgEyeCare::EnableReminderControls(bool enabled) {
 
 bool CDlgEyeCare::RunEditMessage(std::string& message) {
     CDlgEditMsg dialog(message, m_shell);
-    if (dialog.DoModal(m_hWnd) != IDOK)
+    if (RunModal(m_shell, [&] { return dialog.DoModal(m_hWnd); }) != IDOK)
         return false;
     message = dialog.Message();
     return true;

@@ -4,11 +4,13 @@
 #include "framework/pattern_brush_win.h"
 #include "utility/eyecare/file_dialog_ex_win.h"
 #include "utility/res/resource.h"
+#include "utility/ui/modal_loop.h"
 #include "utility/ui/page_brush_win.h"
 #include "utility/ui/user_messages.h"
 
 #include <algorithm>
 #include <iterator>
+#include <utility>
 
 namespace {
 
@@ -30,6 +32,7 @@ CDlgVSFilter::CDlgVSFilter(RegistryPort& registry, const VSFilterSources& source
 bool CDlgVSFilter::OnInitDialog() {
     CDialog::OnInitDialog();
     m_shell.m_hwndFilterDialog = m_hWnd;
+    m_ownLoops = m_shell.m_modalLoops;
     m_images.Attach(GetDlgItem(IDC_FILTER_IMAGE));
     m_path.Attach(GetDlgItem(IDC_FILTER_PATH));
     m_alpha.Attach(GetDlgItem(IDC_FILTER_ALPHA_SLIDER));
@@ -57,11 +60,24 @@ void CDlgVSFilter::OnCancel() {
 LRESULT CDlgVSFilter::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_CLOSE_FOR_RESCAN) {
         // What was previewed must not stay on the screen once the dialog is gone.
-        m_model.Restore();
-        EndDialog(kFilterClosedForRescan);
+        EndPuttingBack(kFilterClosedForRescan);
         return 0;
     }
     return CDialog::WindowProc(message, wParam, lParam);
+}
+
+void CDlgVSFilter::EndPuttingBack(INT_PTR result) {
+    if (m_shell.m_modalLoops > m_ownLoops) {
+        m_pendingEnd = result;
+        return;
+    }
+    m_model.Restore();
+    EndDialog(result);
+}
+
+void CDlgVSFilter::EndIfPending() {
+    if (m_pendingEnd && m_shell.m_modalLoops <= m_ownLoops)
+        EndPuttingBack(*std::exchange(m_pendingEnd, std::nullopt));
 }
 
 LRESULT CDlgVSFilter::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -69,8 +85,7 @@ LRESULT CDlgVSFilter::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DISPLAYCHANGE:
         if (HWND fileDialog = static_cast<HWND>(m_shell.m_hwndFilterFileDialog))
             ::SendMessageA(fileDialog, WM_CLOSE_FOR_RESCAN, 0, 0);
-        m_model.Restore();
-        EndDialog(kFilterClosedByDisplayChange);
+        EndPuttingBack(kFilterClosedByDisplayChange);
         return 0;
     case WM_DEVICECHANGE:
         return TRUE;
@@ -104,10 +119,12 @@ bool CDlgVSFilter::OnCommand(UINT id, UINT code, HWND control) {
     case IDC_FILTER_IMAGE:
         if (code == CBN_SELCHANGE)
             m_model.ImageSelected(m_images.GetCurSel());
+        EndIfPending();
         return true;
     case IDC_FILTER_BROWSE:
         if (code == BN_CLICKED)
             m_model.Browse();
+        EndIfPending();
         return true;
     case IDC_FILTER_RESTORE:
         if (code == BN_CLICKED)
@@ -164,7 +181,7 @@ void CDlgVSFilter::Enable(const FilterEnabling& enabling) {
 bool CDlgVSFilter::BrowseFile(const std::string& defaultExtension, const std::string& filter,
                               std::string& path) {
     CFileDialogEx dialog(m_shell, defaultExtension, filter);
-    if (dialog.DoModal(m_hWnd) != IDOK)
+    if (RunModal(m_shell, [&] { return dialog.DoModal(m_hWnd); }) != IDOK)
         return false;
     path = dialog.GetPathName();
     return true;
@@ -173,5 +190,7 @@ bool CDlgVSFilter::BrowseFile(const std::string& defaultExtension, const std::st
 void CDlgVSFilter::ShowWarning(const std::string& text) {
     char title[128] = {};
     ::GetWindowTextA(m_hWnd, title, sizeof title);
-    ::MessageBoxA(m_hWnd, text.c_str(), title, MB_OK | MB_ICONEXCLAMATION);
+    RunModal(m_shell, [&] {
+        return ::MessageBoxA(m_hWnd, text.c_str(), title, MB_OK | MB_ICONEXCLAMATION);
+    });
 }

@@ -13,6 +13,8 @@
 #include "utility/eyecare/vsfilter_model.h"
 #include "utility/ui/shell_state.h"
 
+#include <optional>
+
 // DoModal's results when the dialog was ended for a rescan or by a display change.
 inline constexpr INT_PTR kFilterClosedForRescan = 255;
 inline constexpr INT_PTR kFilterClosedByDisplayChange = 0;
@@ -35,6 +37,11 @@ class CDlgVSFilter : public CDialog, private VSFilterView {
 
   private:
     void OnHScroll(UINT code, HWND control);
+    // Ends the dialog for a rescan or a display change, putting back what was applied. Asked
+    // while the dialog's own file dialog or message box is open, it waits until the handler that
+    // opened it is done, since that handler goes on with the filter it previews.
+    void EndPuttingBack(INT_PTR result);
+    void EndIfPending();
 
     // VSFilterView.
     void SetImageList(const std::vector<std::string>& lines, int selected) override;
@@ -53,5 +60,7 @@ class CDlgVSFilter : public CDialog, private VSFilterView {
     CSliderCtrl m_luminance;
     ScopedBrush m_brush;
     SIZE m_pattern{0, 0};
+    int m_ownLoops = 0; // the program's modal loops with this dialog's own
+    std::optional<INT_PTR> m_pendingEnd;
     VSFilterModel m_model;
 };

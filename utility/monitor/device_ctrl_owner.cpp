@@ -2,10 +2,10 @@
 // on a monitor's vendor pages.
 #include "utility/monitor/device_ctrl.h"
 
-#include "utility/monitor/executable_name.h"
 #include "utility/monitor/retry.h"
 #include "utility/monitor/vcp.h"
 #include "utility/monitor/write_pauses.h"
+#include "utility/text/executable_name.h"
 
 #include <string>
 #include <vector>
@@ -26,14 +26,17 @@ bool DeviceCtrl::IsOwnerFree(std::uint32_t value) {
     const std::uint32_t self = m_ports.processes.CurrentProcessId();
     if ((self & kOwnerMask) == owner)
         return true;
+    // Without a process table nobody can tell whether the owner still runs: the monitor stays
+    // its.
     std::vector<ProcessInfo> processes;
-    m_ports.processes.Snapshot(processes);
+    if (!m_ports.processes.Snapshot(processes))
+        return false;
     bool otherProgram = false;
     for (const auto& process : processes) {
         if ((process.id & kOwnerMask) != owner)
             continue;
         // Another copy of this program (one that crashed, or an earlier run) never keeps us out.
-        if (ExecutableBaseName(process.exeFile) == kOwnExecutableBase)
+        if (ExecutableBaseName(process.exeFile, m_ports.codePage) == kOwnExecutableBase)
             return true;
         otherProgram = true;
     }

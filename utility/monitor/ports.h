@@ -4,6 +4,7 @@
 #pragma once
 
 #include "utility/monitor/monitor_types.h"
+#include "utility/text/code_page.h"
 
 #include <cstdint>
 #include <string>
@@ -104,4 +105,5 @@ struct MonitorPorts {
     ProcessPort& processes;
     DisplayPort& display;
     PanqPort& panq;
+    const CodePage& codePage; // of the process table's file names
 };

@@ -1,7 +1,7 @@
 #include "utility/pages/app_mode_table.h"
 
-#include "utility/monitor/executable_name.h"
 #include "utility/settings/settings_keys.h"
+#include "utility/text/executable_name.h"
 
 namespace {
 
@@ -10,8 +10,9 @@ constexpr std::size_t kModeNameReadCapacity = 512;
 
 } // namespace
 
-std::string ApplicationIdentifier(const std::string& exeFile, const std::string& windowClass) {
-    std::string name = ExecutableBaseName(exeFile);
+std::string ApplicationIdentifier(const std::string& exeFile, const std::string& windowClass,
+                                  const CodePage& codePage) {
+    std::string name = ExecutableBaseName(exeFile, codePage);
     if (name == "EXPLORER") {
         if (windowClass == "ExploreWClass" || windowClass == "CabinetWClass")
             return name;
@@ -19,8 +20,7 @@ std::string ApplicationIdentifier(const std::string& exeFile, const std::string&
             return "SHIMGVW";
         return {};
     }
-    name.resize(std::min(name.size(), kAppNameMax));
-    return name;
+    return CutToWholeCharacters(name, kAppNameMax, codePage);
 }
 
 bool ReadAppModeName(const CRegistry& registry, const std::string& name, std::string& modeName) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "utility/settings/registry.h"
+#include "utility/text/code_page.h"
 
 #include <cstdint>
 #include <string>
@@ -31,9 +32,11 @@ inline bool IsPictureMode(std::int32_t mode) {
 }
 
 // The identifier of a window's application: its executable's base name in upper case, at most
-// kAppNameMax bytes. Windows of EXPLORER count only as folder windows (EXPLORER) or the shell's
-// picture viewer (SHIMGVW); any other EXPLORER window (the desktop, the taskbar) has none: empty.
-std::string ApplicationIdentifier(const std::string& exeFile, const std::string& windowClass);
+// kAppNameMax bytes of whole characters. Windows of EXPLORER count only as folder windows
+// (EXPLORER) or the shell's picture viewer (SHIMGVW); any other EXPLORER window (the desktop,
+// the taskbar) has none: empty.
+std::string ApplicationIdentifier(const std::string& exeFile, const std::string& windowClass,
+                                  const CodePage& codePage);
 
 // Every application of the Vtone key with a readable "Mode", in enumeration order; "ModeName"
 // with it when the mode is 255 and the name is readable.

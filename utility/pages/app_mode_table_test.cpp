@@ -2,6 +2,7 @@
 #include "utility/pages/app_mode_table.h"
 #include "utility/settings/settings_keys.h"
 #include "utility/settings/testing/registry_memory.h"
+#include "utility/text/testing/code_pages.h"
 
 #include <gtest/gtest.h>
 
@@ -9,8 +10,12 @@ namespace {
 
 TEST(AppModeTable, NamesAreBoundedAndEmptyNamesReadNothing) {
     const std::string longExe = "C:\\" + std::string(300, 'p') + ".exe";
-    EXPECT_EQ(ApplicationIdentifier(longExe, "X").size(), kAppNameMax);
-    EXPECT_EQ(ApplicationIdentifier("C:\\Apps\\Player.EXE", "X"), "PLAYER");
+    const JapaneseCodePage japanese;
+    EXPECT_EQ(ApplicationIdentifier(longExe, "X", japanese).size(), kAppNameMax);
+    EXPECT_EQ(ApplicationIdentifier("C:\\Apps\\Player.EXE", "X", japanese), "PLAYER");
+    // A double-byte character across the limit is left out whole.
+    const std::string longJapanese = std::string(kAppNameMax - 1, 'p') + "\x83\x63.exe";
+    EXPECT_EQ(ApplicationIdentifier(longJapanese, "X", japanese).size(), kAppNameMax - 1);
 
     MemoryRegistry port;
     CRegistry registry(port);

@@ -5,34 +5,38 @@
 #include "utility/pages/adjustment_data.h"
 #include "utility/pages/monitor_choice.h"
 #include "utility/settings/settings_keys.h"
+#include "utility/text/text_case.h"
+#include "utility/ui/modal_loop.h"
 
 #include <algorithm>
-#include <cctype>
 
 namespace {
 
 constexpr int kLastMonitorMode = 36;
 constexpr std::uint32_t kNameTooLongId = 246;
 constexpr std::uint32_t kOtherModelId = 181;
+constexpr std::uint32_t kDataUnreadableId = 260;
+constexpr std::uint32_t kDataNotSavedId = 261;
 // The monitor needs a moment after becoming current, and again after the page's reads.
 constexpr std::uint32_t kMonitorSettleMs = 500;
 constexpr std::uint32_t kAfterMonitorChangeMs = 100;
-
-bool EqualIgnoringCase(const std::string& a, const std::string& b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) ==
-                      std::tolower(static_cast<unsigned char>(y));
-           });
-}
 
 } // namespace
 
 ColorPageModel::ColorPageModel(ColorPageView& view, CurrentMonitor& monitor,
                                CMonitorStatusAll& monitors, RegistryPort& registry,
                                const StringTable& strings, const CodePage& codePage,
-                               CMonitorColor& snapshot)
+                               CMonitorColor& snapshot, ShellState& shell)
     : m_view(view), m_monitor(monitor), m_monitors(monitors), m_registry(registry),
-      m_strings(strings), m_codePage(codePage), m_snapshot(snapshot) {}
+      m_strings(strings), m_codePage(codePage), m_snapshot(snapshot), m_shell(shell) {}
+
+void ColorPageModel::Warn(std::uint32_t id) {
+    RunModal(m_shell, [&] { m_view.ShowWarning(id); });
+}
+
+bool ColorPageModel::ConfirmDelete() {
+    return RunModal(m_shell, [&] { return m_view.ConfirmDelete(); });
+}
 
 void ColorPageModel::Refresh() {
     FillMonitors();
@@ -136,7 +140,7 @@ void ColorPageModel::DataNameSelected(int index) {
 void ColorPageModel::DataNameEdited() {
     const DataNameBox box = m_view.ReadDataName();
     if (box.text.size() > kDataNameMax) {
-        m_view.ShowWarning(kNameTooLongId);
+        Warn(kNameTooLongId);
         // The text before this change, as the members last took it from the box, never cut
         // inside a double-byte character.
         const std::string kept = CutToWholeCharacters(m_dataName, kDataNameMax, m_codePage);
@@ -163,11 +167,12 @@ void ColorPageModel::Enable() {
     m_controls.dataName = true;
     if (m_monitor.Exists()) {
         const bool named = !m_dataName.empty();
-        const bool stored = named ? std::any_of(m_dataNames.begin(), m_dataNames.end(),
-                                                [&](const std::string& n) {
-                                                    return EqualIgnoringCase(n, m_dataName);
-                                                })
-                                  : m_box.selected >= 0;
+        const bool stored =
+            named ? std::any_of(m_dataNames.begin(), m_dataNames.end(),
+                                [&](const std::string& n) {
+                                    return EqualIgnoringCase(n, m_dataName, m_codePage);
+                                })
+                  : m_box.selected >= 0;
         m_controls.colorButton = true;
         m_controls.registerButton = m_box.selected >= 0 || named;
         m_controls.deleteButton = stored;
@@ -186,7 +191,7 @@ void ColorPageModel::Disable() {
 void ColorPageModel::OpenColorDialog() {
     m_view.StepAsideForAdjustment();
     m_monitors.adjustmentBusy = 1;
-    m_view.RunColorDialog();
+    RunModal(m_shell, [&] { m_view.RunColorDialog(); });
     if (m_snapshot.modeRead) {
         m_monitor.TakeOwnership(Retry::Yes);
         SelectCurrentMode(PageSelect::Write);
@@ -207,9 +212,14 @@ void ColorPageModel::Register() {
     if (!m_dataName.empty())
         record = CaptureAdjustmentRecord(m_monitor.Device(), m_monitor.Status());
     // Existing data of the same name is replaced without asking.
-    const bool written = m_monitor.IsAdjustmentPermitted() && !m_dataName.empty() &&
-                         WriteAdjustmentRecord(m_registry, m_dataName, record);
+    const bool permitted = m_monitor.IsAdjustmentPermitted() && !m_dataName.empty();
+    const bool written = permitted && WriteAdjustmentRecord(m_registry, m_dataName, record);
     m_monitor.ReleaseOwnership();
+    if (permitted && !written) {
+        // The registry refused the record: the user hears of it, and the page stays as it was.
+        Warn(kDataNotSavedId);
+        return;
+    }
     FillDataNames();
     if (written)
         Enable();
@@ -220,7 +230,7 @@ void ColorPageModel::Register() {
 
 void ColorPageModel::Delete() {
     ReadMembers();
-    if (!m_view.ConfirmDelete())
+    if (!ConfirmDelete())
         return;
     DeleteAdjustmentData(m_registry, m_dataName);
     FillDataNames();
@@ -234,16 +244,22 @@ void ColorPageModel::Restore() {
     const bool read = ReadAdjustmentRecord(m_registry, m_dataName, record);
     if (!m_monitor.Exists())
         return;
+    // A record that is gone or damaged is said to be so; nothing goes to the monitor.
+    if (!read) {
+        Warn(kDataUnreadableId);
+        return;
+    }
     // Data restores to any monitor of the model it was taken from.
-    if (read && !RecordFitsModel(record, m_monitor.Status())) {
-        m_view.ShowWarning(kOtherModelId);
+    if (!RecordFitsModel(record, m_monitor.Status())) {
+        Warn(kOtherModelId);
         return;
     }
     m_monitor.TakeOwnership(Retry::Yes);
-    if (read)
+    // The same permission check as every other write; then the monitor's store command.
+    if (m_monitor.IsAdjustmentPermitted()) {
         ApplyRecord(m_monitor.Device(), m_monitor.Status(), record);
-    // The monitor's store command, sent even when nothing was applied.
-    m_monitor.WriteFeature(kCommandPage, kStoreCode, 0, PageSelect::Write);
+        m_monitor.WriteFeature(kCommandPage, kStoreCode, 0, PageSelect::Write);
+    }
     FillModes();
     SelectCurrentMode(PageSelect::Write);
     EnableByPermission();

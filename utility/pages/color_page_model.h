@@ -7,7 +7,8 @@
 #include "utility/monitor/current_monitor.h"
 #include "utility/monitor/monitor_color.h"
 #include "utility/settings/registry.h"
-#include "utility/ui/code_page.h"
+#include "utility/text/code_page.h"
+#include "utility/ui/shell_state.h"
 #include "utility/ui/string_table.h"
 
 #include <cstdint>
@@ -77,7 +78,7 @@ class ColorPageModel {
   public:
     ColorPageModel(ColorPageView& view, CurrentMonitor& monitor, CMonitorStatusAll& monitors,
                    RegistryPort& registry, const StringTable& strings, const CodePage& codePage,
-                   CMonitorColor& snapshot);
+                   CMonitorColor& snapshot, ShellState& shell);
     ColorPageModel(const ColorPageModel&) = delete;
     ColorPageModel& operator=(const ColorPageModel&) = delete;
 
@@ -105,6 +106,9 @@ class ColorPageModel {
     const ColorPageControls& Controls() const { return m_controls; }
 
   private:
+    // Message boxes and the colour adjustment dialog, each counted as a modal loop.
+    void Warn(std::uint32_t id);
+    bool ConfirmDelete();
     void FillMonitors();
     void FillModes();
     void FillDataNames();
@@ -122,6 +126,7 @@ class ColorPageModel {
     const StringTable& m_strings;
     const CodePage& m_codePage;
     CMonitorColor& m_snapshot;
+    ShellState& m_shell;
 
     std::vector<int> m_modes; // mode number of each list item
     std::vector<std::string> m_dataNames;

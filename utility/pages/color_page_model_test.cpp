@@ -5,6 +5,7 @@
 #include "utility/pages/color_page_model.h"
 #include "utility/settings/settings_keys.h"
 #include "utility/settings/testing/registry_memory.h"
+#include "utility/text/testing/code_pages.h"
 #include "utility/ui/testing/numbered_strings.h"
 
 #include <gtest/gtest.h>
@@ -68,13 +69,6 @@ class RecordingColorView : public ColorPageView {
 };
 
 // Code page 932: lead bytes 0x81-0x9F and 0xE0-0xFC.
-class ShiftJis : public CodePage {
-  public:
-    bool IsLeadByte(unsigned char b) const override {
-        return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
-    }
-};
-
 class ColorPageModelTest : public testing::Test {
   protected:
     explicit ColorPageModelTest(const char* file = "typical.txt") : desktop(file) {
@@ -88,9 +82,10 @@ class ColorPageModelTest : public testing::Test {
     MemoryRegistry registry;
     NumberedStrings strings;
     CMonitorColor snapshot;
-    ShiftJis codePage;
+    JapaneseCodePage codePage;
+    ShellState shell;
     RecordingColorView view;
-    ColorPageModel model{view, current, monitors, registry, strings, codePage, snapshot};
+    ColorPageModel model{view, current, monitors, registry, strings, codePage, snapshot, shell};
 };
 
 TEST_F(ColorPageModelTest, RefreshListsTheMonitorItsModesAndTheStoredNames) {

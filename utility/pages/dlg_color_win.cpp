@@ -12,7 +12,7 @@
 CDlgColor::CDlgColor(CurrentMonitor& monitor, CMonitorStatusAll& monitors, RegistryPort& registry,
                      const StringTable& strings, ShellState& shell)
     : CDialog(IDD_COLOR), m_monitor(monitor), m_monitors(monitors), m_shell(shell),
-      m_model(*this, monitor, monitors, registry, strings, m_codePage, m_snapshot) {}
+      m_model(*this, monitor, monitors, registry, strings, m_codePage, m_snapshot, shell) {}
 
 template <typename Action> void CDlgColor::Busy(Action action) {
     HCURSOR previous = ::SetCursor(::LoadCursorA(nullptr, IDC_WAIT));

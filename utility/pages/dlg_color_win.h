@@ -7,7 +7,7 @@
 #include "framework/handles_win.h"
 #include "utility/monitor/monitor_color.h"
 #include "utility/pages/color_page_model.h"
-#include "utility/ui/code_page_win.h"
+#include "utility/text/code_page_win.h"
 #include "utility/ui/hyper_link_win.h"
 #include "utility/ui/shell_state.h"
 

@@ -24,9 +24,9 @@ bool Checked(HWND page, int id) {
 } // namespace
 
 CDlgVton::CDlgVton(CMonitorStatusAll& monitors, DeviceCtrl& ctrl, RegistryPort& registry,
-                   const StringTable& strings, const ShellState& shell, bool multiDisplay)
-    : CDialog(IDD_VTON),
-      m_model(*this, monitors, ctrl, m_windows, registry, strings, shell, m_timers, multiDisplay) {}
+                   GammaPort& displays, const StringTable& strings, ShellState& shell)
+    : CDialog(IDD_VTON), m_model(*this, VtonPageDeps{monitors, ctrl, m_windows, registry, displays,
+                                                     strings, m_codePage, shell, m_timers}) {}
 
 bool CDlgVton::OnInitDialog() {
     CDialog::OnInitDialog();
@@ -156,8 +156,8 @@ bool CDlgVton::Independent() {
     return Checked(m_hWnd, IDC_VTON_INDEPENDENT);
 }
 
-void CDlgVton::AddApplication(const std::string& name) {
-    m_applications.AddString(name.c_str());
+bool CDlgVton::AddApplication(const std::string& name) {
+    return m_applications.AddString(name.c_str()) >= 0; // CB_ERR or CB_ERRSPACE: not added
 }
 
 int CDlgVton::SelectedApplication() {

@@ -9,6 +9,7 @@
 #include "framework/handles_win.h"
 #include "utility/pages/foreground_win.h"
 #include "utility/pages/vton_page_model.h"
+#include "utility/text/code_page_win.h"
 #include "utility/ui/hyper_link_win.h"
 #include "utility/ui/window_timers_win.h"
 
@@ -18,7 +19,7 @@
 class CDlgVton : public CDialog, private VtonPageView {
   public:
     CDlgVton(CMonitorStatusAll& monitors, DeviceCtrl& ctrl, RegistryPort& registry,
-             const StringTable& strings, const ShellState& shell, bool multiDisplay);
+             GammaPort& displays, const StringTable& strings, ShellState& shell);
 
     bool PreTranslateMessage(MSG& msg) override;
     // The display configuration changed (the main window hears of it).
@@ -40,7 +41,7 @@ class CDlgVton : public CDialog, private VtonPageView {
     bool Activate() override;
     void SetIndependent(bool checked) override;
     bool Independent() override;
-    void AddApplication(const std::string& name) override;
+    bool AddApplication(const std::string& name) override;
     int SelectedApplication() override;
     void SelectApplication(int index) override;
     void SetModeList(const std::vector<ModeItem>& items) override;
@@ -69,6 +70,7 @@ class CDlgVton : public CDialog, private VtonPageView {
     bool m_pageVisible = false;
     ForegroundWin m_windows;
     WindowTimers m_timers;
+    SystemCodePage m_codePage;
     VtonPageModel m_model;
     // Applications the watcher brought forward, waiting for the page to show them: the posted
     // message carries no pointer, so no identifier is read after it changed or went.

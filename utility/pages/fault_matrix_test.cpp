@@ -18,6 +18,7 @@
 #include "utility/settings/settings_keys.h"
 #include "utility/settings/testing/registry_dump.h"
 #include "utility/settings/testing/registry_memory.h"
+#include "utility/text/testing/code_pages.h"
 #include "utility/ui/testing/fake_timers.h"
 #include "utility/ui/testing/numbered_strings.h"
 
@@ -127,11 +128,6 @@ class NoBalloon : public BalloonPort, public ScreenSaverPort {
     bool ScreenSaverRunning() override { return false; }
 };
 
-class SingleByte : public CodePage {
-  public:
-    bool IsLeadByte(unsigned char) const override { return false; }
-};
-
 // The program's monitor-facing parts over typical.txt, every transaction through the faulty bus.
 struct Program {
     Program() {
@@ -147,17 +143,18 @@ struct Program {
 
     SimSystem system;
     FaultyBus bus{system};
-    DeviceCtrl ctrl{
-        MonitorPorts{bus, system.clock, system.processes, system.display, system.display}};
+    DeviceCtrl ctrl{MonitorPorts{bus, system.clock, system.processes, system.display,
+                                 system.display, system.codePage}};
     CMonitorStatusAll monitors;
     CurrentMonitor current{ctrl, monitors};
     MemoryRegistry registry;
     NumberedStrings strings;
     CMonitorColor snapshot;
-    SingleByte codePage;
-    PlainColorView colorView;
-    ColorPageModel colorPage{colorView, current, monitors, registry, strings, codePage, snapshot};
+    SingleByteCodePage codePage;
     ShellState shell;
+    PlainColorView colorView;
+    ColorPageModel colorPage{colorView, current,  monitors, registry,
+                             strings,   codePage, snapshot, shell};
     PlainSubView subView;
     ColorSubModel colorDialog{subView, current, snapshot, monitors, shell};
     PlainSoundView soundView;

@@ -27,7 +27,8 @@ class ForegroundPort {
         WindowHandle window = nullptr;
         bool visible = false;
         bool systemMenu = false; // has the system-menu style
+        std::string exeFile;     // its process's executable file; empty when not found
     };
-    // Every top-level window (EnumWindows).
+    // Every top-level window (EnumWindows), their processes from one process snapshot.
     virtual std::vector<TopWindow> TopLevelWindows() = 0;
 };

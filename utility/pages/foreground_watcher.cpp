@@ -46,7 +46,8 @@ std::string ForegroundWatcher::IdentifierOf(WindowHandle window, bool& found) {
     found = m_windows.ProcessFileOf(window, exeFile);
     if (!found)
         return {};
-    const std::string identifier = ApplicationIdentifier(exeFile, m_windows.ClassName(window));
+    const std::string identifier =
+        ApplicationIdentifier(exeFile, m_windows.ClassName(window), m_codePage);
     return identifier == kOwnProgram ? std::string() : identifier;
 }
 

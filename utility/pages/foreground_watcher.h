@@ -31,8 +31,9 @@ struct WatchInputs {
 class ForegroundWatcher {
   public:
     ForegroundWatcher(ForegroundPort& windows, const CMonitorStatusAll& monitors,
-                      AutoApplier& applier, RegistryPort& registry)
-        : m_windows(windows), m_monitors(monitors), m_applier(applier), m_registry(registry) {}
+                      AutoApplier& applier, RegistryPort& registry, const CodePage& codePage)
+        : m_windows(windows), m_monitors(monitors), m_applier(applier), m_registry(registry),
+          m_codePage(codePage) {}
 
     // Called with each newly evaluated application identifier (the page shows it).
     void SetForegroundListener(std::function<void(const std::string&)> listener) {
@@ -55,6 +56,7 @@ class ForegroundWatcher {
     const CMonitorStatusAll& m_monitors;
     AutoApplier& m_applier;
     CRegistry m_registry;
+    const CodePage& m_codePage;
     std::function<void(const std::string&)> m_listener;
     WindowHandle m_lastWindow = nullptr;
     std::string m_lastDevice;

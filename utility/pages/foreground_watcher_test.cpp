@@ -6,6 +6,7 @@
 #include "utility/pages/testing/fake_windows.h"
 #include "utility/settings/settings_keys.h"
 #include "utility/settings/testing/registry_memory.h"
+#include "utility/text/testing/code_pages.h"
 
 #include <gtest/gtest.h>
 
@@ -38,7 +39,8 @@ class ForegroundWatcherTest : public testing::Test {
     FakeWindows windows;
     MemoryRegistry registry;
     AutoApplier applier{sim.ctrl, monitors, windows};
-    ForegroundWatcher watcher{windows, monitors, applier, registry};
+    JapaneseCodePage codePage;
+    ForegroundWatcher watcher{windows, monitors, applier, registry, codePage};
     std::vector<AppModeEntry> table{{"PLAYER", 2, "", true}};
     WatchInputs inputs;
     Lines shown;

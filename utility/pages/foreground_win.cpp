@@ -12,9 +12,25 @@ HWND Hwnd(WindowHandle window) {
 
 BOOL CALLBACK CollectTopWindow(HWND window, LPARAM data) {
     auto& windows = *reinterpret_cast<std::vector<ForegroundPort::TopWindow>*>(data);
-    windows.push_back({window, ::IsWindowVisible(window) != FALSE,
-                       (::GetWindowLongA(window, GWL_STYLE) & WS_SYSMENU) != 0});
+    windows.push_back({window,
+                       ::IsWindowVisible(window) != FALSE,
+                       (::GetWindowLongA(window, GWL_STYLE) & WS_SYSMENU) != 0,
+                       {}});
     return TRUE;
+}
+
+const ProcessInfo* FindProcess(const std::vector<ProcessInfo>& processes, DWORD pid) {
+    for (const ProcessInfo& process : processes) {
+        if (process.id == pid)
+            return &process;
+    }
+    return nullptr;
+}
+
+DWORD ProcessIdOf(WindowHandle window) {
+    DWORD pid = 0;
+    ::GetWindowThreadProcessId(Hwnd(window), &pid);
+    return pid;
 }
 
 } // namespace
@@ -40,18 +56,14 @@ std::string ForegroundWin::DisplayDeviceName(WindowHandle window) {
 }
 
 bool ForegroundWin::ProcessFileOf(WindowHandle window, std::string& exeFile) {
-    DWORD pid = 0;
-    ::GetWindowThreadProcessId(Hwnd(window), &pid);
+    const DWORD pid = ProcessIdOf(window);
     std::vector<ProcessInfo> processes;
     if (!pid || !m_processes.Snapshot(processes))
         return false;
-    for (const ProcessInfo& process : processes) {
-        if (process.id == pid) {
-            exeFile = process.exeFile;
-            return true;
-        }
-    }
-    return false;
+    const ProcessInfo* process = FindProcess(processes, pid);
+    if (process)
+        exeFile = process->exeFile;
+    return process != nullptr;
 }
 
 std::string ForegroundWin::ClassName(WindowHandle window) {
@@ -63,5 +75,12 @@ std::string ForegroundWin::ClassName(WindowHandle window) {
 std::vector<ForegroundPort::TopWindow> ForegroundWin::TopLevelWindows() {
     std::vector<TopWindow> windows;
     ::EnumWindows(CollectTopWindow, reinterpret_cast<LPARAM>(&windows));
+    std::vector<ProcessInfo> processes;
+    if (!m_processes.Snapshot(processes))
+        return windows;
+    for (TopWindow& top : windows) {
+        if (const ProcessInfo* process = FindProcess(processes, ProcessIdOf(top.window)))
+            top.exeFile = process->exeFile;
+    }
     return windows;
 }

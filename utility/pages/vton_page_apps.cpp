@@ -3,22 +3,9 @@
 #include "utility/pages/vton_page_model.h"
 
 #include "utility/pages/vton_page_items.h"
-
-#include <algorithm>
-#include <cctype>
+#include "utility/text/text_case.h"
 
 using namespace vton_page;
-
-namespace {
-
-bool EqualIgnoringCase(const std::string& a, const std::string& b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::toupper(static_cast<unsigned char>(x)) ==
-                      std::toupper(static_cast<unsigned char>(y));
-           });
-}
-
-} // namespace
 
 void VtonPageModel::LoadTable() {
     m_table = LoadAppModeTable(m_registry);
@@ -28,61 +15,69 @@ void VtonPageModel::AddRunningApplications(const std::string& filter) {
     for (const ForegroundPort::TopWindow& top : m_windows.TopLevelWindows()) {
         if (!top.visible || (filter.empty() && !top.systemMenu))
             continue;
-        std::string exeFile;
-        if (!m_windows.ProcessFileOf(top.window, exeFile))
+        if (top.exeFile.empty())
             continue;
         const std::string identifier =
-            ApplicationIdentifier(exeFile, m_windows.ClassName(top.window));
+            ApplicationIdentifier(top.exeFile, m_windows.ClassName(top.window), m_codePage);
         if (identifier.empty() || identifier == "RUNDLL32" || identifier == "DIMORADDCCI")
             continue;
         if (!filter.empty() && identifier != filter)
             continue;
-        if (FindApplication(identifier) >= 0)
-            continue;
-        AppModeEntry entry;
-        entry.name = identifier;
-        m_applications.push_back(entry);
-        m_view.AddApplication(identifier);
+        if (FindApplication(identifier) < 0)
+            AddApplication(identifier);
     }
+}
+
+// The model's list keeps in step with the control's: an entry the full control refused is left
+// out of both.
+bool VtonPageModel::AddApplication(const std::string& name) {
+    if (!m_view.AddApplication(name))
+        return false;
+    AppModeEntry entry;
+    entry.name = name;
+    m_applications.push_back(entry);
+    return true;
 }
 
 int VtonPageModel::FindApplication(const std::string& name) const {
     for (std::size_t i = 0; i < m_applications.size(); ++i) {
-        if (EqualIgnoringCase(m_applications[i].name, name))
+        if (EqualIgnoringCase(m_applications[i].name, name, m_codePage))
             return static_cast<int>(i);
     }
     return -1;
 }
 
-void VtonPageModel::Store(std::size_t index) {
-    AppModeEntry& entry = m_applications[index];
+bool VtonPageModel::SelectedModeItem(ModeItem& item) const {
     const int selected = m_view.SelectedMode();
     if (selected < 0 || static_cast<std::size_t>(selected) >= m_modeItems.size())
-        return;
-    entry.mode = m_modeItems[static_cast<std::size_t>(selected)].mode;
-    entry.modeName = entry.mode == kAdjustmentDataMode
-                         ? m_modeItems[static_cast<std::size_t>(selected)].name
-                         : std::string();
+        return false;
+    item = m_modeItems[static_cast<std::size_t>(selected)];
+    return true;
+}
+
+void VtonPageModel::Store(std::size_t index, const ModeItem& item) {
+    AppModeEntry& entry = m_applications[index];
+    entry.mode = item.mode;
+    entry.modeName = item.mode == kAdjustmentDataMode ? item.name : std::string();
     StoreAppMode(m_registry, entry);
     entry.stored = true;
     Enable();
 }
 
+// Asked when the user leaves an application whose mode choice differs from what is stored. The
+// application and the choice are taken before the question: they are what Yes stores.
 void VtonPageModel::AskUnsaved() {
     const int index = FindApplication(m_currentApplication);
-    if (index < 0 || m_currentApplication.empty())
+    ModeItem item;
+    if (index < 0 || m_currentApplication.empty() || !SelectedModeItem(item))
         return;
-    const AppModeEntry& entry = m_applications[static_cast<std::size_t>(index)];
-    const int selected = m_view.SelectedMode();
-    if (selected < 0 || static_cast<std::size_t>(selected) >= m_modeItems.size())
-        return;
-    const ModeItem& item = m_modeItems[static_cast<std::size_t>(selected)];
+    const AppModeEntry entry = m_applications[static_cast<std::size_t>(index)];
     const bool changed = (entry.mode < kNotChangeMode && item.mode != entry.mode) ||
                          (entry.mode == kAdjustmentDataMode && item.name != entry.modeName);
     if (!changed)
         return;
-    if (m_view.AskYesNo(Formatted(kAskSaveId, entry.name))) {
-        Store(static_cast<std::size_t>(index));
+    if (Ask(Formatted(kAskSaveId, entry.name))) {
+        Store(static_cast<std::size_t>(index), item);
         LoadTable();
     } else {
         m_view.SelectMode(-1);
@@ -117,11 +112,13 @@ void VtonPageModel::ApplicationChanged() {
 
 void VtonPageModel::Register() {
     const int selected = m_view.SelectedApplication();
-    if (selected < 0 || static_cast<std::size_t>(selected) >= m_applications.size())
+    ModeItem item;
+    if (selected < 0 || static_cast<std::size_t>(selected) >= m_applications.size() ||
+        !SelectedModeItem(item))
         return;
-    if (m_view.AskYesNo(
-            Formatted(kAskSaveId, m_applications[static_cast<std::size_t>(selected)].name))) {
-        Store(static_cast<std::size_t>(selected));
+    const std::string name = m_applications[static_cast<std::size_t>(selected)].name;
+    if (Ask(Formatted(kAskSaveId, name))) {
+        Store(static_cast<std::size_t>(selected), item);
         LoadTable();
     } else {
         m_view.SelectMode(-1);
@@ -129,19 +126,22 @@ void VtonPageModel::Register() {
     }
 }
 
+// The entry is held by its index across the question: the list does not change while a
+// question is open.
 void VtonPageModel::Delete() {
     const int selected = m_view.SelectedApplication();
     if (selected < 0 || static_cast<std::size_t>(selected) >= m_applications.size())
         return;
-    AppModeEntry& entry = m_applications[static_cast<std::size_t>(selected)];
-    if (!m_view.AskYesNo(Formatted(kAskDeleteId, entry.name)))
+    const auto index = static_cast<std::size_t>(selected);
+    if (!Ask(Formatted(kAskDeleteId, m_applications[index].name)))
         return;
+    AppModeEntry& entry = m_applications[index];
     entry.modeName.clear();
     entry.mode = kNoModeChosen;
     entry.stored = false;
     m_view.SelectMode(-1);
     Enable();
     if (!DeleteAppMode(m_registry, entry.name))
-        m_view.ShowWarning(m_strings.Load(kDeleteFailedId));
+        Warn(m_strings.Load(kDeleteFailedId));
     LoadTable();
 }

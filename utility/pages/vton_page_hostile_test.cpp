@@ -4,6 +4,7 @@
 // terminator, or absent. The page must start, and a value it cannot read must count as absent:
 // the same lists, choices and registry writes as without the value.
 #include "sim/testing/sim_machine.h"
+#include "utility/monitor/testing/fake_gamma_port.h"
 #include "utility/pages/adjustment_data.h"
 #include "utility/pages/testing/fake_windows.h"
 #include "utility/pages/vton_page_model.h"
@@ -11,6 +12,7 @@
 #include "utility/settings/testing/hostile_values.h"
 #include "utility/settings/testing/registry_dump.h"
 #include "utility/settings/testing/registry_memory.h"
+#include "utility/text/testing/code_pages.h"
 #include "utility/ui/testing/fake_timers.h"
 #include "utility/ui/testing/numbered_strings.h"
 
@@ -30,7 +32,10 @@ class PlainVtonView : public VtonPageView {
     bool Activate() override { return activate; }
     void SetIndependent(bool checked) override { independent = checked; }
     bool Independent() override { return independent; }
-    void AddApplication(const std::string& name) override { applications.push_back(name); }
+    bool AddApplication(const std::string& name) override {
+        applications.push_back(name);
+        return true;
+    }
     int SelectedApplication() override { return -1; }
     void SelectApplication(int) override {}
     void SetModeList(const std::vector<ModeItem>& items) override { modes = Names(items); }
@@ -158,7 +163,10 @@ class PageStart {
     ShellState shell;
     FakeTimers timers;
     PlainVtonView view;
-    VtonPageModel model{view, monitors, sim.ctrl, windows, registry, strings, shell, timers, true};
+    FakeGammaPort displays{"\\\\.\\DISPLAY1", "\\\\.\\DISPLAY2"};
+    JapaneseCodePage codePage;
+    VtonPageModel model{view, VtonPageDeps{monitors, sim.ctrl, windows, registry, displays, strings,
+                                           codePage, shell, timers}};
 };
 
 TEST(VtonPageHostile, StartsWithEveryValueInEveryShapeAndTakesTheUnreadableAsAbsent) {

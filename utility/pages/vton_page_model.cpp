@@ -2,9 +2,13 @@
 // and hiding, the enabled controls, and what it shows after a refresh, a rescan or the watcher.
 #include "utility/pages/vton_page_model.h"
 
+#include "utility/monitor/display_devices.h"
 #include "utility/pages/vton_page_items.h"
 #include "utility/settings/settings_keys.h"
+#include "utility/ui/modal_loop.h"
 #include "utility/ui/user_messages.h"
+
+#include <utility>
 
 using namespace vton_page;
 
@@ -14,13 +18,12 @@ constexpr std::uint32_t kWatchPeriodMs = 100;
 
 } // namespace
 
-VtonPageModel::VtonPageModel(VtonPageView& view, CMonitorStatusAll& monitors, DeviceCtrl& ctrl,
-                             ForegroundPort& windows, RegistryPort& registry,
-                             const StringTable& strings, const ShellState& shell, TimerPort& timers,
-                             bool multiDisplay)
-    : m_view(view), m_monitors(monitors), m_registry(registry), m_strings(strings), m_shell(shell),
-      m_timers(timers), m_windows(windows), m_multiDisplay(multiDisplay),
-      m_applier(ctrl, monitors, windows), m_watcher(windows, monitors, m_applier, registry) {}
+VtonPageModel::VtonPageModel(VtonPageView& view, const VtonPageDeps& deps)
+    : m_view(view), m_monitors(deps.monitors), m_registry(deps.registry), m_displays(deps.displays),
+      m_strings(deps.strings), m_codePage(deps.codePage), m_shell(deps.shell),
+      m_timers(deps.timers), m_windows(deps.windows),
+      m_applier(deps.ctrl, deps.monitors, deps.windows),
+      m_watcher(deps.windows, deps.monitors, m_applier, deps.registry, deps.codePage) {}
 
 void VtonPageModel::Start() {
     std::uint32_t value = 0;
@@ -40,10 +43,10 @@ void VtonPageModel::Start() {
     m_watcher.Reset();
     LoadTable();
     for (const AppModeEntry& entry : m_table) {
-        AppModeEntry copy = entry;
-        copy.stored = true;
-        m_applications.push_back(copy);
-        m_view.AddApplication(copy.name);
+        if (!m_view.AddApplication(entry.name))
+            continue; // the list is full: the entry is left out
+        m_applications.push_back(entry);
+        m_applications.back().stored = true;
     }
     AddRunningApplications("");
     // From now on the watcher tells the page which application came forward.
@@ -64,6 +67,8 @@ void VtonPageModel::Stop() {
 void VtonPageModel::OnTimer(unsigned id) {
     if (id != TIMER_FOREGROUND_WATCH || !m_timer)
         return;
+    if (!m_shell.InModalLoop())
+        RunDeferred();
     WatchInputs inputs;
     inputs.activate = m_view.Activate();
     inputs.independent = m_view.Independent();
@@ -87,7 +92,8 @@ void VtonPageModel::Shown(bool shown) {
 void VtonPageModel::Enable() {
     const bool active = m_view.Activate();
     VtonPageControls controls;
-    controls.independent = active && m_multiDisplay;
+    // Asked each time: a second screen may have been docked since the page was made.
+    controls.independent = active && IsMultiDisplay(m_displays);
     controls.lists = active;
     const bool ready = active && m_view.SelectedApplication() >= 0 && SelectedModeData() >= 0;
     controls.registerButton = ready;
@@ -104,7 +110,34 @@ void VtonPageModel::IndependentClicked() {
     m_registry.WriteDword("MonIndepend", m_view.Independent() ? 1 : 0, kRootKey);
 }
 
+bool VtonPageModel::Ask(const std::string& text) {
+    return RunModal(m_shell, [&] { return m_view.AskYesNo(text); });
+}
+
+void VtonPageModel::Tell(const std::string& text) {
+    RunModal(m_shell, [&] { m_view.ShowInformation(text); });
+}
+
+void VtonPageModel::Warn(const std::string& text) {
+    RunModal(m_shell, [&] { m_view.ShowWarning(text); });
+}
+
+// What arrived during a question, in the order that leaves the lists right: the lists anew,
+// then the selected application, then the one that came forward.
+void VtonPageModel::RunDeferred() {
+    if (std::exchange(m_deferredMonitorsChanged, false))
+        MonitorsChanged();
+    if (std::exchange(m_deferredRefresh, false))
+        ShowSelected();
+    if (auto identifier = std::exchange(m_deferredForeground, std::nullopt))
+        ShowForeground(*identifier);
+}
+
 void VtonPageModel::ShowSelected() {
+    if (m_shell.InModalLoop()) {
+        m_deferredRefresh = true;
+        return;
+    }
     FillModeLists();
     const int selected = m_view.SelectedApplication();
     if (selected < 0 || static_cast<std::size_t>(selected) >= m_applications.size()) {
@@ -119,11 +152,20 @@ void VtonPageModel::ShowSelected() {
 }
 
 void VtonPageModel::MonitorsChanged() {
+    if (m_shell.InModalLoop()) {
+        m_deferredMonitorsChanged = true;
+        return;
+    }
     LoadTable();
     FillModeLists();
+    Enable();
 }
 
 void VtonPageModel::ShowForeground(const std::string& identifier) {
+    if (m_shell.InModalLoop()) {
+        m_deferredForeground = identifier;
+        return;
+    }
     int index = FindApplication(identifier);
     if (index < 0) {
         AddRunningApplications(identifier);

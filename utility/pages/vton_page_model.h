@@ -5,6 +5,7 @@
 // through VtonPageView.
 #pragma once
 
+#include "utility/monitor/gamma_port.h"
 #include "utility/monitor/monitor_list.h"
 #include "utility/pages/app_mode_table.h"
 #include "utility/pages/auto_apply.h"
@@ -14,6 +15,7 @@
 #include "utility/ui/string_table.h"
 #include "utility/ui/timer_port.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -33,8 +35,9 @@ class VtonPageView {
     virtual bool Activate() = 0;
     virtual void SetIndependent(bool checked) = 0;
     virtual bool Independent() = 0;
-    // The application list: items are appended and selected by index (-1: none).
-    virtual void AddApplication(const std::string& name) = 0;
+    // The application list: items are appended (false when the list is full and the item was
+    // not added) and selected by index (-1: none).
+    virtual bool AddApplication(const std::string& name) = 0;
     virtual int SelectedApplication() = 0;
     virtual void SelectApplication(int index) = 0;
     virtual void SetModeList(const std::vector<ModeItem>& items) = 0;
@@ -57,11 +60,22 @@ class VtonPageView {
     virtual void PostForeground(const std::string& identifier) = 0;
 };
 
+// What the page works with; the application object owns all of it.
+struct VtonPageDeps {
+    CMonitorStatusAll& monitors;
+    DeviceCtrl& ctrl;
+    ForegroundPort& windows;
+    RegistryPort& registry;
+    GammaPort& displays; // asked whether the desktop has more than one display
+    const StringTable& strings;
+    const CodePage& codePage;
+    ShellState& shell;
+    TimerPort& timers;
+};
+
 class VtonPageModel {
   public:
-    VtonPageModel(VtonPageView& view, CMonitorStatusAll& monitors, DeviceCtrl& ctrl,
-                  ForegroundPort& windows, RegistryPort& registry, const StringTable& strings,
-                  const ShellState& shell, TimerPort& timers, bool multiDisplay);
+    VtonPageModel(VtonPageView& view, const VtonPageDeps& deps);
     VtonPageModel(const VtonPageModel&) = delete;
     VtonPageModel& operator=(const VtonPageModel&) = delete;
 
@@ -78,6 +92,8 @@ class VtonPageModel {
     void DefaultPicked();
     void Register();
     void Delete();
+    // The three below change the page's lists. Arriving while a question of the program is open
+    // (its message loop dispatches them), they wait for the watcher's next tick after it.
     // WM_PAGE_REFRESH: the selected application's mode for the monitors as they are now.
     void ShowSelected();
     // The monitor list changed: the table and the mode lists anew.
@@ -90,8 +106,15 @@ class VtonPageModel {
     const ForegroundWatcher& Watcher() const { return m_watcher; }
 
   private:
+    // A question or notice in a message box, counted as one of the program's modal loops.
+    bool Ask(const std::string& text);
+    void Tell(const std::string& text);
+    void Warn(const std::string& text);
+    void RunDeferred();
+
     void LoadTable();
     void AddRunningApplications(const std::string& filter);
+    bool AddApplication(const std::string& name);
     void FillModeLists();
     std::string ModeName(int mode) const;
     void FillModeList(std::uint64_t mask, const std::vector<std::string>& dataNames);
@@ -99,7 +122,9 @@ class VtonPageModel {
     void FillDefaultList(std::uint64_t mask, const std::vector<std::string>& dataNames);
     void SelectStoredDefault();
     void Enable();
-    void Store(std::size_t index);
+    void Store(std::size_t index, const ModeItem& item);
+    // The mode list's selected item; false when none is selected.
+    bool SelectedModeItem(ModeItem& item) const;
     void AskUnsaved();
     void SelectEntryMode(const AppModeEntry& entry);
     int FindApplication(const std::string& name) const; // ignoring case, -1 when absent
@@ -110,11 +135,12 @@ class VtonPageModel {
     VtonPageView& m_view;
     CMonitorStatusAll& m_monitors;
     CRegistry m_registry;
+    GammaPort& m_displays;
     const StringTable& m_strings;
-    const ShellState& m_shell;
+    const CodePage& m_codePage;
+    ShellState& m_shell;
     TimerPort& m_timers;
     ForegroundPort& m_windows;
-    bool m_multiDisplay;
     AutoApplier m_applier;
     ForegroundWatcher m_watcher;
 
@@ -125,4 +151,8 @@ class VtonPageModel {
     std::string m_currentApplication;
     bool m_pageVisible = false;
     bool m_timer = false;
+    // List changes that arrived during a question.
+    bool m_deferredMonitorsChanged = false;
+    bool m_deferredRefresh = false;
+    std::optional<std::string> m_deferredForeground;
 };

@@ -1,17 +1,20 @@
 // The Auto Veltone page on a two-display simulated desktop: its start, the lists, the questions
 // about unsaved choices, Register and Delete, the default, and the foreground application.
 #include "sim/testing/sim_machine.h"
+#include "utility/monitor/testing/fake_gamma_port.h"
 #include "utility/pages/adjustment_data.h"
 #include "utility/pages/testing/fake_windows.h"
 #include "utility/pages/vton_page_model.h"
 #include "utility/settings/settings_keys.h"
 #include "utility/settings/testing/registry_memory.h"
+#include "utility/text/testing/code_pages.h"
 #include "utility/ui/testing/fake_timers.h"
 #include "utility/ui/testing/numbered_strings.h"
 #include "utility/ui/user_messages.h"
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -25,7 +28,13 @@ class RecordingVtonView : public VtonPageView {
     bool Activate() override { return activate; }
     void SetIndependent(bool checked) override { independent = checked; }
     bool Independent() override { return independent; }
-    void AddApplication(const std::string& name) override { applications.push_back(name); }
+    // A combo box holds as many items as its memory allows; `capacity` plays its limit.
+    bool AddApplication(const std::string& name) override {
+        if (applications.size() >= capacity)
+            return false;
+        applications.push_back(name);
+        return true;
+    }
     int SelectedApplication() override { return application; }
     void SelectApplication(int index) override { application = index; }
     void SetModeList(const std::vector<ModeItem>& items) override { modes = items; }
@@ -35,11 +44,18 @@ class RecordingVtonView : public VtonPageView {
     int SelectedDefault() override { return defaultIndex; }
     void SelectDefault(int index) override { defaultIndex = index; }
     void EnableControls(const VtonPageControls& c) override { controls = c; }
+    // A message box runs a message loop: `during` plays what it dispatches meanwhile.
     bool AskYesNo(const std::string& text) override {
         questions.push_back(text);
+        if (during)
+            during();
         return answer;
     }
-    void ShowInformation(const std::string& text) override { notices.push_back(text); }
+    void ShowInformation(const std::string& text) override {
+        notices.push_back(text);
+        if (during)
+            during();
+    }
     void ShowWarning(const std::string& text) override { notices.push_back(text); }
     WindowHandle PageWindow() override { return FakeWindows::Handle(99); }
     bool PageOnView() override { return true; }
@@ -53,6 +69,8 @@ class RecordingVtonView : public VtonPageView {
         return -1;
     }
 
+    std::function<void()> during;
+    std::size_t capacity = 1000;
     bool activate = false, independent = false, answer = true;
     Lines applications, questions, notices, posted;
     int application = -1, mode = -1, defaultIndex = -1;
@@ -60,14 +78,15 @@ class RecordingVtonView : public VtonPageView {
     VtonPageControls controls;
 };
 
-class VtonPageModelTest : public testing::Test {
-  protected:
-    VtonPageModelTest() {
+// The page on the desktop, with its fakes.
+struct VtonPage {
+    VtonPage() {
         RebuildMonitorList(sim.ctrl, monitors);
         windows.windows[1] = {"C:\\Program Files\\Player\\player.exe"};
         windows.windows[2] = {"C:\\Windows\\notepad.exe", "Notepad", "\\\\.\\DISPLAY1", true,
                               false};
         windows.windows[99] = {"C:\\Dimora\\DimoraDdcci.exe", "DIMORA", "\\\\.\\DISPLAY2"};
+        strings.texts = {{117, "Save %s?"}, {120, "Delete %s?"}, {196, "Only 0 change."}};
     }
 
     int Mode(int monitor) {
@@ -91,8 +110,13 @@ class VtonPageModelTest : public testing::Test {
     ShellState shell;
     FakeTimers timers;
     RecordingVtonView view;
-    VtonPageModel model{view, monitors, sim.ctrl, windows, registry, strings, shell, timers, true};
+    FakeGammaPort displays{"\\\\.\\DISPLAY1", "\\\\.\\DISPLAY2"};
+    JapaneseCodePage codePage;
+    VtonPageModel model{view, VtonPageDeps{monitors, sim.ctrl, windows, registry, displays, strings,
+                                           codePage, shell, timers}};
 };
+
+class VtonPageModelTest : public testing::Test, public VtonPage {};
 
 TEST_F(VtonPageModelTest, StartWritesTheSwitchesAndListsStoredAndRunningApplications) {
     StoreAppMode(CRegistry(registry), {"EDITOR", 0, "", true});
@@ -135,7 +159,7 @@ TEST_F(VtonPageModelTest, APickedModeSwitchesAtOnceAndAnUnsavedChoiceIsAskedAbou
     view.answer = false;
     view.application = -1;
     model.ApplicationChanged();
-    EXPECT_EQ(view.questions, (Lines{"s117"})) << "the string with the name put in";
+    EXPECT_EQ(view.questions, (Lines{"Save PLAYER?"})) << "the string with the name put in";
     EXPECT_TRUE(LoadAppModeTable(CRegistry(registry)).empty()) << "No: nothing stored";
 
     view.independent = true;
@@ -192,6 +216,61 @@ TEST_F(VtonPageModelTest, TheWatcherRunsOnThePageTimerAndThePageShowsTheForegrou
     EXPECT_EQ(view.posted, (Lines{"PLAYER"}));
     model.OnTimer(TIMER_REMINDER); // not the page's timer
     EXPECT_EQ(model.Watcher().Evaluations(), 1);
+}
+
+// While a question or notice is open its message loop runs the watcher's timer and the page's
+// posted messages: a new application comes forward, the monitors change, the page is refreshed.
+// None of it may reshape the lists the answer acts on; it is all done at the next tick after.
+TEST_F(VtonPageModelTest, AQuestionKeepsThePageAsItWasUntilItIsAnswered) {
+    const struct {
+        const char* name;
+        std::function<void(VtonPage&)> act;
+        Lines questions, notices;
+        std::uint32_t playerMode; // stored for PLAYER afterwards (999: none)
+    } cases[] = {
+        {"Delete", [](VtonPage& t) { t.model.Delete(); }, {"Delete PLAYER?"}, {}, 999},
+        {"Register", [](VtonPage& t) { t.model.Register(); }, {"Save PLAYER?"}, {}, 3},
+        {"unsaved choice",
+         [](VtonPage& t) {
+             t.view.application = 0; // EDITOR
+             t.model.ApplicationChanged();
+         },
+         {"Save PLAYER?"},
+         {},
+         3},
+        {"data notice", [](VtonPage& t) { t.PickMode("Evening"); }, {}, {"Only M-SAME change."}, 2},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        VtonPage t;
+        StoreAppMode(CRegistry(t.registry), {"EDITOR", 1, "", true});
+        StoreAppMode(CRegistry(t.registry), {"PLAYER", 2, "", true});
+        AdjustmentRecord evening;
+        evening.modelName = "M-SAME";
+        WriteAdjustmentRecord(CRegistry(t.registry), "Evening", evening);
+        t.model.Start();
+        t.view.application = 1; // PLAYER, with Custom mode picked
+        t.model.ApplicationChanged();
+        t.PickMode("s114");
+        t.windows.windows[5] = {"C:\\Tools\\new.exe", "Tool", "\\\\.\\DISPLAY1"};
+        t.view.during = [&t] {
+            t.windows.Front(5);
+            t.model.OnTimer(TIMER_FOREGROUND_WATCH);
+            for (const std::string& posted : std::exchange(t.view.posted, {}))
+                t.model.ShowForeground(posted);
+            t.model.MonitorsChanged();
+            t.model.ShowSelected();
+        };
+        c.act(t);
+        t.view.during = nullptr;
+        EXPECT_EQ(t.view.questions, c.questions);
+        EXPECT_EQ(t.view.notices, c.notices);
+        EXPECT_EQ(t.Stored("Mode", KeyPath(kVtoneKey.data(), "PLAYER").c_str()), c.playerMode);
+        EXPECT_EQ(t.view.applications.size(), 2u) << "NEW waits for the answer";
+        t.model.OnTimer(TIMER_FOREGROUND_WATCH);
+        EXPECT_EQ(t.view.applications.back(), "NEW") << "and is shown at the next tick";
+        EXPECT_EQ(t.view.application, 2);
+    }
 }
 
 } // namespace

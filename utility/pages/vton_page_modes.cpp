@@ -7,6 +7,8 @@
 #include "utility/pages/vton_page_items.h"
 #include "utility/settings/settings_keys.h"
 
+#include <algorithm>
+
 using namespace vton_page;
 
 namespace {
@@ -132,15 +134,14 @@ void VtonPageModel::ApplySelectedData(const std::string& name) {
     AdjustmentRecord record;
     if (!ReadAdjustmentRecord(m_registry, name, record))
         return;
-    bool told = false;
-    for (auto& monitor : m_monitors.monitors) {
-        if (!RecordFitsModel(record, *monitor))
-            continue;
-        if (!told) {
-            m_view.ShowInformation(Formatted(kAppliedOnlyToId, record.modelName));
-            told = true;
-        }
-        m_applier.ApplyRecordAuto(record, *monitor, m_view.PageWindow(), m_view.Independent());
+    const auto fits = [&](const auto& monitor) { return RecordFitsModel(record, *monitor); };
+    if (std::none_of(m_monitors.monitors.begin(), m_monitors.monitors.end(), fits))
+        return;
+    Tell(Formatted(kAppliedOnlyToId, record.modelName));
+    for (std::size_t i = 0; i < m_monitors.monitors.size(); ++i) {
+        if (fits(m_monitors.monitors[i]))
+            m_applier.ApplyRecordAuto(record, *m_monitors.monitors[i], m_view.PageWindow(),
+                                      m_view.Independent());
     }
 }
 
@@ -161,7 +162,7 @@ void VtonPageModel::DefaultPicked() {
         return;
     for (const auto& monitor : m_monitors.monitors) {
         if (RecordFitsModel(record, *monitor)) {
-            m_view.ShowInformation(Formatted(kAppliedOnlyToId, record.modelName));
+            Tell(Formatted(kAppliedOnlyToId, record.modelName));
             return;
         }
     }

@@ -120,6 +120,8 @@
 #define IDS_REMINDER_MESSAGE 232
 #define IDS_MAKER_URL 245
 #define IDS_NAME_TOO_LONG 246
+#define IDS_DATA_UNREADABLE 260
+#define IDS_DATA_NOT_SAVED 261
 
 // Commands of the notification-icon menu
 #define ID_TRAY_EXIT 32771

@@ -5,7 +5,8 @@
 #include "utility/shell/dimora_dlg_win.h"
 
 CDimoraApp::CDimoraApp()
-    : m_deviceCtrl(MonitorPorts{m_ddcPort, m_clock, m_processPort, m_displayPort, m_panqPort}),
+    : m_deviceCtrl(
+          MonitorPorts{m_ddcPort, m_clock, m_processPort, m_displayPort, m_panqPort, m_codePage}),
       m_currentMonitor(m_deviceCtrl, m_monitorsAll) {}
 
 bool CDimoraApp::RegisterMainWindowClass() {

@@ -15,6 +15,7 @@
 #include "utility/monitor/win/gamma_port_win.h"
 #include "utility/monitor/win/ports_win.h"
 #include "utility/settings/registry_win.h"
+#include "utility/text/code_page_win.h"
 #include "utility/ui/resource_strings_win.h"
 #include "utility/ui/shell_state.h"
 
@@ -36,6 +37,7 @@ class CDimoraApp : public CWinAppLite {
     ToolhelpProcessPort m_processPort;
     Win32DisplayPort m_displayPort;
     PanqLibraryPort m_panqPort;
+    SystemCodePage m_codePage;
     Win32GammaPort m_gammaPort;
     Win32RegistryPort m_registryPort;
     ResourceStrings m_strings;

@@ -7,6 +7,7 @@
 #include "utility/eyecare/filter_text_codec_win.h"
 #include "utility/pages/dlg_monitor_win.h"
 #include "utility/res/resource.h"
+#include "utility/ui/modal_loop.h"
 #include "xml/win/xml_dom_msxml_win.h"
 
 bool CDimoraDlg::OnCommand(UINT id, UINT code, HWND control) {
@@ -15,8 +16,10 @@ bool CDimoraDlg::OnCommand(UINT id, UINT code, HWND control) {
         m_model.HideMainWindow();
         return true;
     case ID_TRAY_EXIT:
-        m_screenFilter.DestroyOverlays();
-        DestroyWindow();
+        if (m_model.OnExitCommand()) {
+            m_screenFilter.DestroyOverlays();
+            DestroyWindow();
+        }
         return true;
     case ID_TRAY_SETTINGS:
         m_model.OnSettingsCommand();
@@ -25,7 +28,7 @@ bool CDimoraDlg::OnCommand(UINT id, UINT code, HWND control) {
         ShellState& shell = m_context.shell;
         shell.m_monitorListOpen = 1;
         CDlgMonitor dialog(m_context.monitors, m_context.strings, shell);
-        dialog.DoModal(m_hWnd);
+        RunModal(shell, [&] { return dialog.DoModal(m_hWnd); });
         shell.m_monitorListOpen = 0;
         return true;
     }
@@ -43,7 +46,7 @@ bool CDimoraDlg::OnCommand(UINT id, UINT code, HWND control) {
         m_context.shell.m_filterDialogOpen = 1;
         CDlgVSFilter dialog(m_context.registry, sources, m_context.filter, m_screenFilter,
                             m_context.shell);
-        dialog.DoModal(m_hWnd);
+        RunModal(m_context.shell, [&] { return dialog.DoModal(m_hWnd); });
         m_context.shell.m_filterDialogOpen = 0; // also when the window could not be made
         return true;
     }

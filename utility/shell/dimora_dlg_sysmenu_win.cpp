@@ -4,6 +4,7 @@
 #include "framework/res_string_win.h"
 #include "utility/res/resource.h"
 #include "utility/shell/about_dlg_win.h"
+#include "utility/ui/modal_loop.h"
 
 void CDimoraDlg::AddSystemMenuItems() {
     HMENU menu = ::GetSystemMenu(m_hWnd, FALSE);
@@ -23,7 +24,7 @@ bool CDimoraDlg::OnSysCommand(WPARAM command) {
     switch (command & 0xFFF0) {
     case IDM_ABOUTBOX: {
         CAboutDlg about;
-        about.DoModal(m_hWnd);
+        RunModal(m_context.shell, [&] { return about.DoModal(m_hWnd); });
         return true;
     }
     case IDM_KEEPONTOP:

@@ -5,6 +5,7 @@
 #include "framework/own_cpu_win.h"
 #include "utility/monitor/win/gamma_port_win.h"
 #include "utility/res/resource.h"
+#include "utility/ui/modal_loop.h"
 #include "utility/ui/user_messages.h"
 
 bool CDimoraDlg::OnTrayNotify(LPARAM mouseMessage) {
@@ -31,7 +32,11 @@ void CDimoraDlg::ShowTrayMenu(const TrayMenuChoice& choice) {
         }
         ::SetMenuDefaultItem(popup, ID_TRAY_SETTINGS, FALSE);
     }
-    ::TrackPopupMenu(popup, TPM_LEFTALIGN | TPM_LEFTBUTTON, cursor.x, cursor.y, 0, m_hWnd, nullptr);
+    // The menu's own loop dispatches timers and posted messages too.
+    RunModal(m_context.shell, [&] {
+        return ::TrackPopupMenu(popup, TPM_LEFTALIGN | TPM_LEFTBUTTON, cursor.x, cursor.y, 0,
+                                m_hWnd, nullptr);
+    });
     // Lets the menu close when the user clicks elsewhere.
     PostMessage(WM_NULL);
 }

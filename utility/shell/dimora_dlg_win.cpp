@@ -18,8 +18,8 @@ constexpr COLORREF kControlBackground = RGB(228, 228, 220);
 
 CDimoraDlg::CDimoraDlg(const MainWindowContext& context)
     : CDialog(IDD_DIMORA_DIALOG), m_context(context),
-      m_pageAuto(context.monitors, context.deviceCtrl, context.registry, context.strings,
-                 context.shell, IsMultiDisplay(context.gammaPort)),
+      m_pageAuto(context.monitors, context.deviceCtrl, context.registry, context.gammaPort,
+                 context.strings, context.shell),
       m_pageColor(context.currentMonitor, context.monitors, context.registry, context.strings,
                   context.shell),
       m_pageSound(context.currentMonitor, context.monitors, context.strings),

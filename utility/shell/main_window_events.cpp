@@ -47,6 +47,9 @@ bool MainWindowModel::OnTimer(unsigned id) {
     case TIMER_FILTER_REAPPLY:
         OnFilterReapplyTimer();
         return true;
+    case TIMER_EXIT_RETRY:
+        OnExitRetryTimer();
+        return true;
     default:
         return false;
     }
@@ -63,8 +66,9 @@ void MainWindowModel::OnDisplayChange() {
 }
 
 void MainWindowModel::OnRescanTimer() {
-    // A colour adjustment is running: the timer fires again a second later.
-    if (m_monitors.adjustmentBusy)
+    // A colour adjustment is running, or a message box or modal dialog whose caller may hold a
+    // monitor: the timer fires again a second later.
+    if (m_monitors.adjustmentBusy || m_shell.InModalLoop())
         return;
     m_timers.KillTimer(TIMER_RESCAN);
     m_rescanTimer = false;

@@ -4,6 +4,7 @@
 
 #include "utility/settings/settings_keys.h"
 #include "utility/shell/page_keys.h"
+#include "utility/ui/modal_loop.h"
 #include "utility/ui/user_messages.h"
 
 #include <utility>
@@ -11,6 +12,8 @@
 namespace {
 
 constexpr int kAutoPage = 0;
+// How soon Exit is tried again while a message box or modal dialog is still open.
+constexpr std::uint32_t kExitRetryMs = 100;
 
 } // namespace
 
@@ -101,11 +104,28 @@ void MainWindowModel::OnSettingsCommand() {
     ShowMainWindow();
 }
 
+bool MainWindowModel::OnExitCommand() {
+    if (!m_shell.InModalLoop())
+        return true;
+    m_view.CloseAuxiliaryDialogs();
+    if (!m_exitTimer)
+        m_exitTimer = m_timers.SetTimer(TIMER_EXIT_RETRY, kExitRetryMs);
+    return false;
+}
+
+void MainWindowModel::OnExitRetryTimer() {
+    if (m_shell.InModalLoop())
+        return;
+    m_timers.KillTimer(TIMER_EXIT_RETRY);
+    m_exitTimer = false;
+    m_view.PostExit();
+}
+
 void MainWindowModel::OnEyeCareCommand(const std::function<void()>& runDialog) {
     if (!m_monitors.HasCurrent())
         return;
     m_shell.m_eyeCareOpen = 1;
-    runDialog();
+    RunModal(m_shell, runDialog);
     m_shell.m_eyeCareOpen = 0;
     m_reminder.ApplyReminderSettings();
 }
@@ -160,7 +180,8 @@ bool MainWindowModel::OnTrayNotify(TrayMouse mouse) {
 }
 
 void MainWindowModel::OnTaskbarCreated() {
-    m_tray.OnTaskbarCreated(m_monitors.HasCurrent(), m_trayTip);
+    // A failed add is reported in a message box.
+    RunModal(m_shell, [&] { m_tray.OnTaskbarCreated(m_monitors.HasCurrent(), m_trayTip); });
     if (m_tray.StartupOk())
         return;
     m_shell.m_startupOk = 0;

@@ -76,6 +76,11 @@ class MainWindowModel {
     // Explorer restarted: the icon is added again; when that fails the program ends (posted, so
     // the window outlives the message being handled).
     void OnTaskbarCreated();
+    // The menu's Exit: true when the window may be destroyed now. Dispatched inside a message
+    // box or modal dialog of the program, the window and its models would go while that loop's
+    // caller still runs on them: the open dialogs are asked to close and Exit is posted again
+    // once no such loop runs.
+    bool OnExitCommand();
     void OnKeepOnTop();
     KeyOutcome OnKeyDown(const KeyPress& key);
     // Answers whether the timer was the model's; others go to default handling.
@@ -101,6 +106,7 @@ class MainWindowModel {
     void UpdateTrayIcon();
     void ForwardMnemonic(unsigned key);
     void OnRescanTimer();
+    void OnExitRetryTimer();
     void OnFilterReapplyTimer();
     void StartFilterReapply();
     bool FilterInUse() const;
@@ -122,6 +128,7 @@ class MainWindowModel {
     std::uint8_t m_rescanPending = 0;
     bool m_rescanTimer = false;
     bool m_filterTimer = false;
+    bool m_exitTimer = false;
     int m_rescans = 0;
     std::string m_lastDeviceName;
 };

@@ -2,7 +2,7 @@
 #include "utility/shell/page_keys.h"
 #include "utility/shell/testing/scripted_tray_shell.h"
 #include "utility/shell/tray_icon.h"
-#include "utility/ui/code_page.h"
+#include "utility/text/code_page.h"
 
 #include <gtest/gtest.h>
 

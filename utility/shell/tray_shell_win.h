@@ -5,8 +5,8 @@
 
 #include "framework/handles_win.h"
 #include "utility/shell/tray_icon.h"
-#include "utility/ui/code_page.h"
-#include "utility/ui/code_page_win.h"
+#include "utility/text/code_page.h"
+#include "utility/text/code_page_win.h"
 
 #include <shellapi.h>
 

@@ -15,6 +15,8 @@ struct ShellState {
     int m_filterDialogOpen = 0; // the EyeCare Filter dialog runs
     // Cleared when the notification icon could not be added: the program then ends.
     std::uint8_t m_startupOk = 1;
+    // Message boxes and modal dialogs of the program now running (ModalLoop counts them).
+    int m_modalLoops = 0;
 
     // Windows of the open auxiliary dialogs, each set by its dialog while it exists; a display
     // change asks them to close.
@@ -29,4 +31,5 @@ struct ShellState {
     bool AnyMenuDialogOpen() const {
         return m_eyeCareOpen || m_filterDialogOpen || m_monitorListOpen;
     }
+    bool InModalLoop() const { return m_modalLoops > 0; }
 };

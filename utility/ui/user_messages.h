@@ -17,6 +17,7 @@ inline constexpr unsigned TIMER_FOREGROUND_WATCH = 14;
 inline constexpr unsigned TIMER_BALLOON_HIDE = 15;
 inline constexpr unsigned TIMER_SCREENSAVER_WATCH = 16;
 inline constexpr unsigned TIMER_FILTER_REAPPLY = 20;
+inline constexpr unsigned TIMER_EXIT_RETRY = 21;
 inline constexpr unsigned TIMER_RESCAN = 33;
 
 // A registered message through which support tools and tests read the main window's state

@@ -5,6 +5,7 @@
 #include "utility/monitor/gamma_port.h"
 
 #include <deque>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -27,6 +28,13 @@ struct FakeDevice {
 
 class FakeGammaPort : public GammaPort {
   public:
+    FakeGammaPort() = default;
+    // Display devices attached to the desktop, by name.
+    explicit FakeGammaPort(std::initializer_list<const char*> names) {
+        for (const char* name : names)
+            devices.emplace_back(name);
+    }
+
     std::deque<FakeDevice> devices;
     int openDcs = 0;
 

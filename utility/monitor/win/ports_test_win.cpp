@@ -6,6 +6,7 @@
 #include "utility/monitor/monitor_list.h"
 #include "utility/monitor/win/gamma_port_win.h"
 #include "utility/monitor/win/ports_win.h"
+#include "utility/text/code_page_win.h"
 
 #include "utility/monitor/win/windows_win.h"
 
@@ -179,7 +180,8 @@ TEST_F(WinPorts, EnumerationAndMonitorListOverTheRealPorts) {
     Win32Clock clock;
     ToolhelpProcessPort processes;
     PanqLibraryPort panq;
-    DeviceCtrl ctrl(MonitorPorts{ddc, clock, processes, display, panq});
+    SystemCodePage codePage;
+    DeviceCtrl ctrl(MonitorPorts{ddc, clock, processes, display, panq, codePage});
     ASSERT_TRUE(ctrl.Enumerate());
     ASSERT_EQ(ctrl.EntryCount(), 2u);
     const std::pair<const char*, int> expected[] = {{"1-1", 11}, {"1-2", 12}};

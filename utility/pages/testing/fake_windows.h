@@ -32,9 +32,10 @@ class FakeWindows : public ForegroundPort {
     }
     std::string ClassName(WindowHandle window) override { return Of(window).className; }
     std::vector<TopWindow> TopLevelWindows() override {
+        ++snapshots;
         std::vector<TopWindow> top;
         for (auto& [id, window] : windows)
-            top.push_back({Handle(id), window.shown, window.systemMenu});
+            top.push_back({Handle(id), window.shown, window.systemMenu, window.exeFile});
         return top;
     }
 

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "framework/mingw_gaps_win.h"
-#include "utility/ui/code_page.h"
+#include "utility/text/code_page.h"
 
 class SystemCodePage : public CodePage {
   public:

@@ -1,4 +1,4 @@
-#include "utility/ui/code_page.h"
+#include "utility/text/code_page.h"
 
 std::string CutToWholeCharacters(std::string_view text, std::size_t maxBytes,
                                  const CodePage& codePage) {
