@@ -10,6 +10,8 @@ class SimProcesses : public ProcessPort {
   public:
     std::uint32_t CurrentProcessId() override { return self.id; }
     bool Snapshot(std::vector<ProcessInfo>& processes) override {
+        if (snapshotFails)
+            return false;
         processes = others;
         processes.push_back(self);
         return true;
@@ -17,4 +19,5 @@ class SimProcesses : public ProcessPort {
 
     ProcessInfo self{0x1F40, "DimoraDdcci.exe"};
     std::vector<ProcessInfo> others;
+    bool snapshotFails = false; // the system gives no process table
 };

@@ -122,6 +122,11 @@ TEST_F(OwnerTest, OwnerLeftByExitedProcessIsTakenOver) {
     SimMachine sim(kMonitor + "owner 4321\n");
     EXPECT_TRUE(sim.ctrl.TakeOwnership(sim.handle, Retry::Yes));
     EXPECT_EQ(sim.Monitor().Owner(), 8000u);
+    // Without a process table nobody can tell whether 4321 still runs: the monitor stays its.
+    SimMachine blind(kMonitor + "owner 4321\n");
+    blind.system.processes.snapshotFails = true;
+    EXPECT_FALSE(blind.ctrl.TakeOwnership(blind.handle, Retry::No));
+    EXPECT_EQ(blind.Monitor().Owner(), 4321u);
 }
 
 TEST_F(OwnerTest, LiveOtherProgramKeepsTheMonitor) {

@@ -68,7 +68,6 @@ class RecordingColorView : public ColorPageView {
     std::function<void()> duringDialog;
 };
 
-// Code page 932: lead bytes 0x81-0x9F and 0xE0-0xFC.
 class ColorPageModelTest : public testing::Test {
   protected:
     explicit ColorPageModelTest(const char* file = "typical.txt") : desktop(file) {
@@ -230,17 +229,51 @@ TEST_F(ColorPageModelTest, RegisteredDataRestoresTheMonitorsSettings) {
     EXPECT_EQ(desktop.system.bus.Monitor(0).Owner(), 0u);
 }
 
-TEST_F(ColorPageModelTest, DataOfAnotherModelIsNotRestored) {
+// Data of another model, a damaged record or a monitor that refuses adjustment: nothing is
+// written to the monitor, not even the store command, and the user hears why.
+TEST_F(ColorPageModelTest, RestoreThatCannotGoThroughWritesNothing) {
+    const struct {
+        const char* name;
+        std::vector<std::uint32_t> warnings;
+    } cases[] = {{"Other", {181}}, {"Broken", {260}}, {"Refused", {}}};
     AdjustmentRecord record;
     record.modelName = "EX-9999";
     record.mode = 3;
     WriteAdjustmentRecord(CRegistry(registry), "Other", record);
+    const std::vector<std::uint8_t> part(100, 1); // a record cut short
+    CRegistry(registry).WriteBinary("Broken", part.data(), 100, kColorKey.data());
+    record.modelName = monitors.Current().modelName;
+    WriteAdjustmentRecord(CRegistry(registry), "Refused", record);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        model.Refresh();
+        if (std::string(c.name) == "Refused")
+            desktop.system.bus.Monitor(0).InjectFault({SimFault::Kind::Read, 0x20, 0xE2, 99});
+        view.box = {c.name, -1};
+        view.warnings.clear();
+        desktop.Take();
+        model.Restore();
+        EXPECT_EQ(view.warnings, c.warnings);
+        // Only the owner and page registers are written, to claim the monitor and to read.
+        for (const std::string& line : desktop.Take()) {
+            EXPECT_TRUE(line.rfind("set", 0) != 0 || line.rfind("set e0", 0) == 0 ||
+                        line.rfind("set e1", 0) == 0)
+                << line;
+        }
+        EXPECT_TRUE(desktop.system.bus.Monitor(0).StoreCommands().empty());
+    }
+}
+
+TEST_F(ColorPageModelTest, RegisterRefusedByTheRegistrySaysSoAndKeepsThePage) {
     model.Refresh();
-    view.box = {"Other", -1};
-    desktop.Take();
-    model.Restore();
-    EXPECT_EQ(view.warnings, (std::vector<std::uint32_t>{181}));
-    EXPECT_TRUE(desktop.Take().empty()) << "not even the store command";
+    registry.MakeReadOnly(kColorKey.data());
+    view.box = {"Office", -1};
+    model.DataNameEdited();
+    const ColorPageControls before = view.controls;
+    model.Register();
+    EXPECT_EQ(view.warnings, (std::vector<std::uint32_t>{261}));
+    EXPECT_EQ(view.controls, before);
+    EXPECT_TRUE(ListAdjustmentDataNames(CRegistry(registry)).empty());
 }
 
 TEST_F(ColorPageModelTest, DeleteAsksFirst) {

@@ -141,7 +141,7 @@ class PageStart {
   private:
     bool Holds(const StoredValue& v, std::uint32_t type, const std::string& bytes) {
         RegistryKey key = nullptr;
-        if (registry.OpenKey(v.key.c_str(), key) != kRegistrySuccess)
+        if (registry.OpenKey(v.key.c_str(), RegistryAccess::Read, key) != kRegistrySuccess)
             return false;
         std::string stored(bytes.size() + 1, '\0');
         std::uint32_t storedType = 0;

@@ -36,7 +36,7 @@ bool CRegistry::ReadDword(const char* valueName, std::uint32_t& value, const cha
 
 bool CRegistry::ReadValue(const char* valueName, void* destination, std::size_t capacity,
                           const char* key) const {
-    ScopedRegistryKey opened(m_registryPort, key, Mode::Open);
+    ScopedRegistryKey opened(m_registryPort, key, Mode::Read);
     if (!opened.IsOpen() || destination == nullptr || capacity > UINT32_MAX)
         return false;
     // The value is read into a buffer of our own: after a failed call (a value too large) the
@@ -54,7 +54,7 @@ bool CRegistry::ReadValue(const char* valueName, void* destination, std::size_t 
 
 bool CRegistry::EnumValue(std::uint32_t index, const char* key, char* name,
                           std::size_t nameCapacity, void* data, std::size_t dataCapacity) const {
-    ScopedRegistryKey opened(m_registryPort, key, Mode::Open);
+    ScopedRegistryKey opened(m_registryPort, key, Mode::Read);
     if (!opened.IsOpen())
         return false;
     char nameBuffer[kRegistryNameCapacity];
@@ -84,7 +84,7 @@ bool CRegistry::EnumValue(std::uint32_t index, const char* key, char* name,
 
 bool CRegistry::EnumSubKey(std::uint32_t index, const char* key, char* name,
                            std::size_t nameCapacity) const {
-    ScopedRegistryKey opened(m_registryPort, key, Mode::Open);
+    ScopedRegistryKey opened(m_registryPort, key, Mode::Read);
     if (!opened.IsOpen())
         return false;
     char nameBuffer[kRegistryNameCapacity];
@@ -102,7 +102,7 @@ bool CRegistry::EnumSubKey(std::uint32_t index, const char* key, char* name,
 }
 
 bool CRegistry::DeleteValue(const char* valueName, const char* key) const {
-    ScopedRegistryKey opened(m_registryPort, key, Mode::Open);
+    ScopedRegistryKey opened(m_registryPort, key, Mode::Change);
     if (!opened.IsOpen())
         return false;
     return m_registryPort.DeleteValue(opened.Get(), valueName) == kRegistrySuccess;
@@ -111,7 +111,7 @@ bool CRegistry::DeleteValue(const char* valueName, const char* key) const {
 bool CRegistry::DeleteSubKey(const char* subKeyName, const char* key) const {
     if (subKeyName == nullptr || *subKeyName == '\0')
         return false;
-    ScopedRegistryKey opened(m_registryPort, key, Mode::Open);
+    ScopedRegistryKey opened(m_registryPort, key, Mode::Change);
     if (!opened.IsOpen())
         return false;
     return m_registryPort.DeleteKey(opened.Get(), subKeyName) == kRegistrySuccess;

@@ -5,14 +5,18 @@
 
 class ScopedRegistryKey {
   public:
-    enum class Mode { Open, Create };
+    enum class Mode { Read, Change, Create };
 
-    // Opens `subKey` of the current user's hive; Create creates it, and any missing parents,
-    // first. Whether it worked is told by IsOpen.
+    // Opens `subKey` of the current user's hive for reading or for changing; Create creates it,
+    // and any missing parents, first. Whether it worked is told by IsOpen.
     ScopedRegistryKey(RegistryPort& port, const char* subKey, Mode mode) : m_port(port) {
         RegistryKey key = nullptr;
         const RegistryStatus status =
-            mode == Mode::Create ? port.CreateKey(subKey, key) : port.OpenKey(subKey, key);
+            mode == Mode::Create
+                ? port.CreateKey(subKey, key)
+                : port.OpenKey(
+                      subKey, mode == Mode::Read ? RegistryAccess::Read : RegistryAccess::ReadWrite,
+                      key);
         if (status == kRegistrySuccess)
             m_key = key;
     }

@@ -1,4 +1,5 @@
 // The registry suite against the in-memory registry, and what only the in-memory one can show.
+#include "utility/settings/settings_keys.h"
 #include "utility/settings/testing/registry_memory.h"
 #include "utility/settings/testing/registry_suite.h"
 
@@ -16,8 +17,7 @@ RegistryTarget MakeMemoryTarget() {
 INSTANTIATE_TEST_SUITE_P(InMemory, RegistrySuite,
                          testing::Values(RegistryTargetFactory{"memory", &MakeMemoryTarget}));
 
-// Windows keep their settings through CRegistry as a second base class and may be deleted
-// through it.
+// CRegistry is a service class whose only virtual operation is its destructor.
 static_assert(std::has_virtual_destructor_v<CRegistry>);
 
 TEST(MemoryRegistry, EveryOperationClosesTheKeyItOpened) {
@@ -41,6 +41,29 @@ TEST(MemoryRegistry, EveryOperationClosesTheKeyItOpened) {
     EXPECT_TRUE(registry.DeleteValue("a", key));
     EXPECT_FALSE(registry.DeleteSubKey("Color", "Software\\Test")) << "has a sub-key";
     EXPECT_TRUE(registry.DeleteSubKey("Sub", key));
+    EXPECT_EQ(port.OpenHandleCount(), 0u);
+}
+
+// A key the user may read but not change (a policy or an administrator's setting): every read
+// sees it, every change fails and leaves it as it was.
+TEST(MemoryRegistry, AKeyThatMayOnlyBeReadReadsAsItIs) {
+    MemoryRegistry port;
+    CRegistry registry(port);
+    const char* key = "Software\Test\Locked";
+    ASSERT_TRUE(registry.WriteDword("a", 7, key));
+    ASSERT_TRUE(registry.WriteDword("b", 8, KeyPath(key, "Sub").c_str()));
+    port.MakeReadOnly(key);
+    std::uint32_t value = 0;
+    char name[kRegistryNameCapacity];
+    EXPECT_TRUE(registry.ReadDword("a", value, key));
+    EXPECT_EQ(value, 7u);
+    EXPECT_TRUE(registry.EnumValue(0, key, name, sizeof(name), nullptr, 0));
+    EXPECT_TRUE(registry.EnumSubKey(0, key, name, sizeof(name)));
+    EXPECT_FALSE(registry.WriteDword("a", 9, key));
+    EXPECT_FALSE(registry.WriteDword("c", 9, KeyPath(key, "New").c_str())) << "no new sub-key";
+    EXPECT_FALSE(registry.DeleteValue("a", key));
+    EXPECT_TRUE(registry.ReadDword("a", value, key));
+    EXPECT_EQ(value, 7u);
     EXPECT_EQ(port.OpenHandleCount(), 0u);
 }
 

@@ -26,6 +26,10 @@ inline constexpr std::uint32_t kRegistryString = 1; // REG_SZ
 inline constexpr std::uint32_t kRegistryBinary = 3; // REG_BINARY
 inline constexpr std::uint32_t kRegistryDword = 4;  // REG_DWORD (little-endian)
 
+// What an opened key is used for: reading only (KEY_READ), or reading and changing
+// (KEY_ALL_ACCESS). A key the user may read but not change opens for reading.
+enum class RegistryAccess { Read, ReadWrite };
+
 class RegistryPort {
   public:
     virtual ~RegistryPort() = default;
@@ -34,8 +38,8 @@ class RegistryPort {
     // KEY_ALL_ACCESS, nullptr, &key, nullptr): opens the key, creating it and any missing
     // parents first.
     virtual RegistryStatus CreateKey(const char* subKey, RegistryKey& key) = 0;
-    // RegOpenKeyExA(HKEY_CURRENT_USER, subKey, 0, KEY_ALL_ACCESS, &key).
-    virtual RegistryStatus OpenKey(const char* subKey, RegistryKey& key) = 0;
+    // RegOpenKeyExA(HKEY_CURRENT_USER, subKey, 0, KEY_READ or KEY_ALL_ACCESS, &key).
+    virtual RegistryStatus OpenKey(const char* subKey, RegistryAccess access, RegistryKey& key) = 0;
     // RegSetValueExA(key, name, 0, type, data, size).
     virtual RegistryStatus SetValue(RegistryKey key, const char* name, std::uint32_t type,
                                     const void* data, std::uint32_t size) = 0;

@@ -21,7 +21,7 @@ namespace {
 bool DeleteKey(RegistryPort& port, const std::string& path) {
     const std::size_t cut = path.rfind('\\');
     const std::string parentPath = cut == std::string::npos ? "" : path.substr(0, cut);
-    ScopedRegistryKey parent(port, parentPath.c_str(), Mode::Open);
+    ScopedRegistryKey parent(port, parentPath.c_str(), Mode::Change);
     return parent.IsOpen() &&
            port.DeleteKey(parent.Get(), path.substr(cut + 1).c_str()) == kRegistrySuccess;
 }
@@ -44,7 +44,7 @@ std::array<unsigned char, 4> BytesOf(std::uint32_t value) {
 // Deletes `path` and every key below it; false when something stayed.
 bool DeleteKeyTree(RegistryPort& port, const std::string& path) {
     {
-        ScopedRegistryKey key(port, path.c_str(), Mode::Open);
+        ScopedRegistryKey key(port, path.c_str(), Mode::Change);
         if (!key.IsOpen())
             return false;
         char name[kRegistryNameCapacity];
@@ -78,7 +78,7 @@ std::string RegistrySuite::Key(std::string_view subKey) const {
 }
 
 bool RegistrySuite::Exists(std::string_view subKey) const {
-    return ScopedRegistryKey(*target.port, Key(subKey).c_str(), Mode::Open).IsOpen();
+    return ScopedRegistryKey(*target.port, Key(subKey).c_str(), Mode::Read).IsOpen();
 }
 
 TEST_P(RegistrySuite, WritesCreateMissingKeysAndNamesIgnoreCase) {
@@ -283,7 +283,17 @@ TEST_P(RegistrySuite, PortReportsErrorsAsWindowsDoes) {
     RegistryKey leading = nullptr;
     std::string leadingPath = "\\";
     leadingPath += Key("Color");
-    EXPECT_EQ(port.OpenKey(leadingPath.c_str(), leading), kRegistryBadPathname);
+    EXPECT_EQ(port.OpenKey(leadingPath.c_str(), RegistryAccess::Read, leading),
+              kRegistryBadPathname);
+    {
+        ScopedRegistryKey reading(port, Key("Color").c_str(), Mode::Read);
+        std::uint32_t read = sizeof buffer;
+        EXPECT_EQ(port.QueryValue(reading.Get(), "Office", nullptr, nullptr, &read),
+                  kRegistrySuccess);
+        EXPECT_EQ(port.SetValue(reading.Get(), "Office", kRegistryBinary, record.data(), 172),
+                  kRegistryAccessDenied)
+            << "a key opened for reading changes nothing";
+    }
 
     ASSERT_TRUE(registry->DeleteSubKey("Color", Key().c_str()));
     EXPECT_EQ(port.SetValue(key.Get(), "Office", kRegistryBinary, record.data(), 172),

@@ -54,9 +54,11 @@ RegistryStatus Win32RegistryPort::CreateKey(const char* subKey, RegistryKey& key
     return status;
 }
 
-RegistryStatus Win32RegistryPort::OpenKey(const char* subKey, RegistryKey& key) {
+RegistryStatus Win32RegistryPort::OpenKey(const char* subKey, RegistryAccess access,
+                                          RegistryKey& key) {
     HKEY opened = nullptr;
-    const LONG status = ::RegOpenKeyExA(HKEY_CURRENT_USER, subKey, 0, KEY_ALL_ACCESS, &opened);
+    const REGSAM rights = access == RegistryAccess::Read ? KEY_READ : KEY_ALL_ACCESS;
+    const LONG status = ::RegOpenKeyExA(HKEY_CURRENT_USER, subKey, 0, rights, &opened);
     if (status == ERROR_SUCCESS)
         key = opened;
     return status;

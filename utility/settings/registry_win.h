@@ -6,7 +6,7 @@
 class Win32RegistryPort : public RegistryPort {
   public:
     RegistryStatus CreateKey(const char* subKey, RegistryKey& key) override;
-    RegistryStatus OpenKey(const char* subKey, RegistryKey& key) override;
+    RegistryStatus OpenKey(const char* subKey, RegistryAccess access, RegistryKey& key) override;
     RegistryStatus SetValue(RegistryKey key, const char* name, std::uint32_t type, const void* data,
                             std::uint32_t size) override;
     RegistryStatus QueryValue(RegistryKey key, const char* name, std::uint32_t* type, void* data,

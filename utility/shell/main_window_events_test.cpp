@@ -84,6 +84,27 @@ TEST_F(MainWindowEventsTest, RescanWaitsWhileAColourAdjustmentRuns) {
     EXPECT_EQ(Model().RescanCount(), rescans + 1);
 }
 
+// A dialog's message loop dispatches the display change's rescan and the menu's Exit while the
+// code that opened the dialog waits: both wait until it has ended.
+TEST_F(MainWindowEventsTest, RescanAndExitWaitWhileADialogRuns) {
+    Running();
+    const int rescans = Model().RescanCount();
+    Model().OnEyeCareCommand([&] {
+        Model().OnDisplayChange();
+        FireRescan();
+        EXPECT_EQ(Model().RescanCount(), rescans) << "the monitor list stays";
+        EXPECT_FALSE(Model().OnExitCommand()) << "the window stays";
+        Model().OnTimer(TIMER_EXIT_RETRY);
+        EXPECT_EQ(view.Take(), (Lines{"close-dialogs"})) << "the dialogs are asked to close";
+    });
+    FireRescan();
+    EXPECT_EQ(Model().RescanCount(), rescans + 1);
+    Model().OnTimer(TIMER_EXIT_RETRY);
+    EXPECT_EQ(view.Take(), (Lines{"page -1", "hide", "exit"})) << "Exit posted again";
+    EXPECT_FALSE(timers.Runs(TIMER_EXIT_RETRY));
+    EXPECT_TRUE(Model().OnExitCommand());
+}
+
 class TwoMonitorEventsTest : public MainWindowEventsTest {
   protected:
     TwoMonitorEventsTest() : MainWindowEventsTest("dual.txt") {}

@@ -8,7 +8,7 @@ namespace {
 void DumpKey(RegistryPort& port, const std::string& path, std::vector<char>& data,
              std::string& out) {
     RegistryKey key = nullptr;
-    if (port.OpenKey(path.c_str(), key) != kRegistrySuccess)
+    if (port.OpenKey(path.c_str(), RegistryAccess::Read, key) != kRegistrySuccess)
         return;
     std::vector<std::string> values;
     for (std::uint32_t i = 0;; ++i) {

@@ -82,31 +82,57 @@ RegistryStatus MemoryRegistry::Walk(std::shared_ptr<Node> from, const char* path
     return kRegistrySuccess;
 }
 
-RegistryStatus MemoryRegistry::Open(const char* subKey, bool create, RegistryKey& key) {
+RegistryStatus MemoryRegistry::Open(const char* subKey, bool create, RegistryAccess access,
+                                    RegistryKey& key) {
     std::shared_ptr<Node> node;
-    const RegistryStatus status = Walk(m_root, subKey, create, node);
+    // A read-only key may not gain sub-keys either: creating looks before it makes anything.
+    RegistryStatus status = Walk(m_root, subKey, false, node);
+    if (status == kRegistryNotFound && create) {
+        std::shared_ptr<Node> parent;
+        const std::string path = subKey != nullptr ? subKey : "";
+        const std::size_t cut = path.find_last_of('\\');
+        if (Walk(m_root, cut == std::string::npos ? "" : path.substr(0, cut).c_str(), false,
+                 parent) == kRegistrySuccess &&
+            parent->readOnly)
+            return kRegistryAccessDenied;
+        status = Walk(m_root, subKey, true, node);
+    }
     if (status != kRegistrySuccess)
         return status;
+    if (access == RegistryAccess::ReadWrite && node->readOnly)
+        return kRegistryAccessDenied;
     const std::uintptr_t handle = m_nextHandle++;
     m_handles.emplace(handle, std::move(node));
+    m_access.emplace(handle, access);
     key = reinterpret_cast<RegistryKey>(handle);
     return kRegistrySuccess;
 }
 
 RegistryStatus MemoryRegistry::CreateKey(const char* subKey, RegistryKey& key) {
-    return Open(subKey, true, key);
+    return Open(subKey, true, RegistryAccess::ReadWrite, key);
 }
 
-RegistryStatus MemoryRegistry::OpenKey(const char* subKey, RegistryKey& key) {
-    return Open(subKey, false, key);
+RegistryStatus MemoryRegistry::OpenKey(const char* subKey, RegistryAccess access,
+                                       RegistryKey& key) {
+    return Open(subKey, false, access, key);
 }
 
-RegistryStatus MemoryRegistry::Usable(RegistryKey key, std::shared_ptr<Node>& node) const {
-    const auto found = m_handles.find(reinterpret_cast<std::uintptr_t>(key));
+void MemoryRegistry::MakeReadOnly(const char* path) {
+    std::shared_ptr<Node> node;
+    if (Walk(m_root, path, true, node) == kRegistrySuccess)
+        node->readOnly = true;
+}
+
+RegistryStatus MemoryRegistry::Usable(RegistryKey key, std::shared_ptr<Node>& node,
+                                      bool change) const {
+    const auto id = reinterpret_cast<std::uintptr_t>(key);
+    const auto found = m_handles.find(id);
     if (found == m_handles.end())
         return kRegistryInvalidHandle;
     if (found->second->deleted)
         return kRegistryKeyDeleted;
+    if (change && m_access.at(id) != RegistryAccess::ReadWrite)
+        return kRegistryAccessDenied;
     node = found->second;
     return kRegistrySuccess;
 }
@@ -122,7 +148,7 @@ MemoryRegistry::Value* MemoryRegistry::FindValue(Node& node, const char* name) {
 RegistryStatus MemoryRegistry::SetValue(RegistryKey key, const char* name, std::uint32_t type,
                                         const void* data, std::uint32_t size) {
     std::shared_ptr<Node> node;
-    if (const RegistryStatus status = Usable(key, node); status != kRegistrySuccess)
+    if (const RegistryStatus status = Usable(key, node, true); status != kRegistrySuccess)
         return status;
     if (data == nullptr && size != 0)
         return kRegistryInvalidParameter;
@@ -186,7 +212,7 @@ RegistryStatus MemoryRegistry::EnumKey(RegistryKey key, std::uint32_t index, cha
 
 RegistryStatus MemoryRegistry::DeleteValue(RegistryKey key, const char* name) {
     std::shared_ptr<Node> node;
-    if (const RegistryStatus status = Usable(key, node); status != kRegistrySuccess)
+    if (const RegistryStatus status = Usable(key, node, true); status != kRegistrySuccess)
         return status;
     const Value* value = FindValue(*node, name);
     if (value == nullptr)
@@ -197,13 +223,13 @@ RegistryStatus MemoryRegistry::DeleteValue(RegistryKey key, const char* name) {
 
 RegistryStatus MemoryRegistry::DeleteKey(RegistryKey key, const char* subKey) {
     std::shared_ptr<Node> node;
-    if (const RegistryStatus status = Usable(key, node); status != kRegistrySuccess)
+    if (const RegistryStatus status = Usable(key, node, true); status != kRegistrySuccess)
         return status;
     std::shared_ptr<Node> target;
     if (const RegistryStatus status = Walk(node, subKey, false, target); status != kRegistrySuccess)
         return status;
-    // The hive itself cannot go, nor a key that still has sub-keys.
-    if (target->parent == nullptr || !target->subKeys.empty())
+    // The hive itself cannot go, nor a key that still has sub-keys, nor a read-only one.
+    if (target->parent == nullptr || !target->subKeys.empty() || target->readOnly)
         return kRegistryAccessDenied;
     target->deleted = true;
     Node* parent = target->parent;
@@ -213,6 +239,7 @@ RegistryStatus MemoryRegistry::DeleteKey(RegistryKey key, const char* subKey) {
 }
 
 RegistryStatus MemoryRegistry::CloseKey(RegistryKey key) {
+    m_access.erase(reinterpret_cast<std::uintptr_t>(key));
     return m_handles.erase(reinterpret_cast<std::uintptr_t>(key)) != 0 ? kRegistrySuccess
                                                                        : kRegistryInvalidHandle;
 }

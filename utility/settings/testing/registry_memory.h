@@ -31,7 +31,7 @@ class MemoryRegistry : public RegistryPort {
     ~MemoryRegistry() override;
 
     RegistryStatus CreateKey(const char* subKey, RegistryKey& key) override;
-    RegistryStatus OpenKey(const char* subKey, RegistryKey& key) override;
+    RegistryStatus OpenKey(const char* subKey, RegistryAccess access, RegistryKey& key) override;
     RegistryStatus SetValue(RegistryKey key, const char* name, std::uint32_t type, const void* data,
                             std::uint32_t size) override;
     RegistryStatus QueryValue(RegistryKey key, const char* name, std::uint32_t* type, void* data,
@@ -47,6 +47,9 @@ class MemoryRegistry : public RegistryPort {
 
     // Keys opened or created and not yet closed.
     std::size_t OpenHandleCount() const { return m_handles.size(); }
+    // Makes `path` (created when missing) a key the user may read but not change: it opens for
+    // reading only, and nothing can be created, set or deleted in it.
+    void MakeReadOnly(const char* path);
 
   private:
     struct Node;
@@ -62,6 +65,7 @@ class MemoryRegistry : public RegistryPort {
         Node* parent = nullptr;
         std::string name;
         bool deleted = false;
+        bool readOnly = false;
         std::vector<Value> values;
         std::map<std::string, std::shared_ptr<Node>, NameLess> subKeys;
     };
@@ -69,13 +73,15 @@ class MemoryRegistry : public RegistryPort {
     // Follows `path` down from `from`, creating missing keys when `create` is set.
     static RegistryStatus Walk(std::shared_ptr<Node> from, const char* path, bool create,
                                std::shared_ptr<Node>& found);
-    RegistryStatus Open(const char* subKey, bool create, RegistryKey& key);
-    // The node of an open handle whose key still exists, or the error to return.
-    RegistryStatus Usable(RegistryKey key, std::shared_ptr<Node>& node) const;
+    RegistryStatus Open(const char* subKey, bool create, RegistryAccess access, RegistryKey& key);
+    // The node of an open handle whose key still exists, or the error to return; `change` asks
+    // for a handle opened for changing.
+    RegistryStatus Usable(RegistryKey key, std::shared_ptr<Node>& node, bool change = false) const;
     static Value* FindValue(Node& node, const char* name);
 
     std::shared_ptr<Node> m_root;
     // Each handle keeps its node alive, so a deleted key's handle still has something to fail on.
     std::map<std::uintptr_t, std::shared_ptr<Node>> m_handles;
+    std::map<std::uintptr_t, RegistryAccess> m_access;
     std::uintptr_t m_nextHandle = 1;
 };
