@@ -10,8 +10,10 @@ constexpr std::uint32_t kRetryPauseMs = 100;
 // ... for as long as the transaction has not run longer than this.
 constexpr std::uint32_t kTransactionLimitMs = 5000;
 
-// The device keeps its ramp in the upper byte of each 16-bit entry.
+// The 0-255 scale of ReadRamp and WriteRamp is the upper byte of the device's 16-bit entries.
 constexpr unsigned kRampShift = 8;
+// A 0-255 entry as a full 16-bit one (255 is 0xFFFF, as the system's identity ramp has it).
+constexpr double kEntryScale = 257.0;
 
 } // namespace
 
@@ -39,20 +41,32 @@ void CGamma::Init(std::string_view deviceName) {
     m_usable = true;
     m_deviceName = KeptDeviceName(deviceName);
 
-    if (!ReadRamp(m_savedRamp) || !WriteRamp(m_savedRamp)) {
+    if (!ReadDeviceRamp(m_savedRamp) || !WriteDeviceRamp(m_savedRamp)) {
         // Already unusable: reading again would only wait out another time-out.
         m_usable = false;
         return;
     }
     // A driver may adjust what it is given; such a device cannot be restored faithfully.
     GammaRamp check{};
-    if (!ReadRamp(check) || check != m_savedRamp)
+    if (!ReadDeviceRamp(check) || check != m_savedRamp)
         m_usable = false;
+}
+
+bool CGamma::ReadDeviceRamp(GammaRamp& ramp) {
+    GammaRamp device{};
+    if (!Transaction([&](DeviceContext dc) { return m_port.GetDeviceGammaRamp(dc, device); }))
+        return false;
+    ramp = device;
+    return true;
+}
+
+bool CGamma::WriteDeviceRamp(const GammaRamp& ramp) {
+    return Transaction([&](DeviceContext dc) { return m_port.SetDeviceGammaRamp(dc, ramp); });
 }
 
 bool CGamma::ReadRamp(GammaRamp& ramp) {
     GammaRamp device{};
-    if (!Transaction([&](DeviceContext dc) { return m_port.GetDeviceGammaRamp(dc, device); }))
+    if (!ReadDeviceRamp(device))
         return false;
     for (std::size_t i = 0; i < kGammaRampSize; ++i)
         ramp[i] = static_cast<std::uint16_t>(device[i] >> kRampShift);
@@ -63,7 +77,7 @@ bool CGamma::WriteRamp(const GammaRamp& ramp) {
     GammaRamp device;
     for (std::size_t i = 0; i < kGammaRampSize; ++i)
         device[i] = static_cast<std::uint16_t>(ramp[i] << kRampShift);
-    return Transaction([&](DeviceContext dc) { return m_port.SetDeviceGammaRamp(dc, device); });
+    return WriteDeviceRamp(device);
 }
 
 void CGamma::InitFrom(const CGamma& previous) {
@@ -74,21 +88,25 @@ void CGamma::InitFrom(const CGamma& previous) {
 
 void CGamma::Restore() {
     if (m_usable)
-        WriteRamp(m_savedRamp);
+        WriteDeviceRamp(m_savedRamp);
 }
 
 void CGamma::ApplyLuminance(int level) {
     if (!m_usable)
         return;
+    if (level == 0) {
+        WriteDeviceRamp(m_savedRamp);
+        return;
+    }
     const double step = (255 - level) / 255.0;
     GammaRamp ramp;
-    for (std::size_t i = 0; i < 256; ++i) {
-        // x lies between `level` and 255, so it always fits an int.
-        const double x = std::max(level + static_cast<double>(i) * step, 0.0);
-        const auto entry = static_cast<std::uint16_t>(static_cast<int>(x));
-        ramp[i] = ramp[256 + i] = ramp[512 + i] = entry;
+    for (std::size_t i = 0; i < kGammaRampSize; ++i) {
+        // The device's entry in the 0-255 scale, shifted; x lies between `level` and 255, so it
+        // always fits an int.
+        const double x = std::max(level + m_savedRamp[i] / kEntryScale * step, 0.0);
+        ramp[i] = static_cast<std::uint16_t>(static_cast<int>(x) * kEntryScale);
     }
-    WriteRamp(ramp);
+    WriteDeviceRamp(ramp);
 }
 
 GammaList BuildGammaDevices(GammaPort& port, ClockPort& clock, const GammaList& previous) {

@@ -23,8 +23,9 @@ class CGamma {
     CGamma& operator=(const CGamma&) = delete;
     virtual ~CGamma() = default;
 
-    // Keeps the device name and the device's current ramp, and decides whether the device is
-    // usable: its ramp can be read, written and read back unchanged.
+    // Keeps the device name and the device's current ramp as the device gives it (16 bits an
+    // entry, so a calibrated ramp comes back whole), and decides whether the device is usable:
+    // its ramp can be read, written and read back unchanged.
     void Init(std::string_view deviceName);
 
     // One device transaction each, on ramps in the 0-255 scale; a failing call is retried every
@@ -39,17 +40,22 @@ class CGamma {
 
     // Writes back the ramp the device had at Init. Does nothing on an unusable device.
     void Restore();
-    // Writes a linear ramp from `level` up to 255 (below 0 clipped to 0) to all three colours.
-    // Does nothing on an unusable device.
+    // The device's own ramp shifted to run from `level` up to 255 (below 0 clipped to 0), each
+    // colour as the device had it: level 0 is that ramp itself; over the identity ramp, entry i
+    // is level + i x (255 - level) / 255. Does nothing on an unusable device.
     void ApplyLuminance(int level);
 
     const std::string& DeviceName() const { return m_deviceName; }
     bool IsUsable() const { return m_usable; }
+    // The ramp the device had at Init, in the device's 16-bit scale.
     const GammaRamp& SavedRamp() const { return m_savedRamp; }
 
   private:
     // Creates the device context, runs `call` with retries and deletes the context again.
     template <typename Call> bool Transaction(Call call);
+    // Read and write in the device's own 16-bit scale.
+    bool ReadDeviceRamp(GammaRamp& ramp);
+    bool WriteDeviceRamp(const GammaRamp& ramp);
 
     GammaPort& m_port;
     ClockPort& m_clock;

@@ -31,7 +31,7 @@ TEST_F(GammaTest, LuminanceRampsRunFromTheLevelUpTo255) {
     gamma.ApplyLuminance(0);
     for (std::size_t i = 0; i < kGammaRampSize; ++i)
         EXPECT_EQ(display.written.back()[i], i % 256);
-    EXPECT_EQ(display.ramp[200], 200 << 8) << "the device gets the 16-bit scale";
+    EXPECT_EQ(display.ramp[200], 200 * 257) << "level 0: the device's own ramp, 16 bits whole";
 
     gamma.ApplyLuminance(64);
     const GammaRamp raised = display.written.back();
@@ -44,6 +44,15 @@ TEST_F(GammaTest, LuminanceRampsRunFromTheLevelUpTo255) {
     EXPECT_EQ(steep[127], 0);
     EXPECT_EQ(steep[128], 1);
     EXPECT_EQ(steep[255], 255);
+
+    // A calibrated device (red reaching only 200) keeps its colours' shapes under the shift.
+    CGamma calibrated{port, clock};
+    for (std::size_t i = 0; i < 256; ++i)
+        display.ramp[i] = static_cast<std::uint16_t>(i * 200 / 255 * 257);
+    calibrated.Init(display.name);
+    calibrated.ApplyLuminance(64);
+    EXPECT_EQ(display.written.back()[255], 213) << "64 + 200 x 191 / 255";
+    EXPECT_EQ(display.written.back()[256 + 255], 255) << "green as before";
 }
 
 TEST_F(GammaTest, InitKeepsTheStartRampForRestoreAndWritesLeaveTheCallersRamp) {
@@ -53,10 +62,12 @@ TEST_F(GammaTest, InitKeepsTheStartRampForRestoreAndWritesLeaveTheCallersRamp) {
     EXPECT_EQ(gamma.DeviceName().size(), kGammaDeviceNameMax) << "cut to fit";
     EXPECT_FALSE(gamma.IsUsable()) << "the cut name opens no device";
 
+    const GammaRamp original = display.ramp;
     gamma.Init(display.name);
     ASSERT_TRUE(gamma.IsUsable());
-    EXPECT_EQ(gamma.SavedRamp()[0], 255);
-    EXPECT_EQ(gamma.SavedRamp()[767], 0);
+    EXPECT_EQ(gamma.SavedRamp()[0], 0xFF7F) << "16 bits, as the device gave them";
+    EXPECT_EQ(gamma.SavedRamp()[767], 0x7F);
+    EXPECT_EQ(display.ramp, original) << "Init writes back exactly what it read";
 
     GammaRamp ramp;
     for (std::size_t i = 0; i < kGammaRampSize; ++i)
@@ -67,7 +78,7 @@ TEST_F(GammaTest, InitKeepsTheStartRampForRestoreAndWritesLeaveTheCallersRamp) {
     EXPECT_EQ(display.written.back(), copy);
 
     gamma.Restore();
-    EXPECT_EQ(display.written.back(), gamma.SavedRamp());
+    EXPECT_EQ(display.ramp, original) << "low bytes and all";
 }
 
 TEST_F(GammaTest, AlteringDriverMakesTheDeviceUnusableAndItIsNeverWrittenAgain) {
@@ -87,7 +98,7 @@ TEST_F(GammaTest, FailedCallsAreRetriedEvery100msForUpTo5s) {
     gamma.Init(display.name);
     EXPECT_TRUE(gamma.IsUsable()) << "a slow device is still usable";
     EXPECT_EQ(clock.now, 1300u);
-    EXPECT_EQ(gamma.SavedRamp()[200], 200);
+    EXPECT_EQ(gamma.SavedRamp()[200], 200 * 257);
 
     // A device that never answers is tried at 0, 100, ... 5000 ms, across a tick count wrap.
     clock.now = 0xFFFFFF00u;
@@ -152,7 +163,7 @@ TEST_F(GammaTest, RebuiltListKeepsTheStartRampOfKnownDevices) {
     EXPECT_TRUE(rebuilt[0]->IsUsable());
     EXPECT_GT(added.gets, 0) << "a new device is initialised";
     rebuilt[0]->Restore();
-    EXPECT_EQ(display.written.back(), start) << "exit gives the screen its own ramp back";
+    EXPECT_EQ(display.ramp, start) << "exit gives the screen its own ramp back";
 }
 
 TEST(DisplayDevices, OnlyOutputsShowingTheDesktopMakeAMultiDisplay) {

@@ -125,8 +125,10 @@ TEST_F(VtonPageModelTest, StartWritesTheSwitchesAndListsStoredAndRunningApplicat
     EXPECT_EQ(Stored("ModeChange"), 1u);
     EXPECT_FALSE(view.independent);
     EXPECT_EQ(Stored("MonIndepend"), 0u);
-    // Stored first; then visible windows with a system menu, not this program's own.
+    // Stored first; then visible windows with a system menu, not this program's own, from one
+    // process snapshot.
     EXPECT_EQ(view.applications, (Lines{"EDITOR", "PLAYER"}));
+    EXPECT_EQ(windows.snapshots, 1);
     EXPECT_EQ(timers.running[TIMER_FOREGROUND_WATCH], 100u);
     // Modes 0-4 of the monitors (names by string id); the default adds "Not change the mode".
     EXPECT_EQ(view.modes.size(), 5u);
@@ -134,6 +136,27 @@ TEST_F(VtonPageModelTest, StartWritesTheSwitchesAndListsStoredAndRunningApplicat
     EXPECT_EQ(view.defaultIndex, RecordingVtonView::Index(view.defaults, "s156"))
         << "no DefMode: Not change the mode";
     EXPECT_EQ(view.controls, (VtonPageControls{true, true, false, false}));
+
+    // One screen undocked, then docked again: the switch follows at the next enabling.
+    displays.devices.pop_back();
+    model.ActivateClicked();
+    EXPECT_FALSE(view.controls.independent);
+    displays.devices.emplace_back("\\\\.\\DISPLAY2");
+    model.ShowSelected();
+    EXPECT_TRUE(view.controls.independent);
+}
+
+// A list control holds what its memory allows: an application it refuses is in neither list.
+TEST_F(VtonPageModelTest, AFullApplicationListKeepsTheModelInStep) {
+    StoreAppMode(CRegistry(registry), {"EDITOR", 0, "", true});
+    StoreAppMode(CRegistry(registry), {"VIEWER", 1, "", true});
+    view.capacity = 1;
+    model.Start();
+    EXPECT_EQ(view.applications, (Lines{"EDITOR"}));
+    ASSERT_EQ(model.Applications().size(), 1u);
+    view.application = 0;
+    model.ApplicationChanged();
+    EXPECT_EQ(view.mode, RecordingVtonView::Index(view.modes, "s111")) << "EDITOR's own mode";
 }
 
 TEST_F(VtonPageModelTest, DataThatIsGoneResetsTheEntriesThatNameIt) {
