@@ -46,6 +46,13 @@ void ReminderCycle::Start() {
     StartWatch();
 }
 
+void ReminderCycle::MonitorsRescanned() {
+    if (!m_settings.on || m_reminderTimer || m_screenSaverTimer || !StoredMonitor())
+        return;
+    StartInterval();
+    StartWatch();
+}
+
 void ReminderCycle::ApplyReminderSettings() {
     const ReminderSettings before = m_settings;
     LoadSettings();

@@ -46,6 +46,9 @@ class ReminderCycle {
     // Once a second while on: a screen saver holds the interval; once it ends, the full interval
     // starts afresh.
     void OnScreenSaverWatch();
+    // The monitor list was built again: a reminder that is on but never started, because its
+    // monitor was absent until now, starts as it would have at start-up.
+    void MonitorsRescanned();
     // The machine suspends: the interval stops.
     void Suspend();
     // The machine resumed: the interval starts afresh and is no longer paused.

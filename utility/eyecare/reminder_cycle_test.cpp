@@ -195,6 +195,20 @@ TEST(Reminder, NoBalloonWhileTheDialogRunsOrWhenTheMonitorCannotBeClaimedOrAdjus
     }
 }
 
+TEST(Reminder, AMonitorAttachedAfterStartUpStartsTheReminder) {
+    Machine m("dual.txt");
+    m.Store(1, 3);
+    m.desktop.system.bus.Monitor(1).SetPlugged(false);
+    RebuildMonitorList(m.desktop.ctrl, m.monitors);
+    m.cycle.Start();
+    EXPECT_TRUE(m.timers.running.empty()) << "its monitor is absent";
+    m.desktop.system.bus.Monitor(1).SetPlugged(true);
+    RebuildMonitorList(m.desktop.ctrl, m.monitors);
+    m.cycle.MonitorsRescanned();
+    EXPECT_EQ(m.timers.running[TIMER_REMINDER], 3 * kHourMs);
+    EXPECT_TRUE(m.timers.Runs(TIMER_SCREENSAVER_WATCH));
+}
+
 TEST(Reminder, SavingTheDialogStartsWhatDoesNotRun) {
     Machine m("dual.txt");
     // On at start-up, but for a monitor not attached: nothing ran. The dialog then chose one.

@@ -88,6 +88,7 @@ void MainWindowModel::OnRescanTimer() {
             }
         }
     }
+    m_reminder.MonitorsRescanned();
     m_rescanNotifyPending |= changed ? 1 : 0;
     if (m_rescanNotifyPending && !m_startupTimer)
         m_startupTimer = m_timers.SetTimer(TIMER_RESCAN_NOTIFY, kRescanNotifyMs);

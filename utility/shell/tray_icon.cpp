@@ -46,14 +46,18 @@ void TrayIcon::OnTaskbarCreated(bool haveCurrentMonitor, const std::string& tip)
 }
 
 void TrayIcon::ShowBalloon(const BalloonText& balloon) {
-    m_balloon.iconId = kIconColoured;
+    m_balloon.iconId = CurrentIcon();
     m_balloon.tip = m_tip;
     m_balloon.title = balloon.title;
     m_balloon.text = balloon.text;
     m_balloonShown = m_shell.NotifyBalloon(m_balloon) && !m_balloon.text.empty();
 }
 
+// The record goes to the shell again without its text: with the icon the monitor state gives
+// now, since a rescan during the balloon may have greyed it.
 void TrayIcon::HideBalloon() {
+    m_balloon.iconId = CurrentIcon();
+    m_balloon.tip = m_tip;
     m_balloon.text.clear();
     m_shell.NotifyBalloon(m_balloon);
     m_balloonShown = false;

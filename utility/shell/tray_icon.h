@@ -51,9 +51,9 @@ class TrayIcon : public BalloonPort {
     void OnTaskbarCreated(bool haveCurrentMonitor, const std::string& tip);
     void Remove() { NotifyTray(TrayAction::Delete, kIconColoured, ""); }
 
-    // The reminder's balloon, on the coloured icon (the reminder only speaks of a monitor it
-    // controls) with the icon's tip. The record is kept: hiding sends it again with an empty
-    // text.
+    // The reminder's balloon, on the icon as it is (coloured: the reminder only speaks of a
+    // monitor it controls) with the icon's tip. The record is kept: hiding sends it again with
+    // an empty text and the icon as it is then.
     void ShowBalloon(const BalloonText& balloon) override;
     void HideBalloon() override;
     // A balloon was handed to the shell and not yet removed.
@@ -64,6 +64,8 @@ class TrayIcon : public BalloonPort {
     bool StartupOk() const { return m_startupOk; }
 
   private:
+    std::uint32_t CurrentIcon() const { return m_trayState == 2 ? kIconGrey : kIconColoured; }
+
     TrayShellPort& m_shell;
     int m_trayState = 0;
     bool m_startupOk = true;

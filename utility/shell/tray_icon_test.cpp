@@ -26,6 +26,14 @@ TEST(TrayIcon, ColourFollowsTheCurrentMonitor) {
     shell.calls.clear();
     tray.OnTaskbarCreated(false, "tip");
     EXPECT_EQ(shell.calls, (std::vector<std::string>{"0:152", "1:152"}));
+
+    // A rescan during the reminder's balloon finds no monitor: the balloon goes, the grey stays.
+    tray.UpdateTrayIcon(true, "tip");
+    tray.ShowBalloon({"Visomat", "Rest"});
+    tray.UpdateTrayIcon(false, "tip");
+    shell.calls.clear();
+    tray.HideBalloon();
+    EXPECT_EQ(shell.calls, (std::vector<std::string>{"balloon:152:Visomat:"}));
 }
 
 TEST(TrayIcon, TimeoutsAreRetriedAsModify) {
