@@ -70,8 +70,11 @@ void VSFilterModel::Open() {
                 break;
             }
         }
-        if (m_defaultIndex < 0)
-            m_working = FilterSettings{}; // a picture no longer listed: shown as none
+        if (m_defaultIndex < 0) {
+            // A picture no longer listed: shown as none, on the screen as in the dialog.
+            m_working = FilterSettings{};
+            m_filter.HideFilter();
+        }
     }
     m_appliedIndex = m_defaultIndex;
     m_view.SetImageList(lines, m_line);
@@ -214,10 +217,11 @@ void VSFilterModel::Reapply() {
 bool VSFilterModel::LoadPicture(const std::string& path, int fileType, int defaultIndex) {
     if (m_filter.LoadPicture(path))
         return true;
-    m_view.ShowWarning(
-        fileType == kFilterTypeDefault
-            ? Fill(m_sources.strings.Load(kImageFailedId), "%s", ImageName(defaultIndex))
-            : Fill(m_sources.strings.Load(kFileFailedId), "%s", path));
+    // A default picture is named as the list names it; one no longer listed by its file.
+    const std::string picture = defaultIndex >= 0 ? ImageName(defaultIndex) : FileNameOf(path);
+    m_view.ShowWarning(fileType == kFilterTypeDefault
+                           ? Fill(m_sources.strings.Load(kImageFailedId), "%s", picture)
+                           : Fill(m_sources.strings.Load(kFileFailedId), "%s", path));
     return false;
 }
 

@@ -218,10 +218,22 @@ TEST_F(VSFilterTest, TheUsersOwnFilesAndPicturesThatCannotBeRead) {
     Open();
     EXPECT_EQ(view.line, 5);
     EXPECT_EQ(view.path, "C:\\mine\\one.bmp");
-    applied = {1, kFilterTypeDefault, "C:\\old\\unlisted.png", 64, 0};
-    Open();
+    // Applied and shown, but no longer listed: the dialog opens as none and the screen shows
+    // none either. Cancel tries the picture again and names it when it is gone too.
+    const std::string unlisted = "C:\\old\\unlisted.png";
+    applied = {1, kFilterTypeDefault, unlisted, 64, 0};
+    overlays.pictures[unlisted] = {64, 64};
+    ASSERT_TRUE(filter.LoadPicture(unlisted));
+    filter.ShowFilter(applied);
+    ExpectOverlays(64);
+    model = Open();
     EXPECT_EQ(view.line, 0) << "a picture no longer listed opens as none";
     EXPECT_FALSE(view.enabling.adjust);
+    ExpectOverlays(-1);
+    ExpectRampStart(0);
+    overlays.pictures.erase(unlisted);
+    model->Restore();
+    EXPECT_EQ(view.warnings.back(), "Failed to import unlisted.png.");
 }
 
 } // namespace
