@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <utility>
 
 using namespace color_sub;
 
@@ -18,6 +19,8 @@ void ColorSubModel::Initialise(WindowHandle window) {
 }
 
 void ColorSubModel::Open() {
+    if (std::exchange(m_opened, true))
+        return;
     bool permitted = false;
     {
         WaitCursor wait(m_view);

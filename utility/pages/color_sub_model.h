@@ -64,8 +64,9 @@ class ColorSubModel {
     // The window exists: it is published for the rescan to close, and everything is disabled
     // until Open has loaded the values.
     void Initialise(WindowHandle window);
-    // Shown: claims the monitor, loads every value and keeps the backup; ends the dialog with
-    // kColorSubRefused when the monitor refuses adjustment.
+    // First shown: claims the monitor, loads every value and keeps the backup; ends the dialog
+    // with kColorSubRefused when the monitor refuses adjustment. Shown again (Windows hides and
+    // shows the dialog with its owner), it changes nothing: the backup stays the opening values.
     void Open();
     // The user moved `slider` to `position`.
     void SliderMoved(ColorSlider slider, int position);
@@ -125,4 +126,5 @@ class ColorSubModel {
     std::array<SliderState, kColorSliderCount> m_sliders{};
     std::array<int, kColorSliderCount> m_accepted{};
     int m_userColorPicture = 0;
+    bool m_opened = false;
 };

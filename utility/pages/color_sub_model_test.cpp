@@ -282,6 +282,7 @@ TEST(ColorSubModel, CancelWritesBackWhatTheMonitorHadInOrder) {
     dialog.model.SliderMoved(kRed, 10);
     dialog.model.SliderMoved(kGamma, 6);
     dialog.model.SliderMoved(kContrast, 20);
+    dialog.model.Open(); // hidden and shown again with its owner: nothing is loaded again
     dialog.sim.Take();
 
     dialog.model.Cancel();
