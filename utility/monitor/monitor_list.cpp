@@ -36,8 +36,13 @@ void CMonitorStatusAll::SelectFirst() {
             chosen = static_cast<int>(i);
         }
     }
-    if (chosen >= 0)
+    if (chosen >= 0) {
         SelectByIndex(chosen);
+        return;
+    }
+    // No monitor qualifies: none is current, rather than one chosen before.
+    currentIndex = -1;
+    currentHandle = nullptr;
 }
 
 void CMonitorStatusAll::Clear() {

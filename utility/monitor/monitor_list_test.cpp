@@ -85,9 +85,9 @@ TEST(MonitorList, SelectionRules) {
     all.monitors[0]->displayNumber = 65535;
     all.monitors[1]->displayNumber = 70000;
     all.monitors[2]->displayNumber = 65535;
-    all.currentIndex = -1;
     all.SelectFirst();
     EXPECT_EQ(all.currentIndex, -1) << "only numbers below 65,535 count";
+    EXPECT_EQ(all.currentHandle, nullptr) << "and the monitor current before is current no more";
 }
 
 TEST(MonitorList, ChangeIsReportedWhenAKeyDiffers) {
