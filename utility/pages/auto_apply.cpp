@@ -46,8 +46,10 @@ void AutoApplier::ApplyRecordAuto(const AdjustmentRecord& record, CMonitorStatus
         return;
     m_ctrl.TakeOwnership(monitor.Handle(), Retry::Yes);
     if (m_ctrl.IsAdjustmentPermitted(monitor)) {
+        m_windows.WaitCursor(true);
         ApplyRecord(m_ctrl, monitor, record);
         m_ctrl.WriteFeature(monitor, kCommandPage, kStoreCode, kStoreColor, PageSelect::Write);
+        m_windows.WaitCursor(false);
     }
     m_ctrl.ReleaseOwnership(monitor.Handle());
     monitor.lastAutoMode = kAdjustmentDataMode;

@@ -31,4 +31,6 @@ class ForegroundPort {
     };
     // Every top-level window (EnumWindows), their processes from one process snapshot.
     virtual std::vector<TopWindow> TopLevelWindows() = 0;
+    // The wait cursor while adjustment data is written (on), then the cursor before it (off).
+    virtual void WaitCursor(bool on) = 0;
 };

@@ -143,6 +143,7 @@ TEST_F(ForegroundWatcherTest, AdjustmentDataOfAnEntryIsAppliedWithTheStoreComman
     EXPECT_EQ(Mode(1), 1) << "every monitor of the record's model";
     EXPECT_EQ(sim.system.bus.Monitor(0).StoreCommands(), (std::vector<std::uint32_t>{0}));
     EXPECT_EQ(monitors.monitors[0]->lastAutoMode, kAdjustmentDataMode);
+    EXPECT_EQ(windows.waitCursor, "+-+-") << "a wait cursor while each monitor is written";
 }
 
 TEST_F(ForegroundWatcherTest, PerScreenSwitchingChangesOnlyTheWindowsMonitor) {

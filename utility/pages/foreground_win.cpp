@@ -72,6 +72,13 @@ std::string ForegroundWin::ClassName(WindowHandle window) {
     return std::string(name, length > 0 ? static_cast<std::size_t>(length) : 0);
 }
 
+void ForegroundWin::WaitCursor(bool on) {
+    if (on)
+        m_cursorBeforeWait = ::SetCursor(::LoadCursorA(nullptr, IDC_WAIT));
+    else
+        ::SetCursor(m_cursorBeforeWait);
+}
+
 std::vector<ForegroundPort::TopWindow> ForegroundWin::TopLevelWindows() {
     std::vector<TopWindow> windows;
     ::EnumWindows(CollectTopWindow, reinterpret_cast<LPARAM>(&windows));

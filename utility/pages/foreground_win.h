@@ -17,6 +17,7 @@ class ForegroundWin : public ForegroundPort {
     bool ProcessFileOf(WindowHandle window, std::string& exeFile) override;
     std::string ClassName(WindowHandle window) override;
     std::vector<TopWindow> TopLevelWindows() override;
+    void WaitCursor(bool on) override;
 
   private:
     // The display of the last window asked about, kept while the window neither moves nor changes
@@ -30,4 +31,5 @@ class ForegroundWin : public ForegroundPort {
 
     ToolhelpProcessPort m_processes;
     KnownDisplay m_known;
+    HCURSOR m_cursorBeforeWait = nullptr;
 };

@@ -42,12 +42,14 @@ class FakeWindows : public ForegroundPort {
     FakeWindow& Of(WindowHandle window) {
         return windows[reinterpret_cast<std::uintptr_t>(window)];
     }
+    void WaitCursor(bool on) override { waitCursor += on ? "+" : "-"; }
     // Brings window `id` forward.
     void Front(std::uintptr_t id) { foreground = Handle(id); }
 
     std::map<std::uintptr_t, FakeWindow> windows;
     WindowHandle foreground = nullptr;
-    int snapshots = 0; // process look-ups made
+    int snapshots = 0;      // process look-ups made
+    std::string waitCursor; // "+" for each wait cursor shown, "-" for each taken away
 };
 
 // A maker monitor offering picture modes 0 ... 4 in mode `mode`, on display `display`.
