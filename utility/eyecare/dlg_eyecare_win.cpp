@@ -134,6 +134,12 @@ void CDlgEyeCare::EnableReminderControls(bool enabled) {
         ::EnableWindow(GetDlgItem(id), enabled);
 }
 
+void CDlgEyeCare::ShowWarning(const std::string& text) {
+    char title[128] = {};
+    ::GetWindowTextA(m_hWnd, title, sizeof title);
+    ::MessageBoxA(m_hWnd, text.c_str(), title, MB_OK | MB_ICONEXCLAMATION);
+}
+
 bool CDlgEyeCare::RunEditMessage(std::string& message) {
     CDlgEditMsg dialog(message, m_shell);
     if (RunModal(m_shell, [&] { return dialog.DoModal(m_hWnd); }) != IDOK)

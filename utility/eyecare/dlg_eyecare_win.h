@@ -37,6 +37,7 @@ class CDlgEyeCare : public CDialog, private EyeCareView {
     void SetHoursText(const std::string& text) override;
     void EnableReminderControls(bool enabled) override;
     bool RunEditMessage(std::string& message) override;
+    void ShowWarning(const std::string& text) override;
 
     ShellState& m_shell;
     CComboBox m_monitorList;

@@ -1,6 +1,7 @@
 #include "utility/eyecare/eyecare_model.h"
 
 #include "utility/settings/settings_keys.h"
+#include "utility/ui/modal_loop.h"
 
 #include <cstdlib>
 #include <string>
@@ -8,6 +9,7 @@
 namespace {
 
 constexpr std::uint32_t kMonitorStringId = 116;
+constexpr std::uint32_t kNoModelNameId = 262;
 
 // The number the text starts with, as the C library reads it (0 without one).
 int NumberOf(std::string_view text) {
@@ -99,6 +101,7 @@ void EyeCareModel::Choose(int index) {
         return;
     const CMonitorStatus& monitor = *m_monitors.monitors[static_cast<std::size_t>(index)];
     m_choice = MonitorChoice{monitor.deviceName, monitor.modelName, monitor.serialNumber};
+    m_chosen = true;
 }
 
 void EyeCareModel::MonitorSelected(int index) {
@@ -126,7 +129,13 @@ void EyeCareModel::EditMessage() {
 }
 
 void EyeCareModel::Save(const std::string& hoursText) {
-    if (m_popup && !m_choice.model.empty()) {
+    // The reminder knows its monitor by model name and serial number: a monitor that reports no
+    // model name cannot be told from others, and the user hears why nothing was stored.
+    if (m_popup && m_chosen && m_choice.model.empty()) {
+        RunModal(m_shell, [&] { m_view.ShowWarning(m_strings.Load(kNoModelNameId)); });
+        return;
+    }
+    if (m_popup && m_chosen) {
         if (m_choice.model != m_stored.model || m_choice.serial != m_stored.serial)
             m_registry.DeleteSubKey(kReminderName, kEyeCareKey.data());
         WriteText(m_registry, "Display Name", m_choice.deviceName, kEyeCareKey.data());

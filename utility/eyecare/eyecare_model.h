@@ -27,6 +27,8 @@ class EyeCareView {
     virtual void EnableReminderControls(bool enabled) = 0;
     // Runs the Edit Message dialog on `message`; true, with the new text in `message`, after OK.
     virtual bool RunEditMessage(std::string& message) = 0;
+    // A warning in a message box (the exclamation icon).
+    virtual void ShowWarning(const std::string& text) = 0;
 };
 
 // The monitor the dialog would store.
@@ -82,6 +84,7 @@ class EyeCareModel {
     ReminderSettings m_stored; // as read when the dialog opened
     bool m_storedFound = false;
     MonitorChoice m_choice;
+    bool m_chosen = false; // a listed monitor is the choice
     bool m_popup = false;
     std::string m_message;
 };

@@ -25,6 +25,7 @@ class RecordingEyeCareView : public EyeCareView {
     void SetPopupCheck(bool c) override { checked = c; }
     void SetHoursText(const std::string& text) override { hours = text; }
     void EnableReminderControls(bool e) override { enabled = e; }
+    void ShowWarning(const std::string& text) override { warnings.push_back(text); }
     bool RunEditMessage(std::string& message) override {
         shownMessage = message;
         if (!edited)
@@ -39,6 +40,7 @@ class RecordingEyeCareView : public EyeCareView {
     std::string hours;
     bool enabled = true;
     std::string shownMessage;
+    std::vector<std::string> warnings;
     std::optional<std::string> edited; // the Edit Message dialog's OK with this text
 };
 
@@ -138,6 +140,15 @@ TEST_F(EyeCareModelTest, WithoutAListedStoredMonitorTheDialogsOwnDisplayIsOffere
     model.Save("2");
     EXPECT_EQ(Stored().serial, "51000001");
     EXPECT_EQ(Stored().message, "s232");
+}
+
+TEST_F(EyeCareModelTest, AMonitorWithoutAModelNameIsNotStoredAndTheUserHearsWhy) {
+    monitors.monitors[0]->modelName.clear();
+    Open();
+    model.PopupClicked(true);
+    model.Save("2");
+    EXPECT_EQ(view.warnings, (std::vector<std::string>{"s262"}));
+    EXPECT_EQ(Stored().serial, "") << "nothing written";
 }
 
 TEST_F(EyeCareModelTest, UncheckingDeletesTheStoredReminderAndItsMonitor) {

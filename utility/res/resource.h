@@ -122,6 +122,7 @@
 #define IDS_NAME_TOO_LONG 246
 #define IDS_DATA_UNREADABLE 260
 #define IDS_DATA_NOT_SAVED 261
+#define IDS_NO_MODEL_NAME 262
 
 // Commands of the notification-icon menu
 #define ID_TRAY_EXIT 32771

@@ -91,7 +91,7 @@ inline const std::vector<UINT>& StringIds() {
             IDS_FILTER_NONE, IDS_FILTER_IMAGE, IDS_FILTER_SELECT_FILE, IDS_PICTURE_FILES,
             IDS_PICTURE_DEFEXT, IDS_IMPORT_IMAGE_FAILED, IDS_IMPORT_FILE_FAILED,
             IDS_BALLOON_TITLE, IDS_REMINDER_MESSAGE, IDS_MAKER_URL, IDS_NAME_TOO_LONG,
-            IDS_DATA_UNREADABLE, IDS_DATA_NOT_SAVED};
+            IDS_DATA_UNREADABLE, IDS_DATA_NOT_SAVED, IDS_NO_MODEL_NAME};
         // clang-format on
         for (const PictureMode& mode : PictureModes())
             out.push_back(mode.nameId);
