@@ -138,6 +138,18 @@ TEST_F(UtilityProcess, KeyboardCyclesPagesAndEnterOnTabsKeepsTheWindow) {
     EXPECT_TRUE(::IsWindowVisible(main));
     Press({VK_MENU, 'C'});
     EXPECT_EQ(utility.QueryUntil(kQueryMainShown, 0), 0) << "Alt+C hides the window";
+
+    // Alt+A on the tab control reaches the Auto Veltone page's "Activate &Auto Veltone" once.
+    utility.ShowSettings();
+    const HWND activate = VisibleControl(main, IDC_VTON_ACTIVATE);
+    ASSERT_NE(activate, nullptr);
+    const LRESULT before = ::SendMessageA(activate, BM_GETCHECK, 0, 0);
+    Press({VK_MENU, 'A'});
+    for (int i = 0; i < 40 && ::SendMessageA(activate, BM_GETCHECK, 0, 0) == before; ++i)
+        Pump(50);
+    Pump(500);
+    EXPECT_NE(::SendMessageA(activate, BM_GETCHECK, 0, 0), before) << "pressed once, not twice";
+    ::SendMessageA(activate, BM_CLICK, 0, 0); // as it was, for the tests after this one
     EXPECT_EQ(utility.Exit(), 0u);
 }
 

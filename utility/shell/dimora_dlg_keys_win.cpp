@@ -60,7 +60,7 @@ void CDimoraDlg::FocusPageControl(int page, PageFocus where) {
         ::SetFocus(target);
 }
 
-void CDimoraDlg::ForwardMnemonic(int page, char letter) {
+bool CDimoraDlg::ForwardMnemonic(int page, char letter) {
     CDialog& dialog = Page(page);
     const HWND pageWindow = dialog.GetSafeHwnd();
     const auto control = FindMnemonicControl(
@@ -72,10 +72,11 @@ void CDimoraDlg::ForwardMnemonic(int page, char letter) {
             return std::string(text);
         });
     if (!control)
-        return;
+        return false;
     // Focus the control and replay the key, so that the page acts on its own mnemonic.
     SendMessage(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(*control), TRUE);
     const BYTE vk = static_cast<BYTE>(letter);
     ::keybd_event(vk, kReplayScanCode, KEYEVENTF_EXTENDEDKEY, 0);
     ::keybd_event(vk, kReplayScanCode, KEYEVENTF_EXTENDEDKEY | KEYEVENTF_KEYUP, 0);
+    return true;
 }

@@ -83,7 +83,7 @@ class CDimoraDlg : public CDialog, private MainWindowView {
     void ShowTrayMenu(const TrayMenuChoice& choice) override;
     void WindowDeviceName(std::string& name) override;
     void FocusPageControl(int page, PageFocus where) override;
-    void ForwardMnemonic(int page, char letter) override;
+    bool ForwardMnemonic(int page, char letter) override;
     void CloseAuxiliaryDialogs() override;
     void PostMonitorsChanged() override;
     void SendFilterReapply() override;

@@ -17,8 +17,7 @@ KeyOutcome MainWindowModel::OnKeyDown(const KeyPress& key) {
             HideMainWindow();
             return KeyOutcome::Consumed;
         }
-        ForwardMnemonic(key.key);
-        return KeyOutcome::Dispatch;
+        return ForwardMnemonic(key.key) ? KeyOutcome::Consumed : KeyOutcome::Dispatch;
     }
     if (key.key == kKeyReturn) {
         // Enter never reaches the dialog: it would press the default button.
@@ -26,10 +25,8 @@ KeyOutcome MainWindowModel::OnKeyDown(const KeyPress& key) {
             HideMainWindow();
         return KeyOutcome::Consumed;
     }
-    if (key.key != kKeyTab) {
-        ForwardMnemonic(key.key);
-        return KeyOutcome::Dispatch;
-    }
+    if (key.key != kKeyTab)
+        return ForwardMnemonic(key.key) ? KeyOutcome::Consumed : KeyOutcome::Dispatch;
     if (key.ctrl) {
         const int next = NextPage(m_currentPage, key.shift);
         m_view.SelectTab(next);
@@ -45,7 +42,9 @@ KeyOutcome MainWindowModel::OnKeyDown(const KeyPress& key) {
     return KeyOutcome::Dispatch;
 }
 
-void MainWindowModel::ForwardMnemonic(unsigned key) {
-    if (key >= 'A' && key <= 'Z')
-        m_view.ForwardMnemonic(m_currentPage, static_cast<char>(key));
+// A key the page took as its own mnemonic is replayed to it: the original goes no further, or
+// the dialog manager would press the same control a second time.
+bool MainWindowModel::ForwardMnemonic(unsigned key) {
+    return key >= 'A' && key <= 'Z' &&
+           m_view.ForwardMnemonic(m_currentPage, static_cast<char>(key));
 }

@@ -104,7 +104,7 @@ class MainWindowModel {
 
   private:
     void UpdateTrayIcon();
-    void ForwardMnemonic(unsigned key);
+    bool ForwardMnemonic(unsigned key);
     void OnRescanTimer();
     void OnExitRetryTimer();
     void OnFilterReapplyTimer();

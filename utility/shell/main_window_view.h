@@ -38,8 +38,9 @@ class MainWindowView {
     // when none is found.
     virtual void WindowDeviceName(std::string& name) = 0;
     virtual void FocusPageControl(int page, PageFocus where) = 0;
-    // Gives the page control whose text marks `letter` the focus and replays the key to it.
-    virtual void ForwardMnemonic(int page, char letter) = 0;
+    // Gives the page control whose text marks `letter` the focus and replays the key to it;
+    // false when no control of the page has that mnemonic.
+    virtual bool ForwardMnemonic(int page, char letter) = 0;
     // Sends every open auxiliary dialog its close request.
     virtual void CloseAuxiliaryDialogs() = 0;
     // Posts the Auto Veltone page the news that the monitors changed.

@@ -45,8 +45,9 @@ class RecordingView : public MainWindowView {
     void FocusPageControl(int page, PageFocus where) override {
         Add("focus " + std::to_string(page) + (where == PageFocus::First ? " first" : " last"));
     }
-    void ForwardMnemonic(int page, char letter) override {
+    bool ForwardMnemonic(int page, char letter) override {
         Add("mnemonic " + std::to_string(page) + " " + letter);
+        return letter != 'Q'; // no page control has Q
     }
     void CloseAuxiliaryDialogs() override { Add("close-dialogs"); }
     void PostMonitorsChanged() override { Add("monitors-changed"); }
