@@ -28,28 +28,14 @@ using RegistryKey = std::unique_ptr<std::remove_pointer_t<HKEY>, KeyCloser>;
 // EDIDs are 128 bytes per block, 256 blocks at most.
 constexpr DWORD kEdidMaxSize = 256 * kEdidBlockSize;
 
-// The EDID stored for the monitor behind a device interface path; empty when there is none.
-std::vector<std::uint8_t> ReadEdid(const char* interfaceName) {
-    const DevInfoSet set(SetupDiCreateDeviceInfoList(nullptr, nullptr));
-    if (set.get() == INVALID_HANDLE_VALUE)
-        return {};
-    SP_DEVICE_INTERFACE_DATA iface{};
-    iface.cbSize = sizeof(iface);
-    if (!SetupDiOpenDeviceInterfaceA(set.get(), interfaceName, 0, &iface))
-        return {};
-    DWORD needed = 0;
-    SetupDiGetDeviceInterfaceDetailA(set.get(), &iface, nullptr, 0, &needed, nullptr);
-    if (needed < sizeof(SP_DEVICE_INTERFACE_DETAIL_DATA_A))
-        return {};
-    std::vector<char> detailBuffer(needed);
-    auto* detail = reinterpret_cast<SP_DEVICE_INTERFACE_DETAIL_DATA_A*>(detailBuffer.data());
-    detail->cbSize = sizeof(SP_DEVICE_INTERFACE_DETAIL_DATA_A);
-    SP_DEVINFO_DATA device{};
-    device.cbSize = sizeof(device);
-    if (!SetupDiGetDeviceInterfaceDetailA(set.get(), &iface, detail, needed, nullptr, &device))
-        return {};
+// GUID_DEVINTERFACE_MONITOR, the device interface class of monitors.
+constexpr GUID kMonitorInterface = {
+    0xE6F07B5F, 0xEE97, 0x4A90, {0xB0, 0x76, 0x33, 0xF5, 0x7B, 0xF4, 0xEA, 0xA7}};
+
+// The EDID a monitor's device keeps in its "EDID" value; empty when there is none.
+std::vector<std::uint8_t> ReadEdidOf(HDEVINFO set, SP_DEVINFO_DATA& device) {
     const RegistryKey key(
-        SetupDiOpenDevRegKey(set.get(), &device, DICS_FLAG_GLOBAL, 0, DIREG_DEV, KEY_READ));
+        SetupDiOpenDevRegKey(set, &device, DICS_FLAG_GLOBAL, 0, DIREG_DEV, KEY_READ));
     if (key.get() == INVALID_HANDLE_VALUE)
         return {};
     DWORD type = 0;
@@ -62,6 +48,34 @@ std::vector<std::uint8_t> ReadEdid(const char* interfaceName) {
         return {};
     edid.resize(size);
     return edid;
+}
+
+// The EDID stored for the monitor behind a device interface path; empty when there is none. The
+// path is looked for among the monitor interfaces the system lists, compared without case: the
+// display enumeration and the device list may spell it in different case.
+std::vector<std::uint8_t> ReadEdid(const char* interfaceName) {
+    const DevInfoSet set(SetupDiGetClassDevsA(&kMonitorInterface, nullptr, nullptr,
+                                              DIGCF_PRESENT | DIGCF_DEVICEINTERFACE));
+    if (set.get() == INVALID_HANDLE_VALUE)
+        return {};
+    SP_DEVICE_INTERFACE_DATA iface{};
+    iface.cbSize = sizeof(iface);
+    for (DWORD i = 0;
+         SetupDiEnumDeviceInterfaces(set.get(), nullptr, &kMonitorInterface, i, &iface); ++i) {
+        DWORD needed = 0;
+        SetupDiGetDeviceInterfaceDetailA(set.get(), &iface, nullptr, 0, &needed, nullptr);
+        if (needed < sizeof(SP_DEVICE_INTERFACE_DETAIL_DATA_A))
+            continue;
+        std::vector<char> detailBuffer(needed);
+        auto* detail = reinterpret_cast<SP_DEVICE_INTERFACE_DETAIL_DATA_A*>(detailBuffer.data());
+        detail->cbSize = sizeof(SP_DEVICE_INTERFACE_DETAIL_DATA_A);
+        SP_DEVINFO_DATA device{};
+        device.cbSize = sizeof(device);
+        if (SetupDiGetDeviceInterfaceDetailA(set.get(), &iface, detail, needed, nullptr, &device) &&
+            lstrcmpiA(detail->DevicePath, interfaceName) == 0)
+            return ReadEdidOf(set.get(), device);
+    }
+    return {};
 }
 
 BOOL CALLBACK CollectMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM data) {

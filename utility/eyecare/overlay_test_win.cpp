@@ -9,6 +9,31 @@
 
 namespace {
 
+// The overlay's client area as it draws itself, read back a pixel at a time.
+class Drawn {
+  public:
+    explicit Drawn(HWND window) : m_dc(::CreateCompatibleDC(nullptr)) {
+        const HDC screen = ::GetDC(nullptr);
+        m_bitmap = ::CreateCompatibleBitmap(screen, 100, 100);
+        ::ReleaseDC(nullptr, screen);
+        m_old = ::SelectObject(m_dc, m_bitmap);
+        RECT all{0, 0, 100, 100};
+        ::FillRect(m_dc, &all, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
+        ::SendMessageA(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(m_dc), PRF_CLIENT);
+    }
+    ~Drawn() {
+        ::SelectObject(m_dc, m_old);
+        ::DeleteObject(m_bitmap);
+        ::DeleteDC(m_dc);
+    }
+    COLORREF At(int x, int y) const { return ::GetPixel(m_dc, x, y); }
+
+  private:
+    HDC m_dc;
+    HBITMAP m_bitmap;
+    HGDIOBJ m_old;
+};
+
 // A 3 x 2 pixel, 24-bit bottom-up BMP file.
 std::string WriteSmallBitmap() {
     char folder[MAX_PATH] = {};
@@ -58,7 +83,7 @@ TEST(Overlay, LayeredClickThroughWindowStartsHiddenAndTakesItsOpacity) {
     EXPECT_TRUE(::IsWindowVisible(window));
     EXPECT_NE(::GetForegroundWindow(), window) << "shown without taking the focus";
     overlay.SetPicture(nullptr);
-    ::UpdateWindow(window); // a black paint without a picture
+    EXPECT_EQ(Drawn(window).At(50, 50), RGB(0, 0, 0)) << "black without a picture";
     overlay.Show(false);
     EXPECT_FALSE(::IsWindowVisible(window));
 }
@@ -78,7 +103,12 @@ TEST(Overlay, PicturesDecodeWithGdiplusAndUnreadableFilesGiveNone) {
     ASSERT_TRUE(overlay.Create(nullptr, RECT{0, 0, 100, 100}));
     overlay.SetPicture(picture.get());
     overlay.Show(true);
-    ::UpdateWindow(overlay.GetSafeHwnd()); // tiled 34 x 51 times
+    // Tiled 34 x 51 times: the picture's top left pixel (its last row in the file) at each
+    // tile's top left, and its first (blue 20, green 40, red 60) below it.
+    const Drawn drawn(overlay.GetSafeHwnd());
+    for (const POINT tile : {POINT{0, 0}, POINT{3, 0}, POINT{96, 98}})
+        EXPECT_EQ(drawn.At(tile.x, tile.y + 1), RGB(0x60, 0x40, 0x20)) << tile.x << "," << tile.y;
+    EXPECT_EQ(drawn.At(0, 0), RGB(0, 0, 0)) << "the picture's top row is black";
 }
 
 } // namespace

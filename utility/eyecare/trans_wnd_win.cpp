@@ -48,29 +48,34 @@ void CTransWnd::RaiseToTop() {
 
 LRESULT CTransWnd::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_PAINT) {
-        OnPaint();
+        PaintDC dc(m_hWnd);
+        Draw(dc.Get());
+        return 0;
+    }
+    if (message == WM_PRINTCLIENT) {
+        // The same drawing into a DC of the caller's (a window capture, a test).
+        Draw(reinterpret_cast<HDC>(wParam));
         return 0;
     }
     return CWnd::OnMessage(message, wParam, lParam);
 }
 
-void CTransWnd::OnPaint() {
-    PaintDC dc(m_hWnd);
+void CTransWnd::Draw(HDC target) {
     const RECT client = GetClientRect();
     const int width = m_picture ? m_picture->Width() : 0;
     const int height = m_picture ? m_picture->Height() : 0;
     const OverlayTiles tiles = TilesFor(client.right, client.bottom, width, height);
     if (tiles.columns == 0) {
-        ::FillRect(dc.Get(), &client, static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH)));
+        ::FillRect(target, &client, static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH)));
         return;
     }
-    ScopedCreatedDC memory(::CreateCompatibleDC(dc.Get()));
+    ScopedCreatedDC memory(::CreateCompatibleDC(target));
     if (!memory)
         return;
     SelectObjectScope picture(memory.Get(), m_picture->Bitmap());
     for (int row = 0; row < tiles.rows; ++row) {
         for (int column = 0; column < tiles.columns; ++column)
-            ::BitBlt(dc.Get(), column * width, row * height, width, height, memory.Get(), 0, 0,
+            ::BitBlt(target, column * width, row * height, width, height, memory.Get(), 0, 0,
                      SRCCOPY);
     }
 }

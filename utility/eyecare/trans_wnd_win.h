@@ -22,7 +22,8 @@ class CTransWnd : public CWnd, public OverlayWindow {
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
   private:
-    void OnPaint();
+    // The picture tiled over the client area from its top left corner, or black without one.
+    void Draw(HDC target);
 
     const FilterBitmap* m_picture = nullptr;
 };

@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -176,7 +177,10 @@ TEST_F(ForegroundWatcherTest, AMonitorAlreadyInTheModeIsNotWrittenAgain) {
     sim.Take();
     windows.Front(1);
     Tick();
-    for (const std::string& line : sim.Take())
+    const Lines trace = sim.Take();
+    EXPECT_EQ(std::count(trace.begin(), trace.end(), "get e2 ok cur=2 max=24"), 2)
+        << "each monitor's mode is read";
+    for (const std::string& line : trace)
         EXPECT_NE(line.rfind("set e2=", 0), 0u) << "read, found in mode 2, not written: " << line;
 }
 

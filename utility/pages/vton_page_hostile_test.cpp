@@ -179,22 +179,22 @@ TEST(VtonPageHostile, StartsWithEveryValueInEveryShapeAndTakesTheUnreadableAsAbs
         ASSERT_GE(o.defaultIndex, 0);
         EXPECT_EQ(o.defaults[static_cast<std::size_t>(o.defaultIndex)], "Evening=255");
     }
-    int runs = 0;
     for (const StoredValue& value : Saved()) {
         PageStart withoutValue;
         const Outcome absent = withoutValue.Run(value, kShapes[0]);
+        int unreadable = 0;
         for (const Shape& shape : kShapes) {
             SCOPED_TRACE(std::string(value.name) + " in " + value.key + ": " + shape.what);
             PageStart page;
             const Outcome outcome = page.Run(value, shape);
-            ++runs;
             if (!shape.absent && shape.bytes(value).size() > value.capacity) {
                 EXPECT_EQ(outcome, absent) << "an unreadable value counts as absent";
+                ++unreadable;
             }
             EXPECT_LT(outcome.defaultIndex, static_cast<int>(outcome.defaults.size()));
         }
+        EXPECT_GT(unreadable, 0) << value.name << ": no shape was too long to read";
     }
-    EXPECT_EQ(runs, static_cast<int>(Saved().size() * std::size(kShapes)));
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 // The utility's dialogs as they really create, in both languages: the controls the program binds,
 // window kinds and tab order, the styles the code relies on, and a tidy layout whose texts fit.
+#include "utility/pages/monitor_list_model.h"
 #include "utility/res/testing/resource_probe_win.h"
 #include "utility/res/testing/resource_tables_win.h"
 
@@ -109,6 +110,20 @@ TEST(UtilityDialogs, ControlStylesTheCodeDependsOn) {
         }
         // The dialog paints the temperature picture itself where this placeholder lies.
         EXPECT_FALSE(HasVisibleStyle(GetDlgItem(sub.get(), IDC_SUB_TEMP_PICTURE)));
+        // The connection list's lines as its sorted list box orders them: 10 right after 1.
+        const HWND lines = GetDlgItem(list.get(), IDC_MONLIST_LIST);
+        CMonitorStatus monitor;
+        monitor.modelName = "EX-2451W";
+        for (int position = 0; position < 11; ++position) {
+            const std::string line = MonitorListLine(position, "Monitor1-1", monitor);
+            SendMessageA(lines, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(line.c_str()));
+        }
+        const char* firstFour[] = {"1) ", "10)", "11)", "2) "};
+        for (int i = 0; i < 4; ++i) {
+            char text[128] = {};
+            SendMessageA(lines, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text));
+            EXPECT_EQ(std::string(text).substr(0, 3), firstFour[i]) << "line " << i;
+        }
     }
 }
 

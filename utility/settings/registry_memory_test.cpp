@@ -49,7 +49,7 @@ TEST(MemoryRegistry, EveryOperationClosesTheKeyItOpened) {
 TEST(MemoryRegistry, AKeyThatMayOnlyBeReadReadsAsItIs) {
     MemoryRegistry port;
     CRegistry registry(port);
-    const char* key = "Software\Test\Locked";
+    const char* key = "Software\\Test\\Locked";
     ASSERT_TRUE(registry.WriteDword("a", 7, key));
     ASSERT_TRUE(registry.WriteDword("b", 8, KeyPath(key, "Sub").c_str()));
     port.MakeReadOnly(key);

@@ -57,10 +57,9 @@ TEST(TrayShell, BalloonRecordHasTheBuildsSizeAndWholeCharacters) {
     // 254 single bytes and a double-byte character: its lead byte would be the 255th.
     record.text = std::string(254, 'a') + "\x8E\x9A";
     const NOTIFYICONDATAA data = BalloonIconData(nullptr, nullptr, record, sjis);
-    EXPECT_EQ(data.cbSize, sizeof(NOTIFYICONDATAA));
-    if (sizeof(void*) == 4) {
-        EXPECT_EQ(data.cbSize, 508u) << "the 32-bit record of Vista and later";
-    }
+    // The full record of Vista and later (with the balloon icon's handle): 508 bytes in a 32-bit
+    // program, 528 in a 64-bit one.
+    EXPECT_EQ(data.cbSize, sizeof(void*) == 4 ? 508u : 528u);
     EXPECT_EQ(data.uFlags, static_cast<UINT>(NIF_MESSAGE | NIF_ICON | NIF_TIP | NIF_INFO));
     EXPECT_EQ(data.uCallbackMessage, WM_TRAY_NOTIFY);
     EXPECT_EQ(data.uTimeout, 10'000u);

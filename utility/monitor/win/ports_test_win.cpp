@@ -243,11 +243,27 @@ TEST(WinGammaPort, FindsTheDesktopDisplayDevice) {
     const DeviceContext dc = gamma.CreateDc(kDevice.c_str());
     ASSERT_NE(dc, nullptr);
     GammaRamp ramp{};
-    if (gamma.GetDeviceGammaRamp(dc, ramp)) {
-        // Every colour rises from black to white.
-        EXPECT_LT(ramp[0], ramp[255]);
-        EXPECT_LT(ramp[512], ramp[767]);
+    for (std::size_t i = 0; i < kGammaRampSize; ++i)
+        ramp[i] = static_cast<std::uint16_t>((i % 256) * 257);
+    GammaRamp darker = ramp;
+    for (auto& entry : darker)
+        entry = static_cast<std::uint16_t>(entry * 3 / 4);
+    if (!gamma.GetDeviceGammaRamp(dc, ramp)) {
+        // A display without gamma ramps (a virtual X server) refuses the write as it refused the
+        // read.
+        EXPECT_FALSE(gamma.SetDeviceGammaRamp(dc, darker));
+        gamma.DeleteDc(dc);
+        return;
     }
+    // Every colour rises from black to white.
+    EXPECT_LT(ramp[0], ramp[255]);
+    EXPECT_LT(ramp[512], ramp[767]);
+    // A darker ramp goes to the device and comes back; then the device's own again.
+    EXPECT_TRUE(gamma.SetDeviceGammaRamp(dc, darker));
+    GammaRamp read{};
+    ASSERT_TRUE(gamma.GetDeviceGammaRamp(dc, read));
+    EXPECT_EQ(read[255], darker[255]);
+    EXPECT_TRUE(gamma.SetDeviceGammaRamp(dc, ramp));
     gamma.DeleteDc(dc);
 }
 
