@@ -152,6 +152,7 @@ TEST_F(ColorPageModelTest, DataNameDecidesRegisterDeleteAndRestore) {
     CRegistry settings(registry);
     const char record[4] = {};
     settings.WriteBinary("Office", record, sizeof record, kColorKey.data());
+    settings.WriteBinary("\x83\x41", record, sizeof record, kColorKey.data()); // "ア"
     model.Refresh();
     struct Case {
         std::string text;
@@ -163,6 +164,7 @@ TEST_F(ColorPageModelTest, DataNameDecidesRegisterDeleteAndRestore) {
         {"", 0, true, true},          // an item picked, its text not yet read
         {"Evening", -1, true, false}, // a new name
         {"OFFICE", -1, true, true},   // a stored name in other letter case
+        {"\x83\x61", -1, true, false}, // "ヂ", which differs from "ア" only in a second byte
     };
     for (const Case& c : cases) {
         view.box = {c.text, c.selected};
