@@ -3,8 +3,9 @@
 #  - every quoted include names its file from the top of the tree;
 #  - no model or page reaches for the application object through a global accessor;
 #  - the utility's rooms include one way only: the monitor layer and the settings store stand on
-#    their own, `ui/` (what pages and dialogs share) below the pages and the EyeCare dialogs, and
-#    `shell/` (the application object and the main window, which hold every page) above them all;
+#    their own, `ui/` (what pages and dialogs share) below the pages and the EyeCare dialogs,
+#    `command/` (the command line, which drives their models) above those, and `shell/` (the
+#    application object and the main window, which hold every page) above them all;
 #    the window framework includes neither program.
 # Prints every offence and fails when there is one.
 file(GLOB_RECURSE sources RELATIVE ${ROOT}
@@ -14,14 +15,17 @@ file(GLOB_RECURSE sources RELATIVE ${ROOT}
      ${ROOT}/xml/*.h ${ROOT}/xml/*.cpp ${ROOT}/bench/*.h ${ROOT}/bench/*.cpp)
 set(offences 0)
 # Each room with the rooms above it, whose headers it may not include.
-set(rooms framework utility/monitor utility/settings utility/ui utility/eyecare utility/pages)
+set(rooms framework utility/monitor utility/settings utility/ui utility/eyecare utility/pages
+          utility/command)
 set(above_framework utility/ launcher/)
 set(above_utility/monitor utility/settings/ utility/ui/ utility/eyecare/ utility/pages/
-                          utility/shell/)
-set(above_utility/settings utility/ui/ utility/eyecare/ utility/pages/ utility/shell/)
-set(above_utility/ui utility/eyecare/ utility/pages/ utility/shell/)
-set(above_utility/eyecare utility/shell/)
-set(above_utility/pages utility/shell/)
+                          utility/command/ utility/shell/)
+set(above_utility/settings utility/ui/ utility/eyecare/ utility/pages/ utility/command/
+                           utility/shell/)
+set(above_utility/ui utility/eyecare/ utility/pages/ utility/command/ utility/shell/)
+set(above_utility/eyecare utility/command/ utility/shell/)
+set(above_utility/pages utility/command/ utility/shell/)
+set(above_utility/command utility/shell/)
 foreach(source ${sources})
   file(STRINGS ${ROOT}/${source} includes REGEX "^[ \t]*#[ \t]*include")
   get_filename_component(name ${source} NAME)
