@@ -138,8 +138,8 @@ const Command kCommands[] = {
       the ownership bracket, printing each step as caps does: > take, > read CC, > release.
       A read that works ends "= ok current=N maximum=N" (decimal). A step that sent nothing
       says why, for example: = fail (not sent: the monitor does not declare code 14).
-      Quit the utility first: it treats a register held by this tool like one held by another
-      copy of itself.
+      Quit the utility first: like the utility, this tool takes an owner register that a copy
+      of the utility holds as free.
       Exit code 0, or 1 when the read failed or there is no such monitor.
 )",
      Get},
