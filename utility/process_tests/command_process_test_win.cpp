@@ -140,6 +140,8 @@ TEST_F(CommandProcess, WithoutTheUtilityCommandsRunAloneAndLeaveNothingBehind) {
     const std::string dump = DumpPath("command_alone");
     ::SetEnvironmentVariableA("DIMORA_SIM_MONITORS", Monitors("dual.txt").c_str());
     ::SetEnvironmentVariableA("DIMORA_SIM_DUMP", dump.c_str());
+    EXPECT_EQ(Command("/list").text, "1-1 model=EX-2451W serial=51000001 mode=0 (Text) current\n"
+                                     "1-2 model=EX-2780 serial=52000002 mode=2 (Movie)\n");
     Outcome out = Command("/mode 1 /monitor 1-2");
     EXPECT_EQ(out.status, 0u);
     EXPECT_EQ(out.text, "1-2: mode 1 (Picture)\n");
