@@ -3,8 +3,10 @@
 #  - every quoted include names its file from the top of the tree;
 #  - no model or page reaches for the application object through a global accessor;
 #  - the utility's rooms include one way only: the system code page's text rules (`text/`) at the
-#    bottom, the monitor layer and the settings store on their own above it, `ui/` (what pages and dialogs share) below the pages and the EyeCare dialogs, and
-#    `shell/` (the application object and the main window, which hold every page) above them all;
+#    bottom, the monitor layer and the settings store on their own above it, `ui/` (what pages
+#    and dialogs share) below the pages and the EyeCare dialogs, `command/` (the command line,
+#    which drives their models) above those, and `shell/` (the application object and the main
+#    window, which hold every page) above them all;
 #    the window framework includes neither program.
 # Prints every offence and fails when there is one.
 file(GLOB_RECURSE sources RELATIVE ${ROOT}
@@ -15,16 +17,18 @@ file(GLOB_RECURSE sources RELATIVE ${ROOT}
 set(offences 0)
 # Each room with the rooms above it, whose headers it may not include.
 set(rooms framework utility/text utility/monitor utility/settings utility/ui utility/eyecare
-          utility/pages)
+          utility/pages utility/command)
 set(above_framework utility/ launcher/)
 set(above_utility/text utility/monitor/ utility/settings/ utility/ui/ utility/eyecare/
-                       utility/pages/ utility/shell/)
+                       utility/pages/ utility/command/ utility/shell/)
 set(above_utility/monitor utility/settings/ utility/ui/ utility/eyecare/ utility/pages/
-                          utility/shell/)
-set(above_utility/settings utility/ui/ utility/eyecare/ utility/pages/ utility/shell/)
-set(above_utility/ui utility/eyecare/ utility/pages/ utility/shell/)
-set(above_utility/eyecare utility/shell/)
-set(above_utility/pages utility/shell/)
+                          utility/command/ utility/shell/)
+set(above_utility/settings utility/ui/ utility/eyecare/ utility/pages/ utility/command/
+                           utility/shell/)
+set(above_utility/ui utility/eyecare/ utility/pages/ utility/command/ utility/shell/)
+set(above_utility/eyecare utility/command/ utility/shell/)
+set(above_utility/pages utility/command/ utility/shell/)
+set(above_utility/command utility/shell/)
 foreach(source ${sources})
   file(STRINGS ${ROOT}/${source} includes REGEX "^[ \t]*#[ \t]*include")
   get_filename_component(name ${source} NAME)

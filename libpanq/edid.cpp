@@ -21,14 +21,13 @@ constexpr std::uint8_t kSerialTag = 0xFF;
 constexpr std::uint8_t kNameTag = 0xFC;
 constexpr int kFirstYear = 1990;
 
-// Three letters of five bits each, 1 = 'A'.
+// Three letters of five bits each, 1 = 'A'. Each code is shown as the character 0x40 + code, as
+// common decoders do, so that a broken id still reads the same everywhere ("@" for 0).
 std::string ManufacturerId(std::uint8_t high, std::uint8_t low) {
     const unsigned value = static_cast<unsigned>(high) << 8 | low;
     std::string id;
-    for (int shift : {10, 5, 0}) {
-        const unsigned letter = value >> shift & 0x1F;
-        id += letter >= 1 && letter <= 26 ? static_cast<char>('A' + letter - 1) : '?';
-    }
+    for (int shift : {10, 5, 0})
+        id += static_cast<char>(0x40 + (value >> shift & 0x1F));
     return id;
 }
 
@@ -60,19 +59,25 @@ bool ParseEdid(const std::uint8_t* data, std::size_t size, EdidIdentity& identit
     identity.serialNumber = static_cast<std::uint32_t>(data[12]) | data[13] << 8 | data[14] << 16 |
                             static_cast<std::uint32_t>(data[15]) << 24;
     // Week 0xFF marks byte 17 as a model year; either way it counts from 1990.
-    identity.week = data[16] == 0xFF ? 0 : data[16];
+    identity.week = data[16];
     identity.year = static_cast<std::uint16_t>(kFirstYear + data[17]);
     identity.version = data[18];
     identity.revision = data[19];
+    bool name = false;
+    bool serial = false;
     for (std::size_t i = 0; i < kDescriptorCount; ++i) {
         const std::uint8_t* descriptor = data + kDescriptorStart + i * kDescriptorSize;
-        // Display descriptors start with three zero bytes; timing descriptors do not.
+        // Display descriptors start with three zero bytes; timing descriptors do not. The first
+        // descriptor of each kind counts.
         if (descriptor[0] != 0 || descriptor[1] != 0 || descriptor[2] != 0)
             continue;
-        if (descriptor[3] == kNameTag)
+        if (descriptor[3] == kNameTag && !name) {
             identity.modelName = DescriptorText(descriptor);
-        else if (descriptor[3] == kSerialTag)
+            name = true;
+        } else if (descriptor[3] == kSerialTag && !serial) {
             identity.serialText = DescriptorText(descriptor);
+            serial = true;
+        }
     }
     return true;
 }

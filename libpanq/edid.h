@@ -14,15 +14,15 @@ inline constexpr std::string_view kMakerManufacturerId = "ORV";
 inline constexpr std::size_t kEdidBlockSize = 128;
 
 struct EdidIdentity {
-    std::string manufacturer; // three letters; '?' for a letter out of range
+    std::string manufacturer; // three letters, each code shown as the character 0x40 + code
     std::uint16_t productCode = 0;
     std::uint32_t serialNumber = 0;
     std::uint16_t year = 0;
-    std::uint8_t week = 0;
+    std::uint8_t week = 0; // as stored: 255 marks the year as a model year
     std::uint8_t version = 0;
     std::uint8_t revision = 0;
-    std::string modelName;  // monitor name descriptor, trimmed
-    std::string serialText; // serial number descriptor, trimmed
+    std::string modelName;  // the first monitor name descriptor, trimmed
+    std::string serialText; // the first serial number descriptor, trimmed
 };
 
 // False when `data` is shorter than one block or lacks the EDID header. The checksum is not

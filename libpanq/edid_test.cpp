@@ -6,6 +6,7 @@
 #include <array>
 #include <cstring>
 #include <string>
+#include <tuple>
 
 namespace {
 
@@ -77,13 +78,30 @@ TEST(Edid, OtherManufacturersAreNotTheMakers) {
         EXPECT_EQ(identity.manufacturer, id);
         EXPECT_FALSE(IsMakerMonitor(identity)) << id;
     }
-    // Letter values outside A-Z.
-    Block edid = MakeEdid("ORV", "x", "y");
-    edid[8] = 0x00;
-    edid[9] = 0x00;
+    // Letter codes outside A-Z show as the character 0x40 + code: 0 as "@", 27-31 as "[" ... "_".
+    for (auto [high, low, id] : {std::tuple{0x00, 0x00, "@@@"}, std::tuple{0x6F, 0x7F, "[[_"}}) {
+        Block edid = MakeEdid("ORV", "x", "y");
+        edid[8] = static_cast<std::uint8_t>(high);
+        edid[9] = static_cast<std::uint8_t>(low);
+        EdidIdentity identity;
+        ASSERT_TRUE(ParseEdid(edid.data(), edid.size(), identity));
+        EXPECT_EQ(identity.manufacturer, id);
+        EXPECT_FALSE(IsMakerMonitor(identity));
+    }
+}
+
+TEST(Edid, WeekIsKeptAsStoredAndTheFirstDescriptorOfEachKindCounts) {
+    Block edid = MakeEdid("ORV", "FIRST", "S1");
+    edid[16] = 0xFF; // the year is a model year
+    // A later name and serial descriptor (in the last slot) do not replace the first ones.
+    edid[108 + 3] = 0xFC;
+    std::memcpy(&edid[108 + 5], "SECOND\n      ", 13);
     EdidIdentity identity;
     ASSERT_TRUE(ParseEdid(edid.data(), edid.size(), identity));
-    EXPECT_EQ(identity.manufacturer, "???");
+    EXPECT_EQ(identity.week, 255);
+    EXPECT_EQ(identity.year, 2023);
+    EXPECT_EQ(identity.modelName, "FIRST");
+    EXPECT_EQ(MakeMonitorInfo(0, edid.data(), identity, MonitorPlacement{}).week, 255);
 }
 
 TEST(Edid, RefusesWhatIsNotAnEdid) {

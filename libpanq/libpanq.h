@@ -40,7 +40,7 @@ typedef struct PnqMonitorInfo {
     uint16_t edidVersion;    /*  14: EDID version << 8 | revision */
     uint32_t serialNumber;   /*  16: EDID binary serial number */
     uint16_t year;           /*  20: year of manufacture */
-    uint8_t week;            /*  22: week of manufacture, 0 when not given */
+    uint8_t week;            /*  22: week of manufacture as stored, 255: model year */
     uint8_t reserved0;       /*  23 */
     uint32_t flags;          /*  24: PNQ_FLAG_* */
     int32_t left;            /*  28: desktop rectangle of the monitor's display */

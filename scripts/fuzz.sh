@@ -19,7 +19,7 @@ shift $(($# > 2 ? 2 : $#))
 tree=$DIMORA_BUILD/fuzz
 artifacts=$DIMORA_BUILD/fuzz-artifacts
 all_targets=(capabilities vendor_pages monitor_information identity_blocks launcher_info
-             adjustment_record registry_values def_filter)
+             adjustment_record registry_values def_filter command_message)
 targets=("${@:-${all_targets[@]}}")
 mkdir -p "$DIMORA_BUILD" "$artifacts"
 

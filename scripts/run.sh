@@ -74,6 +74,8 @@ echo "== the distribution disk: folder $build/disk/ (with Visomat/DimoraDdcci.ms
 
 echo "== monitors found (ddcdiag list, $monitors)"
 "$DIMORA_ROOT/scripts/wine-run" "$build/simrun/ddcdiag.exe" list || true
+echo "== the command line: DimoraDdcci.exe /list, carried out alone while the utility is not running"
+"$DIMORA_ROOT/scripts/wine-run" "$exe" /list | cat || true
 
 if [ "$headless" = 0 ]; then
   echo "== DimoraDdcci is running: use its icon in the notification area; Exit ends it"

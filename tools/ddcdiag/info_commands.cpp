@@ -2,63 +2,18 @@
 #include "tools/ddcdiag/commands.h"
 
 #include "sim/sim_system.h"
+#include "tools/ddcdiag/hex_line.h"
 #include "utility/monitor/device_ctrl.h"
 #include "utility/monitor/monitor_information.h"
 #include "utility/monitor/monitor_list.h"
+#include "utility/monitor/picture_mode_names.h"
 
-#include <cctype>
+#include <algorithm>
 #include <cstdio>
 #include <istream>
 #include <ostream>
 
 namespace {
-
-// English names of the picture modes by their string id, for diagnostics only; the program
-// itself takes them from its string table.
-const char* ModeName(std::uint32_t id) {
-    switch (id) {
-    case 104:
-        return "Game mode";
-    case 105:
-        return "User1 mode";
-    case 106:
-        return "User2 mode";
-    case 107:
-        return "User3 mode";
-    case 108:
-        return "EyeCare mode";
-    case 109:
-        return "Cinema mode";
-    case 110:
-        return "Paper mode";
-    case 111:
-        return "Text mode";
-    case 112:
-        return "Picture mode";
-    case 113:
-        return "Movie mode";
-    case 114:
-        return "Custom mode";
-    case 115:
-        return "sRGB mode";
-    case 118:
-        return "Eco mode";
-    case 153:
-        return "External mode";
-    case 168:
-        return "Viewer mode";
-    case 183:
-        return "DICOM-CL mode";
-    case 184:
-        return "DICOM-BL mode";
-    case 185:
-        return "CAL mode";
-    case 226:
-        return "CAD mode";
-    default:
-        return nullptr;
-    }
-}
 
 std::string Hex(std::uint64_t value) {
     char text[20];
@@ -67,25 +22,18 @@ std::string Hex(std::uint64_t value) {
 }
 
 bool HexBytes(const std::string& line, std::uint8_t (&block)[kMonitorInformationSize]) {
-    std::string digits;
-    for (char c : line) {
-        if (std::isxdigit(static_cast<unsigned char>(c)))
-            digits += c;
-        else if (!std::isspace(static_cast<unsigned char>(c)))
-            return false;
-    }
-    if (digits.size() % 2 != 0 || digits.size() / 2 > kMonitorInformationSize)
+    std::vector<std::uint8_t> bytes;
+    if (!HexLine(line, bytes) || bytes.size() > kMonitorInformationSize)
         return false;
-    for (std::size_t i = 0; i < digits.size(); i += 2)
-        block[i / 2] = static_cast<std::uint8_t>(std::stoul(digits.substr(i, 2), nullptr, 16));
+    std::copy(bytes.begin(), bytes.end(), block);
     return true;
 }
 
 std::string Modes(std::uint64_t mask) {
     std::string names;
     for (int mode = 0; mode < kModeNotChange; ++mode) {
-        const char* name = ModeName(PictureModes()[mode].nameId);
-        if (!(mask >> mode & 1) || !name)
+        const std::string_view name = EnglishModeName(mode);
+        if (!(mask >> mode & 1) || name.empty())
             continue;
         names += names.empty() ? "" : ",";
         names += name;

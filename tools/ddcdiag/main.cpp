@@ -4,7 +4,9 @@
 
 #include <iostream>
 #include <span>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace {
 
@@ -46,6 +48,30 @@ int Run(Args args) {
     return IsSimOption(args) ? RunCommand(args[1], std::cin, std::cout, std::cerr) : kUsageError;
 }
 
+int ParseEdid(Args args) {
+    return args.empty() ? ParseEdidCommand(std::cin, std::cout) : kUsageError;
+}
+
+std::vector<std::string> Strings(Args args) {
+    return std::vector<std::string>(args.begin(), args.end());
+}
+
+int Caps(Args args) {
+    return CapsCommand(Strings(args), std::cout, std::cerr);
+}
+
+int Get(Args args) {
+    return AccessCommand(AccessKind::Get, Strings(args), std::cout, std::cerr);
+}
+
+int Set(Args args) {
+    return AccessCommand(AccessKind::Set, Strings(args), std::cout, std::cerr);
+}
+
+int Vendor(Args args) {
+    return AccessCommand(AccessKind::Vendor, Strings(args), std::cout, std::cerr);
+}
+
 int Help(Args args);
 
 const Command kCommands[] = {
@@ -71,6 +97,18 @@ const Command kCommands[] = {
       feature word and the 38 per-mode adjustment flags.
 )",
      ParseInfo},
+    {"parse-edid", "",
+     R"(      Input: one EDID per line as hex digits (blanks ignored; a line starting with "#" is a
+      comment); the base block (the first 128 bytes) is decoded as libpanq reads it. Output:
+      "invalid" (no EDID header, or fewer than 128 bytes), or
+        mfg=AAA product=N serial=N week=N year=N version=M.m name="…" serial_text="…"
+      the manufacturer's three letters (each 5-bit code c as the character 0x40 + c), product
+      code and binary serial number in decimal, the week as stored (255: the year is a model
+      year), year 1990 + byte 17, version.revision, and the texts of the first monitor-name
+      (0xFC) and serial-number (0xFF) descriptors, cut at a line feed or zero and trimmed of
+      blanks (empty when there is none).
+)",
+     ParseEdid},
     {"list", "[--sim FILE]",
      R"(      Enumerates the monitors (the simulated ones of FILE; without --sim the real ones, Windows
       only) and prints:
@@ -82,6 +120,39 @@ const Command kCommands[] = {
       Exit code 0, or 1 when no monitor can be controlled.
 )",
      List},
+    {"caps", "[--monitor LABEL] [--sim FILE]",
+     R"(      Reads the capabilities string of every monitor (or of the one labelled LABEL, as `list`
+      prints labels) again and prints, per monitor:
+        monitor L device=NAME model=M serial=S     (or description="…" not controlled: WHY)
+        > caps, its bus events (as `run` prints them), = ok | fail
+        text THE CAPABILITIES STRING
+        parse ok|fail CC=V …                      (as parse-caps)
+        vendor-pages THE VENDOR PAGE LIST          (when the enumeration read one)
+        parse ok PPPP.CC=V …                       (as parse-vendor-pages)
+      Without --sim the real monitors (Windows). Exit code 0, or 1 when a capabilities string
+      could not be read or parsed or there is no such monitor, 2 when FILE cannot be loaded.
+)",
+     Caps},
+    {"get", "CODE [--monitor LABEL] [--sim FILE]",
+     R"(      Reads standard VCP code CODE (hex) of the first controlled monitor (or of LABEL) inside
+      the ownership bracket, printing each step as caps does: > take, > read CC, > release.
+      A read that works ends "= ok current=N maximum=N" (decimal). A step that sent nothing
+      says why, for example: = fail (not sent: the monitor does not declare code 14).
+      Quit the utility first: like the utility, this tool takes an owner register that a copy
+      of the utility holds as free.
+      Exit code 0, or 1 when the read failed or there is no such monitor.
+)",
+     Get},
+    {"set", "CODE VALUE [--monitor LABEL] [--sim FILE]",
+     R"(      Writes VALUE (decimal or 0x hex) to standard VCP code CODE the same way (> write CC V):
+      only codes the monitor declares, values it lists and codes with a write pause are sent.
+)",
+     Set},
+    {"vendor", "PAGE CODE [VALUE] [--monitor LABEL] [--sim FILE]",
+     R"(      Reads (without VALUE) or writes code CODE of vendor page PAGE (both hex, page not 0)
+      the same way: the page register is written first, and the owner register must be held.
+)",
+     Vendor},
     {"run", "--sim FILE",
      R"(      Runs monitor operations against the monitors described in FILE (format: sim/README.md).
       Input, one operation per line (PAGE and CODE in hex as in "30 e2"; VALUE, SLOT and
@@ -119,7 +190,8 @@ const Command kCommands[] = {
 
 void PrintHelp(std::ostream& out) {
     out << "usage: ddcdiag COMMAND [OPTIONS]\n\n"
-           "Commands (each reads standard input and writes one result per input line):\n";
+           "Commands (the parse commands read standard input and write one result per input "
+           "line):\n";
     for (const Command& command : kCommands) {
         out << "\n  " << command.name;
         if (!command.arguments.empty())

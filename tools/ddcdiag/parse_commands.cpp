@@ -19,17 +19,31 @@ std::string ValueText(std::int32_t value) {
 
 } // namespace
 
+std::string CodesText(const CapabilityCodes& codes) {
+    std::string text;
+    for (const auto& [code, value] : codes) {
+        char key[8];
+        std::snprintf(key, sizeof key, " %02x=", code);
+        text += key + ValueText(value);
+    }
+    return text;
+}
+
+std::string PagesText(const VendorPageMap& pages) {
+    std::string text;
+    for (const auto& [key, value] : pages) {
+        char name[16];
+        std::snprintf(name, sizeof name, " %04x.%02x=", key.first, key.second);
+        text += name + ValueText(value);
+    }
+    return text;
+}
+
 int ParseCapsCommand(std::istream& in, std::ostream& out) {
     std::string line;
     while (std::getline(in, line)) {
         CapabilityCodes codes;
-        out << (ParseCapabilities(line, codes) ? "ok" : "fail");
-        for (const auto& [code, value] : codes) {
-            char key[8];
-            std::snprintf(key, sizeof key, " %02x=", code);
-            out << key << ValueText(value);
-        }
-        out << '\n';
+        out << (ParseCapabilities(line, codes) ? "ok" : "fail") << CodesText(codes) << '\n';
     }
     return 0;
 }
@@ -38,13 +52,7 @@ int ParseVendorPagesCommand(std::istream& in, std::ostream& out) {
     std::string line;
     while (std::getline(in, line)) {
         VendorPageMap pages;
-        out << (ParseVendorPages(line, pages) ? "ok" : "fail");
-        for (const auto& [key, value] : pages) {
-            char text[16];
-            std::snprintf(text, sizeof text, " %04x.%02x=", key.first, key.second);
-            out << text << ValueText(value);
-        }
-        out << '\n';
+        out << (ParseVendorPages(line, pages) ? "ok" : "fail") << PagesText(pages) << '\n';
     }
     return 0;
 }

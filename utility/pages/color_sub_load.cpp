@@ -183,6 +183,15 @@ std::string ColorSubModel::FormatValue(ColorSlider slider, std::int32_t value) c
     return std::to_string(std::uint64_t{static_cast<std::uint32_t>(value)} * 100 / maximum);
 }
 
+int ColorSubModel::PositionValue(ColorSlider slider, int position) const {
+    return slider == ColorSlider::Temperature ? TemperatureValueAt(position) : position;
+}
+
+std::string ColorSubModel::PositionText(ColorSlider slider, int position) const {
+    const int value = PositionValue(slider, position);
+    return value < 0 ? std::string() : FormatValue(slider, value);
+}
+
 void ColorSubModel::EnableByMode() {
     const std::uint32_t flags = ModeFlags(m_snapshot.modeCurrent);
     for (std::size_t i = 0; i < kColorSliderCount; ++i) {

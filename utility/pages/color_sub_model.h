@@ -84,6 +84,13 @@ class ColorSubModel {
     std::uint32_t TemperaturePicture(bool fewerThan16Bits);
 
     const SliderState& Slider(ColorSlider slider) const { return m_sliders[Index(slider)]; }
+    // The monitor's value at `position` of `slider`: the temperature's positions stand for the
+    // set bits of the monitor's temperature mask (-1 past the last), every other position for
+    // the value itself.
+    int PositionValue(ColorSlider slider, int position) const;
+    // What the value box would show with `slider` at `position` (the command line takes values
+    // in these units).
+    std::string PositionText(ColorSlider slider, int position) const;
     const CMonitorColor& Backup() const { return m_backup; }
 
   private:

@@ -84,6 +84,7 @@ void SoundPageModel::FillMonitors() {
 void SoundPageModel::LoadVolume() {
     m_volume = 0;
     m_volumeMaximum = kDefaultVolumeMaximum;
+    m_volumeRead = false;
     if (AudioFlags() & kAudioVolume) {
         std::uint32_t current = 0;
         std::uint32_t maximum = 0;
@@ -91,6 +92,7 @@ void SoundPageModel::LoadVolume() {
                                   PageSelect::Write, Retry::Yes)) {
             m_volume = current;
             m_volumeMaximum = maximum;
+            m_volumeRead = true;
         }
     }
     m_view.SetVolumeRange(static_cast<int>(m_volumeMaximum));

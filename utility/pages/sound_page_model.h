@@ -59,6 +59,8 @@ class SoundPageModel {
     void SoundReset();
 
     bool Enabled() const { return m_enabled; }
+    // The last volume load read the monitor's volume (otherwise the page shows the defaults).
+    bool VolumeRead() const { return m_volumeRead; }
 
   private:
     void FillMonitors();
@@ -80,5 +82,6 @@ class SoundPageModel {
     std::uint32_t m_volume = 0;
     std::uint32_t m_volumeMaximum = kDefaultVolumeMaximum;
     int m_accepted = 0; // the last slider position the monitor took
+    bool m_volumeRead = false;
     bool m_enabled = false;
 };

@@ -3,6 +3,8 @@
 #include "utility/res/testing/resource_probe_win.h"
 #include "utility/res/testing/resource_tables_win.h"
 
+#include "utility/monitor/picture_mode_names.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -42,6 +44,13 @@ TEST(UtilityResources, EveryStringIsPresentAndNotEmpty) {
     }
     EXPECT_EQ(StringIn(kEnglish, kBlankModeNameId), L" ");
     EXPECT_EQ(StringIn(kJapanese, kBlankModeNameId), L" ");
+    // The command line and the support tool name the modes as the English table does.
+    for (int mode = 0; mode < kPictureModeCount; ++mode) {
+        const UINT id = PictureModes()[static_cast<std::size_t>(mode)].nameId;
+        const std::string english =
+            id == kBlankModeNameId ? "" : Narrow(*StringIn(kEnglish, id), 1252);
+        EXPECT_EQ(EnglishModeName(mode), english) << "mode " << mode;
+    }
 }
 
 TEST(UtilityResources, TranslationsKeepArgumentsAndMarkers) {

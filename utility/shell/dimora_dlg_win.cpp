@@ -109,6 +109,8 @@ LRESULT CDimoraDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         m_tab.ShowWindow(SW_HIDE);
         m_tab.ShowWindow(SW_SHOW);
         break;
+    case WM_COPYDATA:
+        return OnCommandRequest(*reinterpret_cast<const COPYDATASTRUCT*>(lParam));
     case WM_POWERBROADCAST:
     case WM_WTSSESSION_CHANGE: {
         LRESULT result = 0;

@@ -113,6 +113,10 @@ class CDimoraDlg : public CDialog, private MainWindowView {
     bool OnSystemEvent(UINT message, WPARAM wParam, LRESULT& result);
     void SetUpDataFolderAndFilter();
 
+    // dimora_dlg_cmdline_win.cpp
+    // A command of the command line from another start of the program; answers its status.
+    LRESULT OnCommandRequest(const COPYDATASTRUCT& data);
+
     MainWindowContext m_context;
     HICON m_hIcon = nullptr; // shared resource icon, owned by the system
     UINT m_taskbarCreatedMsg = 0;

@@ -1,5 +1,11 @@
-# Runs ddcdiag on CASE.in (when there is one) and compares its output with CASE.expected.
-if(CASE MATCHES "^(run|list)-(.*)$")
+# Runs ddcdiag on CASE.in (when there is one) and compares its output with CASE.expected. A case
+# with CASE.args takes its arguments from that file's one line (%MONITORS% names sim/monitors/);
+# its expected output ends with the line "exit N".
+if(EXISTS ${DIR}/${CASE}.args)
+  file(STRINGS ${DIR}/${CASE}.args line LIMIT_COUNT 1)
+  string(REPLACE "%MONITORS%" "${MONITORS}" line "${line}")
+  separate_arguments(args UNIX_COMMAND "${line}")
+elseif(CASE MATCHES "^(run|list)-(.*)$")
   set(args ${CMAKE_MATCH_1} --sim ${MONITORS}/${CMAKE_MATCH_2}.txt)
 else()
   set(args ${CASE})
@@ -10,6 +16,9 @@ if(EXISTS ${DIR}/${CASE}.in)
 endif()
 execute_process(COMMAND ${TOOL} ${args} INPUT_FILE ${input}
                 OUTPUT_VARIABLE actual RESULT_VARIABLE rc)
+if(EXISTS ${DIR}/${CASE}.args)
+  string(APPEND actual "exit ${rc}\n")
+endif()
 file(READ ${DIR}/${CASE}.expected expected)
 if(NOT actual STREQUAL expected)
   file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/${CASE}.actual "${actual}")

@@ -1,0 +1,39 @@
+// The main window carries out commands of the command line handed to it by another start of
+// the program (WM_COPYDATA), on the program's own monitor list, screen filter and settings, and
+// answers with their text and exit status.
+#include "utility/shell/dimora_dlg_win.h"
+
+#include "utility/command/command_channel_win.h"
+#include "utility/command/command_runner.h"
+#include "utility/eyecare/filter_text_codec_win.h"
+#include "utility/text/code_page_win.h"
+#include "xml/win/xml_dom_msxml_win.h"
+
+LRESULT CDimoraDlg::OnCommandRequest(const COPYDATASTRUCT& data) {
+    CommandMessage message;
+    if (!ReadCommandRequest(data, message))
+        return FALSE;
+    CommandAnswer answer{kCommandNoAnswer, "DimoraDdcci: the utility is still starting\n"};
+    if (m_ready) {
+        HCURSOR previous = ::SetCursor(::LoadCursorA(nullptr, IDC_WAIT));
+        const CXMLHandler xml([] { return std::make_unique<MsxmlDocument>(); });
+        const FilterTextCodec codec = SystemCodePageCodec();
+        const VSFilterSources sources{xml, codec, m_context.dataFolder, m_context.strings};
+        FilterTarget target{sources, m_context.filter, m_screenFilter, true};
+        const SystemCodePage codePage;
+        CommandContext context{m_context.deviceCtrl,
+                               m_context.monitors,
+                               m_context.registry,
+                               m_context.strings,
+                               codePage,
+                               m_context.shell,
+                               target};
+        answer = RunCommand(message.words, context);
+        ::SetCursor(previous);
+        // The page on show follows what the command changed.
+        if (answer.monitorChanged && m_context.shell.m_mainShown)
+            RefreshPage(m_model.CurrentPage());
+    }
+    SendCommandAnswer(m_hWnd, message, answer.text);
+    return static_cast<LRESULT>(kCommandAnswered | static_cast<unsigned>(answer.status));
+}
