@@ -124,7 +124,7 @@ bool ShellActionPort::FileExists(const std::wstring& path) {
 }
 
 void ShellActionPort::CloseWindowTitled(const std::wstring& title) {
-    HWND window = ::FindWindowW(nullptr, title.c_str());
+    const HWND window = ::FindWindowW(nullptr, title.c_str());
     if (!window)
         return;
     DWORD processId = 0;
