@@ -21,6 +21,10 @@ using SetWindowThemeFn = HRESULT(WINAPI*)(HWND window, LPCWSTR subAppName, LPCWS
 // whether it runs on 64-bit Windows.
 using IsWow64ProcessFn = BOOL(WINAPI*)(HANDLE process, PBOOL wow64);
 
+// Looked up at run time in kernel32: from Vista on, Restart Manager starts a program registered
+// with it again once the installer that closed it has finished.
+using RegisterApplicationRestartFn = HRESULT(WINAPI*)(PCWSTR commandLine, DWORD flags);
+
 extern "C" {
 
 // The monitor-configuration calls of dxva2: MinGW-w64 has no lowlevelmonitorconfigurationapi.h,

@@ -1,7 +1,9 @@
 // The utility's installation as a user goes through it, in a Wine prefix made for this test: the
-// disk menu started from a copy of the disk, its Install item running the package, the sub-item
-// dialog closed and the installed program started from the machine-wide Run value, the program
-// at work on simulated monitors, a newer package replacing this one, and the removal.
+// disk menu started from a copy of the disk, its Install item running the package, Exit
+// starting the installed program from the machine-wide Run value, the program at work on
+// simulated monitors; then a newer package installed from a copy of the disk while the program
+// runs (the old program ends by itself, the new one replaces it without a restart and Exit
+// starts it); and the removal while the new program runs.
 #include "framework/handles_win.h"
 #include "installer/testing/installed_utility_win.h"
 #include "launcher/testing/launcher_process_win.h"
@@ -11,6 +13,7 @@
 
 #include <msi.h>
 #include <shlobj.h>
+#include <tlhelp32.h>
 
 #include <gtest/gtest.h>
 
@@ -20,7 +23,7 @@
 
 namespace {
 
-constexpr char kNextPackage[] = INSTALLER_NEXT_PACKAGE;
+constexpr char kNextDisk[] = INSTALLER_NEXT_DISK;
 constexpr char kProductCode[] = INSTALLER_PRODUCT_CODE;
 constexpr char kNextProductCode[] = INSTALLER_NEXT_PRODUCT_CODE;
 constexpr char kUpgradeCode[] = INSTALLER_UPGRADE_CODE;
@@ -100,17 +103,127 @@ std::vector<std::string> RelatedProducts() {
     return codes;
 }
 
-// The package the shell started installs on its own: its end is seen in the product's state.
+// The names in `folder`, in the order listed.
+std::vector<std::string> FilesIn(const std::string& folder) {
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA found{};
+    const HANDLE search = ::FindFirstFileA((folder + "*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return names;
+    do {
+        const std::string name = found.cFileName;
+        if (name != "." && name != "..")
+            names.push_back(name);
+    } while (::FindNextFileA(search, &found));
+    ::FindClose(search);
+    return names;
+}
+
+// The version resource of `file`, as "a.b.c".
+std::string FileVersion(const std::string& file) {
+    std::vector<BYTE> block(::GetFileVersionInfoSizeA(file.c_str(), nullptr));
+    VS_FIXEDFILEINFO* fixed = nullptr;
+    UINT length = 0;
+    if (block.empty() ||
+        !::GetFileVersionInfoA(file.c_str(), 0, static_cast<DWORD>(block.size()), block.data()) ||
+        !::VerQueryValueA(block.data(), "\\", reinterpret_cast<void**>(&fixed), &length))
+        return {};
+    return std::to_string(HIWORD(fixed->dwFileVersionMS)) + "." +
+           std::to_string(LOWORD(fixed->dwFileVersionMS)) + "." +
+           std::to_string(HIWORD(fixed->dwFileVersionLS));
+}
+
+std::string InstalledVersion(const char* productCode) {
+    char version[64] = {};
+    DWORD length = sizeof version;
+    if (::MsiGetProductInfoA(productCode, INSTALLPROPERTY_VERSIONSTRING, version, &length) !=
+        ERROR_SUCCESS)
+        return {};
+    return version;
+}
+
+// Files Windows was asked to replace or delete at the next restart (a file that was in use).
+std::string PendingRenames() {
+    char value[4096] = {};
+    DWORD size = sizeof value - 2;
+    ::RegGetValueA(HKEY_LOCAL_MACHINE, "SYSTEM\\CurrentControlSet\\Control\\Session Manager",
+                   "PendingFileRenameOperations", RRF_RT_REG_MULTI_SZ, nullptr, value, &size);
+    std::string names(value, size);
+    for (char& c : names)
+        c = c == '\0' ? '|' : c;
+    return names;
+}
+
+bool InstallerRuns() {
+    const ScopedKernelHandle snapshot(::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
+    PROCESSENTRY32 entry{};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = ::Process32First(snapshot.Get(), &entry); more;
+         more = ::Process32Next(snapshot.Get(), &entry)) {
+        if (::lstrcmpiA(entry.szExeFile, "msiexec.exe") == 0)
+            return true;
+    }
+    return false;
+}
+
+// The package the shell started installs on its own: its end is seen in the product's state,
+// then in the installer's own end.
 bool WaitInstalled(const char* productCode) {
     for (int i = 0; i < 1200; ++i) {
-        if (::MsiQueryProductStateA(productCode) == INSTALLSTATE_DEFAULT && !RunValue().empty())
+        if (::MsiQueryProductStateA(productCode) == INSTALLSTATE_DEFAULT && !RunValue().empty()) {
+            for (int j = 0; j < 600 && InstallerRuns(); ++j)
+                Pump(100);
             return true;
+        }
         Pump(50);
     }
     return false;
 }
 
-TEST(InstallPath, FromTheDiskThroughAnUpgradeToRemoval) {
+// Applications, Visomat (DDC/CI), Install, and OK to the question before: the package starts.
+// Answers the sub-item dialog, still open.
+HWND StartInstall(Launcher& launcher) {
+    if (!launcher.Main())
+        return nullptr;
+    launcher.SelectTab(1);
+    if (launcher.VisiblePages().size() != 1)
+        return nullptr;
+    launcher.ClickItem(launcher.VisiblePages()[0], 0);
+    const HWND subItems = launcher.WaitDialog(L"Visomat (DDC/CI) ");
+    if (!subItems)
+        return nullptr;
+    PressButton(subItems, IDC_SUB_ITEM_FIRST);
+    const HWND question = launcher.WaitDialog(L"launcher");
+    if (!question)
+        return nullptr;
+    EXPECT_EQ(MessageText(question).rfind(L"Visomat (DDC/CI) will be installed.", 0), 0u);
+    PressButton(question, IDOK);
+    return subItems;
+}
+
+// The simulated monitors take the place of the system's and the maker's libraries beside the
+// installed program.
+void UseSimulatedMonitors(const std::string& folder) {
+    for (const char* dll : {"dxva2.dll", "libpanq.dll"})
+        ASSERT_TRUE(::CopyFileA((std::string(DIMORA_SIMRUN_DIR "/") + dll).c_str(),
+                                (folder + dll).c_str(), FALSE))
+            << dll;
+}
+
+// Closes the sub-item dialog, which starts nothing, then leaves through Exit, which starts the
+// installed program: answers its main window once it is ready.
+HWND LeaveThroughExit(Launcher& launcher, HWND subItems) {
+    PressButton(subItems, IDCANCEL);
+    for (int i = 0; i < 100 && ::IsWindow(subItems); ++i)
+        Pump(50);
+    Pump(1000);
+    EXPECT_TRUE(!installed_utility::AnyRunning())
+        << "the sub-item dialog's end starts nothing: the installer may still be at work";
+    EXPECT_EQ(launcher.Exit(), 0u);
+    return installed_utility::WaitReady();
+}
+
+TEST(InstallPath, FromTheDiskThroughAnUpgradeWithTheUtilityRunningToRemoval) {
     ASSERT_EQ(::MsiQueryProductStateA(kProductCode), INSTALLSTATE_UNKNOWN) << "a fresh system";
     const std::string dump = installed_utility::DumpPath("install_path");
     ::DeleteFileA(dump.c_str());
@@ -118,79 +231,94 @@ TEST(InstallPath, FromTheDiskThroughAnUpgradeToRemoval) {
     ::SetEnvironmentVariableA("DIMORA_SIM_MONITORS",
                               installed_utility::Monitors("dual.txt").c_str());
     ::SetEnvironmentVariableA("DIMORA_SIM_DUMP", dump.c_str());
-    Launcher launcher(DiskFolder());
-    ASSERT_NE(launcher.Main(), nullptr);
 
-    // Applications, Visomat (DDC/CI), Install: the question before, then the package.
-    launcher.SelectTab(1);
-    ASSERT_EQ(launcher.VisiblePages().size(), 1u);
-    launcher.ClickItem(launcher.VisiblePages()[0], 0);
-    const HWND subItems = launcher.WaitDialog(L"Visomat (DDC/CI) ");
-    ASSERT_NE(subItems, nullptr);
-    PressButton(subItems, IDC_SUB_ITEM_FIRST);
-    const HWND question = launcher.WaitDialog(L"launcher");
-    ASSERT_NE(question, nullptr);
-    EXPECT_EQ(MessageText(question).rfind(L"Visomat (DDC/CI) will be installed.", 0), 0u);
-    PressButton(question, IDOK);
-    ASSERT_TRUE(WaitInstalled(kProductCode));
-
-    const std::string program = RunValue();
-    EXPECT_NE(program.front(), '"') << "the menu starts the value as a file name, unquoted";
-    const std::string folder = program.substr(0, program.rfind('\\') + 1);
-    EXPECT_EQ(program.substr(Parent(Parent(folder)).size()),
-              "Orvane\\Visomat (DDCCI)\\DimoraDdcci.exe");
-    EXPECT_TRUE(Exists(program));
-    EXPECT_TRUE(Exists(folder + "libpanq.dll"));
-    EXPECT_TRUE(Exists(DataFolder()));
-    for (const std::string& name : DataNames())
-        EXPECT_TRUE(Exists(DataFolder() + name)) << name;
-    EXPECT_TRUE(ShortcutExists());
-
-    // The simulated monitors take the place of the system's and the maker's libraries.
-    for (const char* dll : {"dxva2.dll", "libpanq.dll"})
-        ASSERT_TRUE(::CopyFileA((std::string(DIMORA_SIMRUN_DIR "/") + dll).c_str(),
-                                (folder + dll).c_str(), FALSE))
-            << dll;
-
-    // Leaving the sub-items starts what the installer registered; then Exit.
-    PressButton(subItems, IDCANCEL);
-    const HWND main = installed_utility::WaitReady();
+    // This version from the disk.
+    std::string program;
+    std::string folder;
+    HWND main = nullptr;
+    {
+        Launcher launcher(DiskFolder());
+        const HWND subItems = StartInstall(launcher);
+        ASSERT_NE(subItems, nullptr);
+        ASSERT_TRUE(WaitInstalled(kProductCode));
+        program = RunValue();
+        EXPECT_NE(program.front(), '"') << "the menu starts the value as a file name, unquoted";
+        folder = program.substr(0, program.rfind('\\') + 1);
+        EXPECT_EQ(program.substr(Parent(Parent(folder)).size()),
+                  "Orvane\\Visomat (DDCCI)\\DimoraDdcci.exe");
+        EXPECT_TRUE(Exists(program));
+        EXPECT_TRUE(Exists(folder + "libpanq.dll"));
+        EXPECT_TRUE(Exists(DataFolder()));
+        for (const std::string& name : DataNames())
+            EXPECT_TRUE(Exists(DataFolder() + name)) << name;
+        EXPECT_TRUE(ShortcutExists());
+        EXPECT_EQ(InstalledVersion(kProductCode), INSTALLER_VERSION);
+        EXPECT_EQ(FileVersion(program), INSTALLER_VERSION)
+            << "the package's version is the program's";
+        UseSimulatedMonitors(folder);
+        main = LeaveThroughExit(launcher, subItems);
+    }
     ASSERT_NE(main, nullptr);
-    EXPECT_EQ(launcher.Exit(), 0u);
     EXPECT_EQ(installed_utility::Query(main, kQueryMonitorCount), 2);
     EXPECT_EQ(installed_utility::Query(main, kQueryTrayState), 1) << "coloured icon";
     installed_utility::PickPictureMode(main, 3);
     EXPECT_EQ(installed_utility::DumpedMode(dump, 0), 3) << "the picture mode reached the monitor";
-    ASSERT_TRUE(installed_utility::Exit(main));
-    ::DeleteFileA((folder + "dxva2.dll").c_str()); // not the package's
-    ::DeleteFileA(dump.c_str());
+    const ScopedKernelHandle oldProgram = installed_utility::ProcessOf(main);
+    ASSERT_TRUE(oldProgram);
 
-    // A newer package replaces this one: one product of the family is left.
-    ASSERT_EQ(Msiexec("/i " + Quoted(kNextPackage)), 0u);
-    EXPECT_EQ(::MsiQueryProductStateA(kProductCode), INSTALLSTATE_UNKNOWN);
-    EXPECT_EQ(::MsiQueryProductStateA(kNextProductCode), INSTALLSTATE_DEFAULT);
-    EXPECT_EQ(RelatedProducts(), std::vector<std::string>{kNextProductCode});
-    EXPECT_EQ(RunValue(), program);
-    EXPECT_TRUE(Exists(program));
+    // The newer package from a copy of the disk, with this version running.
+    {
+        Launcher launcher(kNextDisk);
+        const HWND subItems = StartInstall(launcher);
+        ASSERT_NE(subItems, nullptr);
+        EXPECT_EQ(::WaitForSingleObject(oldProgram.Get(), 20000), WAIT_OBJECT_0)
+            << "the running program ends by itself";
+        ASSERT_TRUE(WaitInstalled(kNextProductCode));
+        EXPECT_EQ(::MsiQueryProductStateA(kProductCode), INSTALLSTATE_UNKNOWN);
+        EXPECT_EQ(RelatedProducts(), std::vector<std::string>{kNextProductCode});
+        EXPECT_EQ(RunValue(), program);
+        EXPECT_EQ(PendingRenames().find("Visomat"), std::string::npos)
+            << "nothing waits for a restart: " << PendingRenames();
+        EXPECT_EQ(InstalledVersion(kNextProductCode), INSTALLER_NEXT_VERSION);
+        EXPECT_EQ(FileVersion(program), INSTALLER_NEXT_VERSION) << "the new program replaced it";
+        UseSimulatedMonitors(folder);
+        main = LeaveThroughExit(launcher, subItems);
+    }
+    ASSERT_NE(main, nullptr);
+    const ScopedKernelHandle newProgram = installed_utility::ProcessOf(main);
+    ASSERT_TRUE(newProgram);
+    EXPECT_EQ(installed_utility::Query(main, kQueryVersion), INSTALLER_NEXT_VERSION_QUERY)
+        << "Exit started the new version";
+    EXPECT_EQ(installed_utility::Query(main, kQueryMonitorCount), 2);
     EXPECT_NE(Msiexec("/i " + Quoted(DiskFolder() + "\\Visomat\\DimoraDdcci.msi")), 0u)
         << "the older package refuses to replace the newer one";
     EXPECT_EQ(RelatedProducts(), std::vector<std::string>{kNextProductCode});
+    EXPECT_EQ(::WaitForSingleObject(newProgram.Get(), 0), static_cast<DWORD>(WAIT_TIMEOUT))
+        << "and leaves the running program alone";
 
-    // The removal takes what the package put there and leaves the user's settings.
+    // The removal, with the new version running, takes what the package put there and leaves
+    // the user's settings.
     const DWORD keepOnTop = 0;
     ASSERT_EQ(::RegSetKeyValueA(HKEY_CURRENT_USER, kSettingsKey, "NoTopmost", REG_DWORD, &keepOnTop,
                                 sizeof keepOnTop),
               ERROR_SUCCESS);
     ASSERT_EQ(Msiexec(std::string("/x ") + kNextProductCode), 0u);
+    EXPECT_EQ(::WaitForSingleObject(newProgram.Get(), 0), WAIT_OBJECT_0) << "no program runs";
+    EXPECT_TRUE(!installed_utility::AnyRunning());
     EXPECT_EQ(::MsiQueryProductStateA(kNextProductCode), INSTALLSTATE_UNKNOWN);
     EXPECT_TRUE(RelatedProducts().empty());
     EXPECT_EQ(RunValue(), "");
-    EXPECT_FALSE(Exists(Parent(folder))) << "the program folder and the maker's folder above it";
+    EXPECT_EQ(PendingRenames().find("Visomat"), std::string::npos) << PendingRenames();
+    // Of the program folder only the test's own simulated dxva2.dll is left (so the folders
+    // stay too).
+    EXPECT_EQ(FilesIn(folder), std::vector<std::string>{"dxva2.dll"});
+    EXPECT_EQ(FilesIn(Parent(folder)), std::vector<std::string>{"Visomat (DDCCI)"});
     EXPECT_FALSE(Exists(Parent(DataFolder()))) << "the data folder and the maker's folder above it";
     EXPECT_FALSE(ShortcutExists());
     EXPECT_EQ(::RegGetValueA(HKEY_CURRENT_USER, kSettingsKey, "NoTopmost", RRF_RT_REG_DWORD,
                              nullptr, nullptr, nullptr),
               ERROR_SUCCESS);
+    ::DeleteFileA(dump.c_str());
 }
 
 } // namespace

@@ -50,8 +50,12 @@ class ActionPort {
                                    const std::wstring& parameters, const std::wstring& folder) = 0;
     // FindExecutableW; above 32 when a program is associated with the file.
     virtual std::intptr_t FindProgramFor(const std::wstring& file) = 0;
+    // AssocQueryStringW for the file's type: true when it names an open command or the
+    // application id of a packaged program.
+    virtual bool HasAssociation(const std::wstring& file) = 0;
     virtual bool FileExists(const std::wstring& path) = 0;
-    // FindWindowW(any class, title) and, when found, WM_CLOSE sent and waited for.
+    // FindWindowW(any class, title) and, when found, WM_CLOSE sent with a bounded wait for the
+    // answer and then for the window's program to end.
     virtual void CloseWindowTitled(const std::wstring& title) = 0;
 
     virtual bool IsWindowsNT() = 0;
@@ -65,7 +69,8 @@ class ActionPort {
     virtual std::optional<RegistryValue> QueryRunValue(const std::wstring& name,
                                                        std::size_t capacity) = 0;
 
-    // A message box owned by the page (or sub-item dialog), captioned with the program's name.
+    // A message box owned by the page (or sub-item dialog), captioned with the program's name;
+    // Cancel when it could not be shown.
     virtual MessageAnswer ShowMessage(const std::wstring& text, MessageButtons buttons,
                                       MessageIcon icon) = 0;
     // String `id` of the string table in the language in use.

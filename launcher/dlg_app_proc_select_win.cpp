@@ -51,7 +51,7 @@ bool CDlgAppProcSelect::OnCommand(UINT id, UINT code, HWND control) {
     if (code == BN_CLICKED && id >= IDC_SUB_ITEM_FIRST && id <= IDC_SUB_ITEM_LAST) {
         const auto index = static_cast<std::size_t>(id - IDC_SUB_ITEM_FIRST);
         if (const ItemInfo* item = m_plan[index].item)
-            LaunchSubItem(m_hWnd, m_context, m_application, *item, m_launched[index]);
+            LaunchSubItem(m_hWnd, m_context, m_application, *item);
         return true;
     }
     return CDialog::OnCommand(id, code, control);
@@ -59,17 +59,8 @@ bool CDlgAppProcSelect::OnCommand(UINT id, UINT code, HWND control) {
 
 LRESULT CDlgAppProcSelect::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_DESTROY)
-        OnDestroy();
+        m_context.subDialogOpen = 0;
     return CDialog::OnMessage(message, wParam, lParam);
-}
-
-// However the dialog was closed, the programs its installers registered are started.
-void CDlgAppProcSelect::OnDestroy() {
-    std::array<const ItemInfo*, kSubItemButtonCount> items{};
-    for (std::size_t i = 0; i < items.size(); ++i)
-        items[i] = m_plan[i].item;
-    LaunchRegisteredApps(m_hWnd, m_context, items, m_launched);
-    m_context.subDialogOpen = 0;
 }
 
 HBRUSH CDlgAppProcSelect::OnCtlColor(HDC dc, HWND control, UINT type) {

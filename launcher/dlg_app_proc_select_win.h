@@ -1,6 +1,8 @@
 // CDlgAppProcSelect: the modal dialog of an Application item's sub-items, one push button each
 // (five at most), cut below the last one. A click runs the sub-item's action and leaves the
-// dialog open; when the dialog goes, the programs its installers registered are started.
+// dialog open. The programs its installers registered start with the others' when the user
+// leaves the launcher through Exit, not when this dialog goes: the installer usually still runs
+// then, and in an upgrade the Run value would start the old version while it is being replaced.
 #pragma once
 
 #include "framework/button_win.h"
@@ -24,13 +26,10 @@ class CDlgAppProcSelect : public CDialog {
 
   private:
     void FitHeight(int count);
-    void OnDestroy();
 
     const ItemInfo& m_application;
     const LaunchContext& m_context;
     std::array<CButton, kSubItemButtonCount> m_buttons;
     std::array<ItemButtonPlan, kSubItemButtonCount> m_plan{};
     ScopedBrush m_brush;
-    // Per button: the installer it started is running.
-    std::array<int, kSubItemButtonCount> m_launched{};
 };

@@ -79,20 +79,15 @@ void CDlgCommon::FitButtonToText(CStaticButton& button, HDC measuringDc) {
 }
 
 LRESULT CDlgCommon::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    // The first page told starts every installer's program; the launcher keeps one list, so the
+    // others find it empty.
     if (message == WM_LAUNCH_REGISTERED_APPS)
-        LaunchRegisteredApps();
+        ::LaunchRegisteredApps(m_hWnd, m_launch);
     else if (message == WM_RESET_HOVER) {
         for (CStaticButton& button : m_buttons)
             button.ResetHover(0);
     }
     return CDialog::WindowProc(message, wParam, lParam);
-}
-
-void CDlgCommon::LaunchRegisteredApps() {
-    std::array<const ItemInfo*, kItemButtonCount> items{};
-    for (std::size_t i = 0; i < items.size(); ++i)
-        items[i] = m_buttons[i].Item();
-    ::LaunchRegisteredApps(m_hWnd, m_launch, items, m_launched);
 }
 
 bool CDlgCommon::OnCommand(UINT id, UINT code, HWND control) {
@@ -115,9 +110,16 @@ void CDlgCommon::OnItemClicked(int index) {
     if (!item)
         return;
     ::ReleaseCapture();
-    LaunchItem(m_hWnd, m_launch, *item, m_launched[static_cast<std::size_t>(index)]);
-    // Captured again, so that leaving the link afterwards is noticed.
-    ::SetCapture(button.GetSafeHwnd());
+    LaunchItem(m_hWnd, m_launch, *item);
+    // Captured again while the pointer is still on the link, so that leaving it is noticed. A
+    // message box or dialog of the action may have taken the pointer elsewhere: a capture then
+    // would swallow the next click anywhere in the window, so the link lets go instead.
+    ::GetCursorPos(&cursor);
+    const RECT now = button.GetWindowRect();
+    if (::PtInRect(&now, cursor))
+        ::SetCapture(button.GetSafeHwnd());
+    else
+        button.ResetHover(0);
 }
 
 HBRUSH CDlgCommon::OnCtlColor(HDC dc, HWND control, UINT type) {

@@ -38,7 +38,6 @@ class CDlgCommon : public CDialog {
     void SetUpButtons();
     void FitButtonToText(CStaticButton& button, HDC measuringDc);
     void OnItemClicked(int index);
-    void LaunchRegisteredApps();
 
     const TabList& m_tabs;
     const int& m_creatingPageKind;
@@ -51,6 +50,4 @@ class CDlgCommon : public CDialog {
     // Shown in the description line while no item is hovered.
     const std::wstring m_defaultText;
     const TabInfo* m_tab = nullptr;
-    // Per button: the installer it started is running (filled by the item actions).
-    std::array<int, kItemButtonCount> m_launched{};
 };

@@ -2,7 +2,6 @@
 
 #include "launcher/res/resource.h"
 
-#include <algorithm>
 #include <utility>
 
 namespace {
@@ -63,17 +62,17 @@ std::wstring FolderOf(const std::wstring& path) {
     return slash == std::wstring::npos ? std::wstring() : path.substr(0, slash + 1);
 }
 
-ItemActions::ItemActions(ActionPort& port, std::wstring programFolder)
-    : m_port(port), m_programFolder(std::move(programFolder)) {}
+ItemActions::ItemActions(ActionPort& port, std::wstring programFolder, RegisteredApps& registered)
+    : m_port(port), m_programFolder(std::move(programFolder)), m_registered(registered) {}
 
-void ItemActions::Dispatch(const ItemInfo& item, int& launched) {
+void ItemActions::Dispatch(const ItemInfo& item) {
     if (item.kind == item_kind::kApplication) {
         if (!item.subItems.empty())
             m_port.RunSubItemDialog(item);
         return;
     }
     if (item.kind == item_kind::kInstaller) {
-        launched = Install(item, item.title);
+        Install(item, item.title);
         return;
     }
     if (item.kind == item_kind::kManual)
@@ -88,27 +87,20 @@ void ItemActions::Dispatch(const ItemInfo& item, int& launched) {
         Web(item);
 }
 
-void ItemActions::DispatchSubItem(const ItemInfo& application, const ItemInfo& subItem,
-                                  int& launched) {
+void ItemActions::DispatchSubItem(const ItemInfo& application, const ItemInfo& subItem) {
     if (subItem.kind == item_kind::kApplication)
         return;
     if (subItem.kind == item_kind::kInstaller) {
         // The question about Windows Installer names the application, not its "Install" button.
-        launched = Install(subItem, application.title);
+        Install(subItem, application.title);
         return;
     }
-    Dispatch(subItem, launched);
+    Dispatch(subItem);
 }
 
-void ItemActions::RunRegisteredApps(std::span<const ItemInfo* const> items,
-                                    std::span<const int> launched) {
-    const std::size_t count = std::min(items.size(), launched.size());
-    for (std::size_t i = 0; i < count; ++i) {
-        const ItemInfo* item = items[i];
-        if (!launched[i] || !item || item->runValueName.empty())
-            continue;
-        const std::optional<RegistryValue> value =
-            m_port.QueryRunValue(item->runValueName, kRunValueCapacity);
+void ItemActions::RunRegisteredApps() {
+    for (const std::wstring& name : m_registered.Take()) {
+        const std::optional<RegistryValue> value = m_port.QueryRunValue(name, kRunValueCapacity);
         if (!value)
             continue;
         // The data is the file to start, unchanged: a quoted path with arguments fails and is
@@ -138,7 +130,10 @@ void ItemActions::OpenDocumentWithReaderCheck(const std::wstring& path) {
         ShowShellError(shell_result::kFileNotFound);
         return;
     }
-    if (!Failed(m_port.FindProgramFor(path))) {
+    // The file type's association is asked first: a type whose handler is a packaged program
+    // (a store PDF reader) has a command or an application id but no program FindExecutable
+    // could name.
+    if (m_port.HasAssociation(path) || !Failed(m_port.FindProgramFor(path))) {
         Run(path, {}, {});
         return;
     }
@@ -240,5 +235,8 @@ int ItemActions::Install(const ItemInfo& item, const std::wstring& messageTitle)
     if (item.executeFileName.empty())
         return 0;
     const std::wstring path = m_programFolder + item.executeFileName;
-    return Failed(Run(path, item.argument, FolderOf(path))) ? 0 : 1;
+    if (Failed(Run(path, item.argument, FolderOf(path))))
+        return 0;
+    m_registered.Note(item);
+    return 1;
 }

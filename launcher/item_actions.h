@@ -2,15 +2,16 @@
 // associated), open a folder or a web address, run a program from the disk, run an installer
 // (Windows Installer check, closing named windows, removing an installed other version), open
 // an Application item's sub-items; and, when the user leaves, start the programs the installers
-// registered under the machine-wide Run key. Everything reaches the system through ActionPort.
+// registered under the machine-wide Run key (RegisteredApps keeps which). Everything reaches the
+// system through ActionPort.
 #pragma once
 
 #include "launcher/action_port.h"
 #include "launcher/core/launcher_info.h"
+#include "launcher/registered_apps.h"
 
 #include <cstdint>
 #include <optional>
-#include <span>
 #include <string>
 
 // A Run value longer than this many bytes is not read.
@@ -46,24 +47,25 @@ std::wstring FolderOf(const std::wstring& path);
 
 class ItemActions {
   public:
-    // `programFolder` ends with a backslash; file names of the items are relative to it.
-    ItemActions(ActionPort& port, std::wstring programFolder);
+    // `programFolder` ends with a backslash; file names of the items are relative to it. An
+    // installer that starts is noted in `registered`, the launcher's one list.
+    ItemActions(ActionPort& port, std::wstring programFolder, RegisteredApps& registered);
 
-    // A click on an item page's item. An Installer item's result goes to `launched`.
-    void Dispatch(const ItemInfo& item, int& launched);
+    // A click on an item page's item.
+    void Dispatch(const ItemInfo& item);
     // A click on a sub-item of `application` in the sub-item dialog: as Dispatch, but a
     // sub-item of kind Application does nothing.
-    void DispatchSubItem(const ItemInfo& application, const ItemInfo& subItem, int& launched);
+    void DispatchSubItem(const ItemInfo& application, const ItemInfo& subItem);
 
-    // Starts the Run value of each item whose flag in `launched` is set (null items skipped).
-    void RunRegisteredApps(std::span<const ItemInfo* const> items, std::span<const int> launched);
+    // Starts the Run value of every installer noted so far, each once (the user leaves).
+    void RunRegisteredApps();
 
     void ShowShellError(std::intptr_t code);
     void OpenDocumentWithReaderCheck(const std::wstring& path);
     // 1 to go on with the installation, 0 to stop.
     int UninstallOtherVersion(const std::wstring& productCode);
     // The Installer action; `messageTitle` names the software in the Windows Installer
-    // question. Answers 1 when the installer started.
+    // question. Answers 1 when the installer started, and then notes the item's Run value.
     int Install(const ItemInfo& item, const std::wstring& messageTitle);
 
   private:
@@ -81,4 +83,5 @@ class ItemActions {
 
     ActionPort& m_port;
     std::wstring m_programFolder;
+    RegisteredApps& m_registered;
 };

@@ -29,6 +29,7 @@ std::unique_ptr<ItemInfo> Installer() {
     auto item = Item(L"Installer", L"Suite");
     item->executeFileName = L"App\\setup.exe";
     item->argument = L"/q";
+    item->runValueName = L"SuiteTray";
     return item;
 }
 
@@ -43,9 +44,9 @@ RegistryValue Text(std::uint32_t type, const std::wstring& text, bool terminated
     return value;
 }
 
-Log Dispatch(FakeActionPort& port, const ItemInfo& item, int* launched = nullptr) {
-    int flag = 7;
-    ItemActions(port, kFolder).Dispatch(item, launched ? *launched : flag);
+Log Dispatch(FakeActionPort& port, const ItemInfo& item, RegisteredApps* registered = nullptr) {
+    RegisteredApps own;
+    ItemActions(port, kFolder, registered ? *registered : own).Dispatch(item);
     return port.log;
 }
 
@@ -54,7 +55,8 @@ TEST(ShowShellError, ChoosesTheMessageByShellResult) {
                                                    {31, 108}, {0, 112}, {3, 112}, {32, 112}};
     for (const auto& [code, id] : table) {
         FakeActionPort port;
-        ItemActions(port, kFolder).ShowShellError(code);
+        RegisteredApps registered;
+        ItemActions(port, kFolder, registered).ShowShellError(code);
         EXPECT_EQ(port.log, Log{L"message s" + std::to_wstring(id) + L" ok error"}) << code;
     }
 }
@@ -113,7 +115,7 @@ TEST(ItemActions, DispatchRunsTheActionOfTheItemsKind) {
              i->files.push_back(File(L"", L"r.txt"));
              return i;
          },
-         {L"find D:\\r.txt", L"run D:\\r.txt||"}},
+         {L"assoc D:\\r.txt", L"find D:\\r.txt", L"run D:\\r.txt||"}},
         {"manual, one unnamed model: languages only",
          [] {
              auto i = Item(L"Manual", L"Guide");
@@ -157,13 +159,14 @@ TEST(ItemActions, ChosenManualOrModelFileIsOpened) {
     auto manual = Item(L"Manual", L"Guide");
     manual->files.push_back(File(L"A", L""));
     manual->files.push_back(File(L"B", L""));
-    EXPECT_EQ(Dispatch(port, *manual),
-              (Log{L"choose model+language Guide", L"find D:\\b.pdf", L"run D:\\b.pdf||"}));
+    EXPECT_EQ(Dispatch(port, *manual), (Log{L"choose model+language Guide", L"assoc D:\\b.pdf",
+                                            L"find D:\\b.pdf", L"run D:\\b.pdf||"}));
 }
 
 TEST(ItemActions, ReaderCheckOpensOffersTheReaderOrReports) {
     struct Case {
         const char* name;
+        bool associated; // the file type names a command or a packaged program
         std::intptr_t find;
         std::intptr_t run;
         bool missing;
@@ -171,36 +174,55 @@ TEST(ItemActions, ReaderCheckOpensOffersTheReaderOrReports) {
         Log expected;
     };
     const std::wstring doc = L"D:\\m.pdf";
+    const std::wstring assoc = L"assoc " + doc;
     const Case cases[] = {
-        {"associated", 42, 42, false, MessageAnswer::Yes, {L"find " + doc, L"run " + doc + L"||"}},
+        {"associated",
+         false,
+         42,
+         42,
+         false,
+         MessageAnswer::Yes,
+         {assoc, L"find " + doc, L"run " + doc + L"||"}},
         {"associated, shell fails",
+         false,
          42,
          5,
          false,
          MessageAnswer::Yes,
-         {L"find " + doc, L"run " + doc + L"||", L"message s110 ok error"}},
-        {"no reader, download",
+         {assoc, L"find " + doc, L"run " + doc + L"||", L"message s110 ok error"}},
+        {"packaged reader: no program to find, yet the type opens",
+         true,
          31,
          42,
          false,
          MessageAnswer::Yes,
-         {L"find " + doc, L"message s105 yesno question", L"run s106||"}},
+         {assoc, L"run " + doc + L"||"}},
+        {"no reader, download",
+         false,
+         31,
+         42,
+         false,
+         MessageAnswer::Yes,
+         {assoc, L"find " + doc, L"message s105 yesno question", L"run s106||"}},
         {"no reader, declined",
+         false,
          31,
          42,
          false,
          MessageAnswer::No,
-         {L"find " + doc, L"message s105 yesno question"}},
-        {"missing document", 2, 42, true, MessageAnswer::Yes, {L"message s107 ok error"}},
+         {assoc, L"find " + doc, L"message s105 yesno question"}},
+        {"missing document", false, 2, 42, true, MessageAnswer::Yes, {L"message s107 ok error"}},
     };
     for (const Case& c : cases) {
         FakeActionPort port;
+        port.associated = c.associated;
         port.findResult = c.find;
         port.shellResults[doc] = c.run;
         if (c.missing)
             port.missingFiles.insert(doc);
         port.answers.push_back(c.answer);
-        ItemActions(port, kFolder).OpenDocumentWithReaderCheck(doc);
+        RegisteredApps registered;
+        ItemActions(port, kFolder, registered).OpenDocumentWithReaderCheck(doc);
         EXPECT_EQ(port.log, c.expected) << c.name;
     }
 }
@@ -320,9 +342,10 @@ TEST(ItemActions, InstallerChecksClosesRemovesAndStarts) {
         FakeActionPort port;
         auto item = Installer();
         c.arrange(port, *item);
-        int launched = 7;
-        EXPECT_EQ(Dispatch(port, *item, &launched), c.expected) << c.name;
-        EXPECT_EQ(launched, c.launched) << c.name;
+        RegisteredApps registered;
+        EXPECT_EQ(Dispatch(port, *item, &registered), c.expected) << c.name;
+        EXPECT_EQ(registered.Take().size(), static_cast<std::size_t>(c.launched))
+            << c.name << ": its Run value is started on leaving";
     }
 }
 
@@ -335,43 +358,53 @@ TEST(ItemActions, SubItemsHaveNoApplicationBranchAndNameTheirApplication) {
     application->subItems.push_back(Item(L"Installer", L"Install"));
     application->subItems.push_back(Item(L"Application", L"Nested"));
     application->subItems[1]->subItems.push_back(Item(L"Web"));
-    int launched = 7;
-    ItemActions actions(port, kFolder);
-    actions.DispatchSubItem(*application, *application->subItems[1], launched);
+    RegisteredApps registered;
+    ItemActions actions(port, kFolder, registered);
+    actions.DispatchSubItem(*application, *application->subItems[1]);
     EXPECT_EQ(port.log, Log{}) << "an Application sub-item does nothing";
-    actions.DispatchSubItem(*application, *application->subItems[0], launched);
+    actions.DispatchSubItem(*application, *application->subItems[0]);
     EXPECT_EQ(port.log, Log{L"message install Suite? yesno"});
-    EXPECT_EQ(launched, 0);
+    EXPECT_TRUE(registered.Take().empty());
 }
 
-TEST(ItemActions, RegisteredAppsStartOnlyForStartedInstallers) {
+// Every installer started from a page or the sub-item dialog has its Run value started on
+// leaving, once, in the order started; an installer that did not start adds nothing.
+TEST(ItemActions, RegisteredAppsStartOnlyForStartedInstallersAndEachOnce) {
     FakeActionPort port;
     port.runValues[L"Started"] = Text(1, L"C:\\App\\app.exe");
     port.runValues[L"Expand"] = Text(2, L"C:\\Tool.exe", false);
     port.runValues[L"Binary"] = Text(3, L"C:\\bin.exe");
     port.runValues[L"Quoted"] = Text(1, L"\"C:\\A B\\q.exe\" /x");
     port.shellResults[L"\"C:\\A B\\q.exe\" /x"] = 2;
-    auto started = Installer();
-    started->runValueName = L"Started";
-    auto notStarted = Installer();
-    notStarted->runValueName = L"Started";
-    auto noName = Installer();
-    auto expand = Installer();
-    expand->runValueName = L"Expand";
-    auto binary = Installer();
-    binary->runValueName = L"Binary";
-    auto missing = Installer();
-    missing->runValueName = L"Missing";
-    auto quoted = Installer();
-    quoted->runValueName = L"Quoted";
-    const ItemInfo* items[] = {started.get(), notStarted.get(), noName.get(),  nullptr,
-                               expand.get(),  binary.get(),     missing.get(), quoted.get()};
-    const int launched[] = {1, 0, 1, 1, 1, 1, 1, 1};
-    ItemActions(port, kFolder).RunRegisteredApps(items, launched);
+    port.shellResults[L"D:\\App\\fails.exe"] = 2;
+    const auto installer = [](const wchar_t* runValue, const wchar_t* file = L"App\\setup.exe") {
+        auto item = Installer();
+        item->runValueName = runValue;
+        item->executeFileName = file;
+        return item;
+    };
+    auto application = Item(L"Application", L"Suite");
+    application->subItems.push_back(installer(L"Started"));
+    const std::unique_ptr<ItemInfo> pageItems[] = {
+        installer(L"Started"), installer(L"NotStarted", L"App\\fails.exe"),
+        installer(L""),        installer(L"Expand"),
+        installer(L"Binary"),  installer(L"Missing"),
+        installer(L"Quoted")};
+    RegisteredApps registered;
+    ItemActions actions(port, kFolder, registered);
+    actions.DispatchSubItem(*application, *application->subItems[0]);
+    for (const auto& item : pageItems)
+        actions.Dispatch(*item);
+    actions.Dispatch(*pageItems[0]);
+    port.log.clear();
+    actions.RunRegisteredApps();
     EXPECT_EQ(port.log,
               (Log{L"query Started 512", L"run C:\\App\\app.exe||", L"query Expand 512",
                    L"run C:\\Tool.exe||", L"query Binary 512", L"query Missing 512",
                    L"query Quoted 512", L"run \"C:\\A B\\q.exe\" /x||", L"message s107 ok error"}));
+    port.log.clear();
+    actions.RunRegisteredApps();
+    EXPECT_EQ(port.log, Log{}) << "each once";
 }
 
 TEST(RunValueText, TakesTextTypesUpToTheFirstZero) {

@@ -3,19 +3,19 @@
 #include "launcher/item_actions.h"
 #include "launcher/shell_action_port_win.h"
 
-void LaunchItem(HWND owner, const LaunchContext& context, const ItemInfo& item, int& launched) {
+void LaunchItem(HWND owner, const LaunchContext& context, const ItemInfo& item) {
     ShellActionPort port(owner, context);
-    ItemActions(port, context.programFolder).Dispatch(item, launched);
+    ItemActions(port, context.programFolder, context.registeredApps).Dispatch(item);
 }
 
 void LaunchSubItem(HWND owner, const LaunchContext& context, const ItemInfo& application,
-                   const ItemInfo& subItem, int& launched) {
+                   const ItemInfo& subItem) {
     ShellActionPort port(owner, context);
-    ItemActions(port, context.programFolder).DispatchSubItem(application, subItem, launched);
+    ItemActions(port, context.programFolder, context.registeredApps)
+        .DispatchSubItem(application, subItem);
 }
 
-void LaunchRegisteredApps(HWND owner, const LaunchContext& context,
-                          std::span<const ItemInfo* const> items, std::span<const int> launched) {
+void LaunchRegisteredApps(HWND owner, const LaunchContext& context) {
     ShellActionPort port(owner, context);
-    ItemActions(port, context.programFolder).RunRegisteredApps(items, launched);
+    ItemActions(port, context.programFolder, context.registeredApps).RunRegisteredApps();
 }

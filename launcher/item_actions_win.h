@@ -5,27 +5,27 @@
 
 #include "framework/mingw_gaps_win.h"
 #include "launcher/core/launcher_info.h"
+#include "launcher/registered_apps.h"
 
-#include <span>
 #include <string>
 
 // What the actions share with the application: the launcher's folder (with its trailing
-// backslash) and the flags that say a selection dialog or the sub-item dialog is open.
+// backslash), the flags that say a selection dialog or the sub-item dialog is open, and the
+// installers started so far, whose programs start when the user leaves through Exit.
 struct LaunchContext {
     const std::wstring& programFolder;
     int& selectionDialogOpen;
     int& subDialogOpen;
+    RegisteredApps& registeredApps;
 };
 
-// Runs the action of `item`, clicked on the item page `owner`. An Installer item stores in
-// `launched` whether its installer started (1) or not (0).
-void LaunchItem(HWND owner, const LaunchContext& context, const ItemInfo& item, int& launched);
+// Runs the action of `item`, clicked on the item page `owner`.
+void LaunchItem(HWND owner, const LaunchContext& context, const ItemInfo& item);
 
 // Runs the action of `subItem` of `application`, clicked in the sub-item dialog `owner`.
 void LaunchSubItem(HWND owner, const LaunchContext& context, const ItemInfo& application,
-                   const ItemInfo& subItem, int& launched);
+                   const ItemInfo& subItem);
 
-// Starts the applications that the installers started from `owner` registered, for each item
-// of `items` whose flag in `launched` is set.
-void LaunchRegisteredApps(HWND owner, const LaunchContext& context,
-                          std::span<const ItemInfo* const> items, std::span<const int> launched);
+// Starts the programs that the installers the user started registered, each once; messages
+// are owned by `owner`.
+void LaunchRegisteredApps(HWND owner, const LaunchContext& context);

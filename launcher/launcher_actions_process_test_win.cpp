@@ -210,7 +210,9 @@ TEST_F(LauncherActions, DocumentWithoutAssociatedProgramOffersTheReader) {
     EXPECT_EQ(m_launcher.Exit(), 0u);
 }
 
-TEST_F(LauncherActions, ApplicationItemOpensItsSubItemsAndStartsTheirRunValueWhenClosed) {
+// The sub-item dialog's installer is remembered after the dialog has gone; Exit starts its Run
+// value once, also when the page's installer registered the same program.
+TEST_F(LauncherActions, ApplicationItemOpensItsSubItemsAndExitStartsTheirRunValueOnce) {
     m_launcher.ClickItem(m_page, kSuite);
     const HWND dialog = m_launcher.WaitDialog(L"Suite ");
     ASSERT_NE(dialog, nullptr);
@@ -235,8 +237,44 @@ TEST_F(LauncherActions, ApplicationItemOpensItsSubItemsAndStartsTheirRunValueWhe
     for (int i = 0; i < 100 && ::IsWindow(dialog); ++i)
         Pump(50);
     EXPECT_FALSE(::IsWindow(dialog));
-    EXPECT_NE(m_record.WaitFor(L"registered.exe"), L"")
-        << "the dialog starts what its installer registered when it goes: " << m_record.Contents();
+    m_launcher.ClickItem(m_page, kSetup);
+    EXPECT_NE(m_record.WaitFor(L"install|"), L"") << m_record.Contents();
+    Pump(1000);
+    EXPECT_EQ(m_record.Contents().find(L"registered.exe"), std::wstring::npos)
+        << "nothing starts before Exit: " << m_record.Contents();
+    EXPECT_EQ(m_launcher.Exit(), 0u);
+    EXPECT_NE(m_record.WaitFor(L"registered.exe"), L"") << m_record.Contents();
+    Pump(1000);
+    const std::wstring record = m_record.Contents();
+    const std::size_t first = record.find(L"registered.exe");
+    EXPECT_EQ(record.find(L"registered.exe", first + 1), std::wstring::npos) << "once: " << record;
+}
+
+// After an item's message box the pointer may be elsewhere: the link lets go of the mouse, so
+// the next click anywhere in the window is not swallowed, and shows the default text again.
+// Over the link it takes the mouse back, so that leaving it is still noticed.
+TEST_F(LauncherActions, AnItemTakesTheMouseBackAfterItsMessageOnlyWhileThePointerIsOnIt) {
+    const HWND link = ::GetDlgItem(m_page, IDC_ITEM_FIRST + kMissingTool);
+    for (const bool pointerStays : {false, true}) {
+        SCOPED_TRACE(pointerStays ? "pointer on the link" : "pointer elsewhere");
+        m_launcher.ClickItem(m_page, kMissingTool);
+        const HWND box = m_launcher.WaitDialog(L"launcher");
+        ASSERT_NE(box, nullptr);
+        if (!pointerStays)
+            ::SetCursorPos(0, 0);
+        PressButton(box, IDOK);
+        for (int i = 0; i < 100 && ::IsWindow(box); ++i)
+            Pump(50);
+        GUITHREADINFO thread{};
+        thread.cbSize = sizeof thread;
+        ASSERT_TRUE(::GetGUIThreadInfo(::GetWindowThreadProcessId(m_page, nullptr), &thread));
+        if (pointerStays) {
+            EXPECT_EQ(thread.hwndCapture, link);
+        } else {
+            EXPECT_EQ(thread.hwndCapture, nullptr);
+            EXPECT_EQ(Text(::GetDlgItem(m_page, IDC_DESCRIPTION)), L"");
+        }
+    }
     EXPECT_EQ(m_launcher.Exit(), 0u);
 }
 

@@ -35,8 +35,10 @@ class CLauncherApp : public CWinAppLite {
     int windowActive = 0;
     // The tab control's client rectangle, taken once while the main window initialises.
     RECT tabClientRect{};
-    // The folder and the dialog flags, as the item actions see them.
-    const LaunchContext launch{programFolder, selectionDialogOpen, subDialogOpen};
+    // The installers started from any page or sub-item dialog: Exit starts their programs.
+    RegisteredApps registeredApps;
+    // The folder, the dialog flags and the started installers, as the item actions see them.
+    const LaunchContext launch{programFolder, selectionDialogOpen, subDialogOpen, registeredApps};
 };
 
 // The folder part of `modulePath`: everything up to and including its last backslash (empty

@@ -8,6 +8,7 @@
 #include "launcher/dlg_manual_select_win.h"
 
 #include <shellapi.h>
+#include <shlwapi.h>
 
 #include <vector>
 
@@ -18,6 +19,12 @@ constexpr const wchar_t* kRunKey = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersio
 constexpr DWORD kProductNameCapacity = 128;
 constexpr int kInstallLevelDefault = 0;
 constexpr int kInstallStateAbsent = 2;
+// How long the close step waits for a window's answer, and then for its program to end.
+constexpr UINT kCloseAnswerMs = 5000;
+constexpr DWORD kCloseEndMs = 10000;
+// ASSOCSTR_APPID: the application id of a packaged program that opens a file type (Windows 10);
+// MinGW's headers declare it only for programs that require Windows 10.
+constexpr int kAssocStrAppId = 21;
 
 void CloseRegistryKey(HKEY key) {
     ::RegCloseKey(key);
@@ -94,13 +101,46 @@ std::intptr_t ShellActionPort::FindProgramFor(const std::wstring& file) {
     return reinterpret_cast<std::intptr_t>(::FindExecutableW(file.c_str(), nullptr, program));
 }
 
+bool ShellActionPort::HasAssociation(const std::wstring& file) {
+    const std::size_t dot = file.rfind(L'.');
+    if (dot == std::wstring::npos || file.find(L'\\', dot) != std::wstring::npos)
+        return false;
+    const std::wstring type = file.substr(dot);
+    for (const int what : {static_cast<int>(ASSOCSTR_COMMAND), kAssocStrAppId}) {
+        wchar_t answer[MAX_PATH] = {};
+        DWORD length = MAX_PATH;
+        // Without the flag a type nobody registered would answer with the "Unknown" type's
+        // command, the Open With dialog.
+        if (::AssocQueryStringW(ASSOCF_INIT_IGNOREUNKNOWN, static_cast<ASSOCSTR>(what),
+                                type.c_str(), nullptr, answer, &length) == S_OK &&
+            answer[0] != L'\0')
+            return true;
+    }
+    return false;
+}
+
 bool ShellActionPort::FileExists(const std::wstring& path) {
     return ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 void ShellActionPort::CloseWindowTitled(const std::wstring& title) {
-    if (HWND window = ::FindWindowW(nullptr, title.c_str()))
-        ::SendMessageW(window, WM_CLOSE, 0, 0);
+    const HWND window = ::FindWindowW(nullptr, title.c_str());
+    if (!window)
+        return;
+    DWORD processId = 0;
+    ::GetWindowThreadProcessId(window, &processId);
+    // Opened before the close, so that the process is still there to be waited for.
+    const ScopedKernelHandle process(processId != ::GetCurrentProcessId()
+                                         ? ::OpenProcess(SYNCHRONIZE, FALSE, processId)
+                                         : nullptr);
+    // A hung window would hold the launcher for ever: its answer is waited for a while only.
+    DWORD_PTR answer = 0;
+    if (!::SendMessageTimeoutW(window, WM_CLOSE, 0, 0, SMTO_ABORTIFHUNG, kCloseAnswerMs, &answer))
+        return;
+    // A program that ends on the close (the utility, hidden) goes on ending after its answer;
+    // the installer must not find its files still in use.
+    if (process)
+        ::WaitForSingleObject(process.Get(), kCloseEndMs);
 }
 
 bool ShellActionPort::IsWindowsNT() {
@@ -155,14 +195,15 @@ MessageAnswer ShellActionPort::ShowMessage(const std::wstring& text, MessageButt
         style |= MB_ICONQUESTION;
     const std::wstring caption = ProgramName();
     switch (::MessageBoxW(m_owner, text.c_str(), caption.c_str(), style)) {
+    case IDOK:
+        return MessageAnswer::Ok;
     case IDYES:
         return MessageAnswer::Yes;
     case IDNO:
         return MessageAnswer::No;
-    case IDCANCEL:
-        return MessageAnswer::Cancel;
     default:
-        return MessageAnswer::Ok;
+        // Cancel, and also a box that could not be shown (0): no question counts as agreed to.
+        return MessageAnswer::Cancel;
     }
 }
 

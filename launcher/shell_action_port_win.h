@@ -1,6 +1,7 @@
-// The item actions' port on Windows: ShellExecuteW and FindExecutableW, FindWindowW with
-// WM_CLOSE, msi.dll from the system folder, the machine-wide Run key, message boxes owned by the
-// page or dialog that was clicked, and the launcher's selection and sub-item dialogs.
+// The item actions' port on Windows: ShellExecuteW, AssocQueryStringW and FindExecutableW,
+// FindWindowW with a bounded WM_CLOSE, msi.dll from the system folder, the machine-wide Run key,
+// message boxes owned by the page or dialog that was clicked, and the launcher's selection and
+// sub-item dialogs.
 #pragma once
 
 #include "launcher/action_port.h"
@@ -14,6 +15,7 @@ class ShellActionPort : public ActionPort {
     std::intptr_t ShellRun(ShellVerb verb, const std::wstring& file, const std::wstring& parameters,
                            const std::wstring& folder) override;
     std::intptr_t FindProgramFor(const std::wstring& file) override;
+    bool HasAssociation(const std::wstring& file) override;
     bool FileExists(const std::wstring& path) override;
     void CloseWindowTitled(const std::wstring& title) override;
     bool IsWindowsNT() override;

@@ -213,9 +213,9 @@ echo "== installation screenshots (the package from the disk, then the installed
 # simulated monitor DLLs, and removed again so that the prefix keeps no installed product (the
 # removal takes the data folder with it; the set-up puts it back on the next run).
 msi_log=$DIMORA_BUILD/install.log
-product_code='{6F1C2B9E-3A47-4D85-9E21-0B7C5D4A8F36}'
+package="Z:$build/disk/Visomat/DimoraDdcci.msi"
 if WINEDLLOVERRIDES=winemenubuilder.exe=d "$DIMORA_ROOT/scripts/wine-run" msiexec.exe /i \
-  "Z:$build/disk/Visomat/DimoraDdcci.msi" /qn >"$msi_log" 2>&1; then
+  "$package" /qn >"$msi_log" 2>&1; then
   installed=$(find "$WINEPREFIX/drive_c" -path '*/Orvane/Visomat (DDCCI)/DimoraDdcci.exe' | head -n 1)
   shortcut=$(find "$WINEPREFIX/drive_c" -name 'Visomat (DDCCI).lnk' | head -n 1)
   cp "$build/simrun/dxva2.dll" "$build/simrun/libpanq.dll" "$(dirname "$installed")/"
@@ -230,7 +230,8 @@ if WINEDLLOVERRIDES=winemenubuilder.exe=d "$DIMORA_ROOT/scripts/wine-run" msiexe
     sleep 0.2
   done
   rm -f "$(dirname "$installed")/dxva2.dll"
-  "$DIMORA_ROOT/scripts/wine-run" msiexec.exe /x "$product_code" /qn >>"$msi_log" 2>&1 || true
+  # The package itself names the product to remove (each version has its own product code).
+  "$DIMORA_ROOT/scripts/wine-run" msiexec.exe /x "$package" /qn >>"$msi_log" 2>&1 || true
 else
   echo "   FAILED: the package did not install ($msi_log)"
   failed_steps+=(installed-utility)

@@ -1,10 +1,11 @@
 #!/usr/bin/python3
 """Builds the utility's user's manual as a PDF from its plain-text source.
 
-Usage: make_manual.py SOURCE OUTPUT.pdf [MODEL]
+Usage: make_manual.py SOURCE OUTPUT.pdf VERSION [MODEL]
 
-The source starts with "key: value" lines (language, title, subtitle, and model: the cover
-line for a model's copy, with {model} standing for MODEL), then the text: "# " starts a
+The source starts with "key: value" lines (language, title, subtitle, version: the cover line
+with {version} standing for VERSION, the utility's version, and model: the cover line for a
+model's copy, with {model} standing for MODEL), then the text: "# " starts a
 section, "## " a subsection, "- " a list item, any other line a paragraph. Japanese text is set
 in IPA Gothic, embedded as a subset, with Japanese line breaking.
 """
@@ -59,9 +60,12 @@ def styles(japanese):
     }
 
 
-def story(header, body, model, style):
+def story(header, body, version, model, style):
     flow = [Paragraph(escape(header["title"]), style["title"]),
             Paragraph(escape(header.get("subtitle", "")), style["subtitle"])]
+    if "version" in header:
+        flow.append(Paragraph(escape(header["version"].replace("{version}", version)),
+                              style["subtitle"]))
     if model and "model" in header:
         flow.append(Paragraph(escape(header["model"].replace("{model}", model)),
                               style["subtitle"]))
@@ -90,16 +94,17 @@ def story(header, body, model, style):
 
 
 def main():
-    if len(sys.argv) not in (3, 4):
+    if len(sys.argv) not in (4, 5):
         sys.exit(__doc__)
     header, body = read_source(sys.argv[1])
-    model = sys.argv[3] if len(sys.argv) == 4 else ""
+    version = sys.argv[3]
+    model = sys.argv[4] if len(sys.argv) == 5 else ""
     japanese = header.get("language") == "ja"
     title = header["title"] + (f" ({model})" if model else "")
     document = SimpleDocTemplate(sys.argv[2], pagesize=A4, title=title, author="Orvane Corporation",
                                  leftMargin=22 * mm, rightMargin=22 * mm, topMargin=20 * mm,
                                  bottomMargin=20 * mm, invariant=1)
-    document.build(story(header, body, model, styles(japanese)))
+    document.build(story(header, body, version, model, styles(japanese)))
 
 
 if __name__ == "__main__":

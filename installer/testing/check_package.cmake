@@ -1,7 +1,9 @@
 # Reads the utility's package with msiinfo and checks what it installs and how it upgrades:
 # the program and its library, each default filter file, the Run value naming the installed
-# program unquoted, the Start-menu shortcut, the product and upgrade codes and the major upgrade.
-# Arguments: MSIINFO, MSI, PRODUCT_CODE, UPGRADE_CODE, VERSION, DATA_NAMES (a list).
+# program unquoted, the Start-menu shortcut, the product and upgrade codes, the major upgrade
+# and the custom action that ends a running utility before files are looked at.
+# Arguments: MSIINFO, MSI, PRODUCT_CODE, UPGRADE_CODE, PREVIOUS_PRODUCT_CODE, VERSION,
+# DATA_NAMES (a list).
 
 function(table name out)
   execute_process(COMMAND ${MSIINFO} export ${MSI} ${name} OUTPUT_VARIABLE text
@@ -65,3 +67,26 @@ expect("${upgrades}" "\n${UPGRADE_CODE}${T}${T}${VERSION}${T}${T}[0-9]+${T}${T}W
        "older versions of the same upgrade code are found")
 table(InstallExecuteSequence sequence)
 expect("${sequence}" "\nRemoveExistingProducts${T}" "older versions are removed")
+
+# A running utility is asked to end before Windows Installer looks for files in use.
+table(CustomAction actions)
+expect("${actions}" "\nCloseRunningUtility${T}[0-9]+${T}CloseUtilityDll${T}CloseRunningUtility${T}"
+       "the custom action that ends a running utility, from the package's own DLL")
+string(REGEX MATCH "\nCloseRunningUtility${T}[^\t]*${T}([0-9]+)" close_row "${sequence}")
+set(close_at ${CMAKE_MATCH_1})
+string(REGEX MATCH "\nInstallValidate${T}[^\t]*${T}([0-9]+)" validate_row "${sequence}")
+set(validate_at ${CMAKE_MATCH_1})
+string(REGEX MATCH "\nLaunchConditions${T}[^\t]*${T}([0-9]+)" conditions_row "${sequence}")
+set(conditions_at ${CMAKE_MATCH_1})
+if(NOT close_at OR NOT validate_at OR NOT conditions_at OR NOT close_at LESS validate_at OR
+   NOT close_at GREATER conditions_at)
+  message(SEND_ERROR "the utility must be ended after the launch conditions (a refused package "
+                     "leaves it running) and before InstallValidate: at ${close_at}, conditions "
+                     "${conditions_at}, InstallValidate ${validate_at}")
+endif()
+
+# Each version has its own product code: this one is not the previous release's, which the disk
+# removes.
+if(PRODUCT_CODE STREQUAL PREVIOUS_PRODUCT_CODE)
+  message(SEND_ERROR "the package has the previous release's product code ${PRODUCT_CODE}")
+endif()

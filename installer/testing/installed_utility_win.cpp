@@ -62,12 +62,20 @@ void PickPictureMode(HWND main, int index) {
                    reinterpret_cast<LPARAM>(modes));
 }
 
-bool Exit(HWND main) {
+ScopedKernelHandle ProcessOf(HWND main) {
     DWORD id = 0;
     ::GetWindowThreadProcessId(main, &id);
-    const ScopedKernelHandle process(::OpenProcess(SYNCHRONIZE, FALSE, id));
+    return ScopedKernelHandle(::OpenProcess(SYNCHRONIZE, FALSE, id));
+}
+
+bool Exit(HWND main) {
+    const ScopedKernelHandle process = ProcessOf(main);
     ::PostMessageA(main, WM_COMMAND, ID_TRAY_EXIT, 0);
     return process && ::WaitForSingleObject(process.Get(), 20000) == WAIT_OBJECT_0;
+}
+
+bool AnyRunning() {
+    return !utility_process::MainWindows().empty();
 }
 
 } // namespace installed_utility

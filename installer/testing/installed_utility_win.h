@@ -3,6 +3,8 @@
 // apart from the launcher's test support, whose resource names are the utility's too.
 #pragma once
 
+#include "framework/handles_win.h"
+
 #include <windows.h>
 
 #include <string>
@@ -24,5 +26,9 @@ LRESULT Query(HWND main, unsigned what);
 void PickPictureMode(HWND main, int index);
 // Exit in the notification menu; true once the process has ended.
 bool Exit(HWND main);
+// The process of `main`, opened to be waited for.
+ScopedKernelHandle ProcessOf(HWND main);
+// A utility's main window exists, of any process.
+bool AnyRunning();
 
 } // namespace installed_utility

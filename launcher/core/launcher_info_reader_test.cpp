@@ -1,12 +1,14 @@
 // The information file reader against the DOM of the build: libxml2 on the host, MSXML under
 // Wine. Both read the same files.
 #include "launcher/core/launcher_info_reader.h"
+#include "launcher/core/testing/free_record.h"
 #include "launcher/core/testing/test_environment.h"
 #include "xml/testing/test_document.h"
 
 #include <gtest/gtest.h>
 
 #include <ostream>
+#include <vector>
 
 namespace {
 
@@ -142,8 +144,27 @@ TEST_F(FullFile, OtherKindsReadOnlyTheirOwnChildren) {
     EXPECT_TRUE(unknown.executeFileName.empty());
 }
 
-TEST_F(FullFile, ReleaseEmptiesTheTabList) {
+// The order the launcher frees its records in: each item after its files and then its
+// sub-items (each after its own), items in list order, each tab after its items.
+void AddReleaseOrder(const ItemInfo& item, std::vector<const void*>& order) {
+    for (const auto& file : item.files)
+        order.push_back(file.get());
+    for (const auto& sub : item.subItems)
+        AddReleaseOrder(*sub, order);
+    order.push_back(&item);
+}
+
+TEST_F(FullFile, ReleaseFreesEachRecordAfterWhatItOwnsInListOrder) {
+    std::vector<const void*> expected;
+    for (const auto& tab : file_.tabs) {
+        for (const auto& item : tab->items)
+            AddReleaseOrder(*item, expected);
+        expected.push_back(tab.get());
+    }
+    ASSERT_GT(expected.size(), 20u) << "items, files and sub-items of every kind";
+    const FreeRecord record;
     ReleaseTabs(file_.tabs);
+    EXPECT_EQ(record.FreedAmong(expected), expected);
     EXPECT_TRUE(file_.tabs.empty());
 }
 

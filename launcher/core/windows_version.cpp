@@ -63,6 +63,9 @@ Bitness ClassifyBitness(const BitnessFacts& facts) {
         return facts.wow64 ? Bitness::Bits64 : Bitness::Bits32;
     case kArchitectureIa64:
     case kArchitectureAmd64:
+    // Windows on Arm runs 32-bit x86 programs (this launcher, the utility) as 64-bit Windows on
+    // x64 does: its items count as the 64-bit system's.
+    case kArchitectureArm64:
         return Bitness::Bits64;
     default:
         return Bitness::Unknown;

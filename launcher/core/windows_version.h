@@ -32,6 +32,7 @@ inline constexpr std::uint16_t kSuiteWhServer = 0x2000; // Windows Home Server
 inline constexpr std::uint16_t kArchitectureX86 = 0;
 inline constexpr std::uint16_t kArchitectureIa64 = 6;
 inline constexpr std::uint16_t kArchitectureAmd64 = 9;
+inline constexpr std::uint16_t kArchitectureArm64 = 12;
 } // namespace windows_ids
 
 // What the Windows side read about the running system. The fields after `extended` come from the

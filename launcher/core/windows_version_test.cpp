@@ -143,6 +143,8 @@ INSTANTIATE_TEST_SUITE_P(
         // A 32-bit launcher on 64-bit Windows sees the native architecture.
         BitnessCase{"Amd64", {true, kArchitectureAmd64, false}, Bitness::Bits64},
         BitnessCase{"Ia64", {true, kArchitectureIa64, false}, Bitness::Bits64},
+        // Windows on Arm runs the 32-bit launcher under emulation; no WOW64 answer is needed.
+        BitnessCase{"Arm64", {true, kArchitectureArm64, false}, Bitness::Bits64},
         BitnessCase{"Arm", {true, 5, false}, Bitness::Unknown},
         BitnessCase{"UnknownArchitecture", {true, 0xFFFF, false}, Bitness::Unknown}),
     [](const testing::TestParamInfo<BitnessCase>& info) { return std::string(info.param.name); });

@@ -15,6 +15,7 @@ class FakeActionPort : public ActionPort {
     // Answers.
     std::map<std::wstring, std::intptr_t> shellResults; // by file; 42 when absent
     std::intptr_t findResult = 42;
+    bool associated = false;
     std::set<std::wstring> missingFiles;
     bool msiLoads = true;
     bool nt = true;
@@ -37,6 +38,10 @@ class FakeActionPort : public ActionPort {
     std::intptr_t FindProgramFor(const std::wstring& file) override {
         log.push_back(L"find " + file);
         return findResult;
+    }
+    bool HasAssociation(const std::wstring& file) override {
+        log.push_back(L"assoc " + file);
+        return associated;
     }
     bool FileExists(const std::wstring& path) override { return !missingFiles.contains(path); }
     void CloseWindowTitled(const std::wstring& title) override { log.push_back(L"close " + title); }

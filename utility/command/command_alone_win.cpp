@@ -67,7 +67,6 @@ CommandAnswer RunCommandAlone(const CommandRequest& request) {
 
     Win32RegistryPort registry;
     const ResourceStrings strings;
-    const SystemCodePage codePage;
     const ShellState shell;
     // The filter as stored; no overlay or display shows it, since nothing would take it away
     // again when this process ends.

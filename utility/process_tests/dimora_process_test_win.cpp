@@ -300,6 +300,39 @@ TEST_F(UtilityProcess, StoredFilterShowsItsPictureAndIsReappliedAfterResumeAndUn
     ::DeleteFileA(picture.c_str());
 }
 
+// An installer making way ends the program as Exit does, whether it closes the hidden window
+// (the disk menu's close step) or asks through the end-session messages (Restart Manager); the
+// stored settings stay. The user's close of the shown window only hides it.
+TEST_F(UtilityProcess, AnInstallersCloseOrEndSessionRequestEndsItAsExitDoes) {
+    const std::string picture = WritePicture();
+    SetFilter(&picture);
+    for (const bool endSession : {false, true}) {
+        SCOPED_TRACE(endSession ? "end-session request" : "close of the hidden window");
+        Utility utility("dual.txt");
+        const HWND main = utility.Main();
+        ASSERT_NE(main, nullptr);
+        ASSERT_EQ(Overlays(main).size(), 2u);
+        if (endSession) {
+            EXPECT_EQ(::SendMessageA(main, WM_QUERYENDSESSION, 0, ENDSESSION_CLOSEAPP), TRUE);
+            ::SendMessageA(main, WM_ENDSESSION, TRUE, ENDSESSION_CLOSEAPP);
+        } else {
+            utility.ShowSettings();
+            ::SendMessageA(main, WM_CLOSE, 0, 0);
+            EXPECT_EQ(utility.Query(kQueryMainShown), 0);
+            EXPECT_EQ(utility.Query(kQueryTrayState), 1) << "hidden, still running";
+            ::SendMessageA(main, WM_CLOSE, 0, 0);
+        }
+        EXPECT_EQ(utility.WaitExit(20000), 0u) << "ended by itself";
+        EXPECT_TRUE(MainWindows().empty());
+        EXPECT_EQ(::RegGetValueA(HKEY_CURRENT_USER, (std::string(kRootKey) + "\\VSFilter").c_str(),
+                                 "FilePath", RRF_RT_REG_SZ, nullptr, nullptr, nullptr),
+                  ERROR_SUCCESS)
+            << "the settings stay";
+    }
+    SetFilter(nullptr);
+    ::DeleteFileA(picture.c_str());
+}
+
 // The colour adjustment dialog of this test's utility, once its values are loaded.
 HWND ColourDialog(HWND main) {
     DWORD pid = 0;

@@ -150,7 +150,27 @@ TEST(UtilityResources, ManifestAndVersion) {
     std::string text(manifest, size);
     for (const char* needle : {"Microsoft.Windows.Common-Controls", "asInvoker", "dpiAware"})
         EXPECT_NE(text.find(needle), std::string::npos) << needle;
-    EXPECT_NE(FindResourceA(Module(), MAKEINTRESOURCEA(VS_VERSION_INFO), RT_VERSION), nullptr);
+    // One version everywhere: the build's, in the manifest, the version line of both languages
+    // and the version resource.
+    const std::string version = DIMORA_VERSION;
+    EXPECT_NE(text.find("DimoraDdcci\" version=\"" + version + ".0\""), std::string::npos);
+    const std::wstring line =
+        L"Visomat (DDC/CI) Ver" + std::wstring(version.begin(), version.end());
+    EXPECT_EQ(StringIn(kEnglish, IDS_VERSION), line);
+    EXPECT_EQ(StringIn(kJapanese, IDS_VERSION), line);
+    const auto* info = static_cast<const BYTE*>(ResourceData(
+        RT_VERSION, VS_VERSION_INFO, MAKELANGID(LANG_NEUTRAL, SUBLANG_NEUTRAL), &size));
+    ASSERT_NE(info, nullptr);
+    // The version functions read a copy, as GetFileVersionInfo gives it.
+    std::vector<BYTE> block(info, info + size);
+    VS_FIXEDFILEINFO* fixed = nullptr;
+    UINT length = 0;
+    ASSERT_TRUE(VerQueryValueA(block.data(), "\\", reinterpret_cast<void**>(&fixed), &length));
+    const std::string fileVersion = std::to_string(HIWORD(fixed->dwFileVersionMS)) + "." +
+                                    std::to_string(LOWORD(fixed->dwFileVersionMS)) + "." +
+                                    std::to_string(HIWORD(fixed->dwFileVersionLS));
+    EXPECT_EQ(fileVersion, version);
+    EXPECT_EQ(fixed->dwProductVersionMS, fixed->dwFileVersionMS);
 }
 
 } // namespace

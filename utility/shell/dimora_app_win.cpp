@@ -1,8 +1,29 @@
 #include "utility/shell/dimora_app_win.h"
 
+#include "framework/mingw_gaps_win.h"
 #include "framework/res_string_win.h"
 #include "utility/res/resource.h"
 #include "utility/shell/dimora_dlg_win.h"
+
+namespace {
+
+// What RegisterApplicationRestart is told not to restart after: a crash, a hang, or a reboot
+// (the Run value starts the program at logon).
+constexpr DWORD kRestartNoCrash = 1;
+constexpr DWORD kRestartNoHang = 2;
+constexpr DWORD kRestartNoReboot = 8;
+
+// An installer that closes this program through Restart Manager, to replace its files, starts
+// it again afterwards. Where the function does not exist the program is simply not restarted.
+void RegisterForRestartAfterInstall() {
+    const auto registerRestart =
+        reinterpret_cast<RegisterApplicationRestartFn>(reinterpret_cast<void*>(
+            ::GetProcAddress(::GetModuleHandleA("kernel32.dll"), "RegisterApplicationRestart")));
+    if (registerRestart)
+        registerRestart(nullptr, kRestartNoCrash | kRestartNoHang | kRestartNoReboot);
+}
+
+} // namespace
 
 CDimoraApp::CDimoraApp()
     : m_deviceCtrl(
@@ -64,6 +85,7 @@ bool CDimoraApp::InitInstance() {
         return false;
     }
     m_shell.m_mainShown = 0;
+    RegisterForRestartAfterInstall();
     return true;
 }
 

@@ -11,7 +11,7 @@ constexpr char kDataSubFolder[] = "\\Orvane\\Visomat (DDCCI)\\";
 
 } // namespace
 
-bool CDimoraDlg::OnSystemEvent(UINT message, WPARAM wParam, LRESULT& result) {
+bool CDimoraDlg::OnSystemEvent(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     switch (message) {
     case WM_TIMER:
         // Timers that are not the model's go to default handling.
@@ -28,7 +28,7 @@ bool CDimoraDlg::OnSystemEvent(UINT message, WPARAM wParam, LRESULT& result) {
         m_model.OnSessionChange(static_cast<std::uint32_t>(wParam));
         return false;
     case WM_ENDSESSION:
-        m_model.OnEndSession(wParam != FALSE);
+        m_model.OnEndSession(wParam != FALSE, (lParam & ENDSESSION_CLOSEAPP) != 0);
         return true;
     default:
         return false;

@@ -8,6 +8,31 @@
 #include "utility/ui/modal_loop.h"
 #include "utility/ui/user_messages.h"
 
+#include <vector>
+
+namespace {
+
+LRESULT OwnVersion() {
+    const HMODULE module = ::GetModuleHandleA(nullptr);
+    const HRSRC resource = ::FindResourceA(module, MAKEINTRESOURCEA(VS_VERSION_INFO), RT_VERSION);
+    const HGLOBAL loaded = resource ? ::LoadResource(module, resource) : nullptr;
+    const auto* data = loaded ? static_cast<const BYTE*>(::LockResource(loaded)) : nullptr;
+    if (!data)
+        return -1;
+    // The version functions read a copy, as GetFileVersionInfo gives it.
+    std::vector<BYTE> block(data, data + ::SizeofResource(module, resource));
+    VS_FIXEDFILEINFO* fixed = nullptr;
+    UINT length = 0;
+    if (!::VerQueryValueA(block.data(), "\\", reinterpret_cast<void**>(&fixed), &length) ||
+        length < sizeof *fixed)
+        return -1;
+    return static_cast<LRESULT>(HIWORD(fixed->dwFileVersionMS) << 16 |
+                                LOWORD(fixed->dwFileVersionMS) << 8 |
+                                HIWORD(fixed->dwFileVersionLS));
+}
+
+} // namespace
+
 bool CDimoraDlg::OnTrayNotify(LPARAM mouseMessage) {
     const TrayMouse mouse = mouseMessage == WM_LBUTTONDBLCLK ? TrayMouse::LeftDoubleClick
                             : mouseMessage == WM_RBUTTONUP   ? TrayMouse::RightButtonUp
@@ -83,6 +108,8 @@ LRESULT CDimoraDlg::AnswerStateQuery(WPARAM what) {
     }
     case kQueryFilterLuminance:
         return m_screenFilter.AppliedLuminance();
+    case kQueryVersion:
+        return OwnVersion();
     case kQueryKeepOnTop:
         return (::GetMenuState(::GetSystemMenu(m_hWnd, FALSE), IDM_KEEPONTOP, MF_BYCOMMAND) &
                 MF_CHECKED) != 0;

@@ -114,7 +114,7 @@ LRESULT CDimoraDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_POWERBROADCAST:
     case WM_WTSSESSION_CHANGE: {
         LRESULT result = 0;
-        if (OnSystemEvent(message, wParam, result))
+        if (OnSystemEvent(message, wParam, lParam, result))
             return result;
         break;
     }
@@ -146,7 +146,7 @@ LRESULT CDimoraDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_TIMER:
     case WM_DISPLAYCHANGE: {
         LRESULT result = 0;
-        if (OnSystemEvent(message, wParam, result))
+        if (OnSystemEvent(message, wParam, lParam, result))
             return result;
         break;
     }
@@ -157,16 +157,20 @@ LRESULT CDimoraDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return result;
     }
     case WM_CLOSE:
-        m_model.HideMainWindow();
+        m_model.OnClose();
         return 0;
     case WM_DEVICECHANGE:
         return TRUE;
     case WM_EXITSIZEMOVE:
         m_model.FollowWindowMonitor();
         break;
+    case WM_QUERYENDSESSION:
+        // Nothing to save: the session, or an installer that needs this program's files, may
+        // go on.
+        return TRUE;
     case WM_ENDSESSION: {
         LRESULT result = CDialog::OnMessage(message, wParam, lParam);
-        OnSystemEvent(message, wParam, result);
+        OnSystemEvent(message, wParam, lParam, result);
         return result;
     }
     default:

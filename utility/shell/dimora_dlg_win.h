@@ -1,6 +1,7 @@
 // CDimoraDlg, the utility's main window: a hidden modeless dialog with three tab pages, the
 // owner of the notification icon and its menu, and the receiver of the program's system events
-// and timers. Closing it only hides it; the program ends through the menu's Exit.
+// and timers. The user's close only hides it; the program ends through the menu's Exit, or
+// when another program closes the hidden window or an installer asks it to end.
 //
 // Its behaviour lives in MainWindowModel; this class turns messages into calls of the model and
 // carries out what the model asks (MainWindowView). The work is split by job over
@@ -110,7 +111,7 @@ class CDimoraDlg : public CDialog, private MainWindowView {
 
     // dimora_dlg_events_win.cpp
     // Answers whether the message is done with (no default processing).
-    bool OnSystemEvent(UINT message, WPARAM wParam, LRESULT& result);
+    bool OnSystemEvent(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
     void SetUpDataFolderAndFilter();
 
     // dimora_dlg_cmdline_win.cpp

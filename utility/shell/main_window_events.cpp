@@ -133,10 +133,15 @@ void MainWindowModel::OnFilterReapplyTimer() {
     m_filterTimer = false;
 }
 
-void MainWindowModel::OnEndSession(bool ending) {
+void MainWindowModel::OnEndSession(bool ending, bool closeApp) {
     // A cancelled shut-down keeps everything running.
     if (!ending)
         return;
+    // Windows goes on after this program: it must end by itself, as Exit ends it.
+    if (closeApp) {
+        m_view.PostExit();
+        return;
+    }
     m_reminder.StopTimers();
     m_filter.FreeGammaList();
 }

@@ -260,13 +260,20 @@ TEST_F(MainWindowEventsTest, OnlyARealEndOfSessionStopsTheReminderAndRestoresThe
     StoreReminder(1);
     Running();
     ASSERT_EQ(gammaList.size(), 1u);
-    Model().OnEndSession(false); // the user cancelled the shut-down
+    Model().OnEndSession(false, false); // the user cancelled the shut-down
+    Model().OnEndSession(false, true);  // an installer's request, withdrawn
     EXPECT_TRUE(timers.Runs(TIMER_REMINDER));
     EXPECT_EQ(gammaList.size(), 1u);
-    Model().OnEndSession(true);
+    EXPECT_TRUE(view.Take().empty());
+    // Only this program is asked to end while Windows goes on: it ends by Exit, which restores
+    // the ramps and removes the icon and the overlays as it goes.
+    Model().OnEndSession(true, true);
+    EXPECT_EQ(view.Take(), (Lines{"exit"}));
+    Model().OnEndSession(true, false);
     EXPECT_FALSE(timers.Runs(TIMER_REMINDER));
     EXPECT_FALSE(timers.Runs(TIMER_SCREENSAVER_WATCH));
     EXPECT_TRUE(gammaList.empty());
+    EXPECT_TRUE(view.Take().empty()) << "the session's end ends the process";
 }
 
 } // namespace

@@ -83,6 +83,13 @@ void MainWindowModel::HideMainWindow() {
     m_view.HideWindow();
 }
 
+void MainWindowModel::OnClose() {
+    if (m_shell.m_mainShown == 1)
+        HideMainWindow();
+    else
+        m_view.PostExit();
+}
+
 void MainWindowModel::ShowPage(int index) {
     m_view.ShowOnlyPage(index);
     m_view.RefreshTabControl();

@@ -61,6 +61,10 @@ class MainWindowModel {
 
     void ShowMainWindow();
     void HideMainWindow();
+    // The window's close message: the user's close (the window is shown) hides it; a close while
+    // it is hidden, which only another program can send (an installer making way), ends the
+    // program by the menu's Exit.
+    void OnClose();
     void ShowPage(int index);
     // The user picked another tab.
     void OnTabSelected(int index);
@@ -90,8 +94,10 @@ class MainWindowModel {
     void OnDisplayChange();
     void OnPowerBroadcast(std::uint32_t event);
     void OnSessionChange(std::uint32_t event);
-    // The end-session message: `ending` is false when the shut-down was cancelled.
-    void OnEndSession(bool ending);
+    // The end-session message: `ending` is false when the shut-down was cancelled; `closeApp`
+    // when an installer (Restart Manager) asks only this program to end, which then ends by the
+    // menu's Exit.
+    void OnEndSession(bool ending, bool closeApp);
 
     int CurrentPage() const { return m_currentPage; }
     int TrayState() const { return m_tray.State(); }

@@ -83,9 +83,13 @@ TEST_F(MainWindowModelTest, DoubleClickShowsPageZeroAndCloseHides) {
     EXPECT_EQ(state.m_mainShown, 1);
     Model().OnSettingsCommand();
     EXPECT_EQ(view.Take(), (Lines{"auto-refresh"})) << "already shown";
-    Model().HideMainWindow();
-    EXPECT_EQ(view.Take(), (Lines{"page -1", "hide"}));
+    Model().OnClose();
+    EXPECT_EQ(view.Take(), (Lines{"page -1", "hide"})) << "the user's close hides";
     EXPECT_EQ(state.m_mainShown, 0);
+    // A close while the window is hidden comes from another program (an installer making way):
+    // the program ends by Exit.
+    Model().OnClose();
+    EXPECT_EQ(view.Take(), (Lines{"exit"}));
 }
 
 TEST_F(MainWindowModelTest, Keys) {

@@ -46,3 +46,6 @@ inline constexpr unsigned kQueryGammaRampStart = 12;
 // The screen filter's luminance last given to the gamma objects, -1000 since they were restored:
 // what tests read where the display answers no gamma calls.
 inline constexpr unsigned kQueryFilterLuminance = 13;
+// The program's own version resource as major << 16 | minor << 8 | patch: which version is
+// running, after an upgrade.
+inline constexpr unsigned kQueryVersion = 14;
