@@ -83,15 +83,25 @@ declare -A shots_caption=(
   [launcher-information]="Disk menu, Information tab"
   [launcher-install-item]="Disk menu, Applications tab after the installation"
 )
-# Pictures that show the notification area with the program's windows.
-declare -A shots_with_tray=([tray-menu]=1 [reminder-balloon]=1)
+# How each picture is cut from the screen: with the notification area and its balloons (tray),
+# or without the screen filter's overlays, which cover every screen (dialog); by default the
+# program's windows.
+declare -A shots_frame=([tray-menu]=tray [reminder-balloon]=tray [filter-dialog]=dialog)
+# Pictures taken as they are: the program's top window is otherwise made active first, as the
+# user's click that opened it would leave it (Wine activates windows while they are still hidden
+# and a window closing activates none), but that would close a menu, or end a link's hover.
+declare -A shots_as_they_are=([tray-menu]=1 [reminder-balloon]=1 [launcher-hover]=1
+  [filter-overlay]=1)
 
 # shots_snap NAME: the windows of $shots_program (and for some the notification area with its
-# balloons) as they are on the screen now; the whole screen when none can be found.
+# balloons) on the screen now; the whole screen when none can be found.
 shots_snap() {
   local file geometry
   file=$(shots_file "$1")
-  geometry=$(driver frame "$shots_program" ${shots_with_tray[$1]:+tray} | tr -d '\r') || geometry=
+  if [ -z "${shots_as_they_are[$1]:-}" ] && driver activate "$shots_program" >/dev/null 2>&1; then
+    sleep 0.5
+  fi
+  geometry=$(driver frame "$shots_program" ${shots_frame[$1]:-} | tr -d '\r') || geometry=
   if [ -n "$geometry" ]; then
     import -window root -crop "$geometry" +repage "$shots/$file"
   else

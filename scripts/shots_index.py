@@ -41,8 +41,8 @@ def layout(rows):
     return names, captions, columns, cells
 
 
-def label(caption, lang, dpi):
-    return "%s, %s, %d dpi" % (caption, LANGUAGES.get(lang, lang), dpi)
+def label(caption, lang, dpi, separator=", "):
+    return "%s%s%s, %d dpi" % (caption, separator, LANGUAGES.get(lang, lang), dpi)
 
 
 def write_html(folder, names, captions, columns, cells):
@@ -86,7 +86,7 @@ def write_contact_sheet(folder, names, captions, columns, cells):
         for lang, dpi in columns:
             picture = cells.get((name, lang, dpi))
             if picture:
-                command += ["-label", label(captions[name], lang, dpi),
+                command += ["-label", label(captions[name], lang, dpi, "\n"),
                             os.path.join(folder, picture)]
             else:
                 command += ["-label", "", "null:"]

@@ -12,6 +12,8 @@ namespace {
 // of its own with one child window per icon.
 constexpr const char* kWineTrayClass = "__winex11_standalone_tray";
 constexpr const char* kWineTrayIconClass = "__winex11_tray_icon";
+// Pixels at 96 dpi between the parked notification area and the screen's right edge.
+constexpr int kTrayGapAt96 = 200;
 
 std::string Lower(std::string text) {
     std::transform(text.begin(), text.end(), text.begin(),
@@ -35,11 +37,21 @@ std::string ExecutableName(DWORD pid) {
     return Lower(slash == std::string::npos ? full : full.substr(slash + 1));
 }
 
+// Pixels kept around a frame's windows at 96 dpi, and around them without their overlays.
+constexpr int kMargin = 16;
+constexpr int kOverlayMargin = 64;
+
+bool IsOverlay(HWND window) {
+    const LONG_PTR extended = ::GetWindowLongPtrA(window, GWL_EXSTYLE);
+    return (extended & WS_EX_LAYERED) && (extended & WS_EX_TRANSPARENT);
+}
+
 struct FrameSearch {
     std::string exeName;
     DWORD trayPid;
+    bool withOverlays;
     RECT frame;
-    bool found;
+    HWND top; // the first window found, the highest in the z-order
 };
 
 BOOL CALLBACK AddVisibleWindow(HWND window, LPARAM data) {
@@ -48,18 +60,36 @@ BOOL CALLBACK AddVisibleWindow(HWND window, LPARAM data) {
     // A minimised window is on the taskbar under Windows; Wine without a desktop shell leaves its
     // title bar in a screen corner, which belongs to no picture.
     if (!::IsWindowVisible(window) || ::IsIconic(window) || !::GetWindowRect(window, &rect) ||
-        ::IsRectEmpty(&rect))
+        ::IsRectEmpty(&rect) || (!search.withOverlays && IsOverlay(window)))
         return TRUE;
     DWORD pid = 0;
     ::GetWindowThreadProcessId(window, &pid);
     if ((search.trayPid == 0 || pid != search.trayPid) && ExecutableName(pid) != search.exeName)
         return TRUE;
-    if (search.found)
+    if (search.top) {
         ::UnionRect(&search.frame, &search.frame, &rect);
-    else
+    } else {
         search.frame = rect;
-    search.found = true;
+        search.top = window;
+    }
     return TRUE;
+}
+
+FrameSearch FindProgramWindows(const std::string& exeName, FrameKind kind) {
+    FrameSearch search{Lower(exeName), 0, kind != FrameKind::WithoutOverlays, RECT{}, nullptr};
+    if (kind == FrameKind::WithTray) {
+        if (const HWND tray = ::FindWindowA(kWineTrayClass, nullptr))
+            ::GetWindowThreadProcessId(tray, &search.trayPid);
+    }
+    ::EnumWindows(&AddVisibleWindow, reinterpret_cast<LPARAM>(&search));
+    return search;
+}
+
+int ScreenDpi() {
+    const HDC screen = ::GetDC(nullptr);
+    const int dpi = ::GetDeviceCaps(screen, LOGPIXELSX);
+    ::ReleaseDC(nullptr, screen);
+    return dpi;
 }
 
 HWND FirstTrayIcon() {
@@ -80,16 +110,13 @@ void SendMouse(DWORD flags, int x = 0, int y = 0) {
 
 } // namespace
 
-std::string ProgramFrame(const std::string& exeName, bool withTray, int margin) {
-    FrameSearch search{Lower(exeName), 0, RECT{}, false};
-    if (withTray) {
-        if (const HWND tray = ::FindWindowA(kWineTrayClass, nullptr))
-            ::GetWindowThreadProcessId(tray, &search.trayPid);
-    }
-    ::EnumWindows(&AddVisibleWindow, reinterpret_cast<LPARAM>(&search));
-    if (!search.found)
+std::string ProgramFrame(const std::string& exeName, FrameKind kind) {
+    const FrameSearch search = FindProgramWindows(exeName, kind);
+    if (!search.top)
         return {};
     RECT frame = search.frame;
+    const int margin =
+        ::MulDiv(kind == FrameKind::WithoutOverlays ? kOverlayMargin : kMargin, ScreenDpi(), 96);
     ::InflateRect(&frame, margin, margin);
     const RECT screen{0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
     ::IntersectRect(&frame, &frame, &screen);
@@ -99,12 +126,17 @@ std::string ProgramFrame(const std::string& exeName, bool withTray, int margin) 
     return geometry;
 }
 
+HWND TopProgramWindow(const std::string& exeName) {
+    return FindProgramWindows(exeName, FrameKind::WithoutOverlays).top;
+}
+
 bool ParkTrayInCorner() {
     const HWND tray = ::FindWindowA(kWineTrayClass, nullptr);
     RECT rect{};
     if (!tray || !::GetWindowRect(tray, &rect))
         return false;
-    const int x = ::GetSystemMetrics(SM_CXSCREEN) - (rect.right - rect.left);
+    const int x = ::GetSystemMetrics(SM_CXSCREEN) - (rect.right - rect.left) -
+                  ::MulDiv(kTrayGapAt96, ScreenDpi(), 96);
     const int y = ::GetSystemMetrics(SM_CYSCREEN) - (rect.bottom - rect.top);
     return ::SetWindowPos(tray, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }

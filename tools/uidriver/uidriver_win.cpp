@@ -34,10 +34,12 @@
 //   uidriver about                   opens the About box from the main window's system menu
 //   uidriver close-about             closes the About box
 //   uidriver exit                    ends the utility through the menu's Exit
-//   uidriver frame EXE [tray]        prints the part of the screen that the visible windows of
-//                                    the programs named EXE cover (with the notification area
-//                                    and its balloons: tray), as an ImageMagick crop geometry;
-//                                    needs no running utility
+//   uidriver frame EXE [tray|dialog] prints the part of the screen that the visible windows of
+//                                    the programs named EXE cover (tray: with the notification
+//                                    area and its balloons; dialog: without the screen filter's
+//                                    overlays), as an ImageMagick crop geometry
+//   uidriver activate EXE            makes the top window of the program named EXE active anew
+//                                    (frame and activate need no running utility)
 #include "tools/uidriver/idle_bench_win.h"
 #include "tools/uidriver/screen_win.h"
 #include "tools/uidriver/startup_bench_win.h"
@@ -54,9 +56,6 @@
 #include <string>
 
 namespace {
-
-// Pixels of the screen kept around the windows a screenshot shows.
-constexpr int kFrameMargin = 16;
 
 struct ControlSearch {
     int id;
@@ -155,13 +154,13 @@ HWND WaitMain(DWORD timeoutMs) {
 }
 
 int Usage() {
-    std::fprintf(
-        stderr,
-        "usage: uidriver bench UTILITY BASELINE DESCRIPTION [ROUNDS] | idle "
-        "UTILITY BASELINE DESCRIPTION [SECONDS] | wait | show | page N | "
-        "colour-dialog | close-dialog | monitor-list | close-monitor-list | hide | "
-        "eyecare | edit-message | close-eyecare | balloon | filter N | close-filter | "
-        "tray-menu | close-menu | park-tray | about | close-about | exit | frame EXE [tray]\n");
+    std::fprintf(stderr,
+                 "usage: uidriver bench UTILITY BASELINE DESCRIPTION [ROUNDS] | idle "
+                 "UTILITY BASELINE DESCRIPTION [SECONDS] | wait | show | page N | "
+                 "colour-dialog | close-dialog | monitor-list | close-monitor-list | hide | "
+                 "eyecare | edit-message | close-eyecare | balloon | filter N | close-filter | "
+                 "tray-menu | close-menu | park-tray | about | close-about | exit | frame EXE "
+                 "[tray|dialog] | activate EXE\n");
     return 2;
 }
 
@@ -182,12 +181,21 @@ int main(int argc, char** argv) {
         return RunIdleBench(argv[2], argv[3], argv[4], seconds);
     }
     if (command == "frame" && (argc == 3 || argc == 4)) {
-        const bool withTray = argc == 4 && std::string(argv[3]) == "tray";
-        const std::string frame = ProgramFrame(argv[2], withTray, kFrameMargin);
+        const std::string kind = argc == 4 ? argv[3] : "";
+        const std::string frame =
+            ProgramFrame(argv[2], kind == "tray"     ? FrameKind::WithTray
+                                  : kind == "dialog" ? FrameKind::WithoutOverlays
+                                                     : FrameKind::Windows);
         if (frame.empty())
             return 1;
         std::printf("%s\n", frame.c_str());
         return 0;
+    }
+    if (command == "activate" && argc == 3) {
+        const HWND top = TopProgramWindow(argv[2]);
+        if (top)
+            ActivateAgain(top);
+        return top ? 0 : 1;
     }
     const HWND main = WaitMain(120000);
     if (!main) {
