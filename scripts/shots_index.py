@@ -90,7 +90,7 @@ def write_contact_sheet(folder, names, captions, columns, cells):
                             os.path.join(folder, picture)]
             else:
                 command += ["-label", "", "null:"]
-    command += ["-tile", "%dx" % len(columns), "-geometry", "300x240+8+8",
+    command += ["-tile", "%dx" % len(columns), "-geometry", "300x240+8+8", "-depth", "8",
                 os.path.join(folder, "contact-sheet.png")]
     subprocess.run(command, check=True)
 
