@@ -21,10 +21,11 @@ shots_program=DimoraDdcci.exe
 # - the screen resolution of the set.
 shots_registry() { # shots_registry DPI
   printf 'Windows Registry Editor Version 5.00\r\n\r\n'
-  printf '[HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]\r\n"Decorated"="N"\r\n"Managed"="N"\r\n\r\n'
+  printf '[HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]\r\n'
+  printf '"Decorated"="N"\r\n"Managed"="N"\r\n\r\n'
   printf '[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]\r\n'
   local face
-  for face in "MS UI Gothic" "MS PGothic" "ＭＳ Ｐゴシック" "Meiryo UI" "メイリオ" "Yu Gothic UI"; do
+  for face in "MS UI Gothic" "MS PGothic" "ＭＳ Ｐゴシック"; do
     printf '"%s"="IPAPGothic"\r\n' "$face"
   done
   printf '"MS Gothic"="IPAGothic"\r\n"ＭＳ ゴシック"="IPAGothic"\r\n\r\n'
@@ -54,7 +55,11 @@ shots_session() {
 # The file name of a picture of the current set: NAME-LANG.png at 96 dpi, NAME-LANG-DPIdpi.png
 # at the others.
 shots_file() {
-  if [ "$shots_dpi" = 96 ]; then echo "$1-$shots_lang.png"; else echo "$1-$shots_lang-${shots_dpi}dpi.png"; fi
+  if [ "$shots_dpi" = 96 ]; then
+    echo "$1-$shots_lang.png"
+  else
+    echo "$1-$shots_lang-${shots_dpi}dpi.png"
+  fi
 }
 
 # What each picture shows, for the index page.
