@@ -87,6 +87,11 @@ LRESULT CDlgCommon::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         for (CStaticButton& button : m_buttons)
             button.ResetHover(0);
     }
+    // Where the skin is stretched to the page, it is stretched again to the size the main window
+    // gives the page over its tab control, which differs from the template's.
+    if (message == WM_SIZE && m_brush)
+        m_pattern =
+            LoadSkinBrush(m_hWnd, m_brush, IDB_PAGE_SKIN, IDB_PAGE_SKIN_LARGE, &m_tabClientRect);
     return CDialog::WindowProc(message, wParam, lParam);
 }
 

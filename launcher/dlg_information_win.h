@@ -19,6 +19,7 @@ class CDlgInformation : public CDialog {
     void OnOK() override {}
     void OnCancel() override {}
     HBRUSH OnCtlColor(HDC dc, HWND control, UINT type) override;
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
   private:
     const TabList& m_tabs;

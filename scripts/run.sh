@@ -2,23 +2,30 @@
 # The README's run command: builds the Windows programs and starts the utility under Wine beside
 # the simulated dxva2.dll and libpanq.dll, on the monitors of sim/monitors/dual.txt (another
 # description with DIMORA_MONITORS=sim/monitors/NAME.txt). With a display it runs until you choose
-# Exit in its notification-area menu. Without one it runs on Xvfb, once in English and once in
-# Japanese, and saves screenshots of the notification menu, the main window and its pages and
-# dialogs, the monitor connection list, the EyeCare dialogs, the reminder's balloon and the
-# EyeCare Filter dialog previewing a default picture in
-# build/shots/;
-# then it prints the start-up benchmark (the utility against a bare notification-area program)
-# and the monitor-layer benchmark. The disk menu, launcher, follows on the disk folder the build
-# lays out (build/<tree>/disk/): with a display it starts after the utility has ended; without
-# one it is photographed in both languages as well. The disk folder gets the utility's installer
-# package and its image (build/<tree>/OrvaneLcdUtilityDisk.iso); without a display the package
-# is installed from it, the installed utility photographed and the package removed again.
+# Exit in its notification-area menu. Without one it runs on Xvfb and photographs every window of
+# the utility (the notification menu, the main window and its pages, the About box, the dialogs,
+# the reminder's balloon, the EyeCare Filter dialog previewing a default picture) and of the disk
+# menu, launcher (on the disk folder the build lays out, build/<tree>/disk/), in English and in
+# Japanese, at 96, 120 and 144 dpi (DIMORA_SHOTS_DPI="96" for fewer), into build/shots/, with
+# build/shots/index.html and build/shots/contact-sheet.png to see them all at once; then it prints
+# the start-up benchmark (the utility against a bare notification-area program) and the
+# monitor-layer benchmark. With a display the disk menu starts after the utility has ended. The
+# disk folder gets the utility's installer package and its image
+# (build/<tree>/OrvaneLcdUtilityDisk.iso); without a display the package is installed from it,
+# the installed utility photographed and the package removed again.
 # `run.sh bench` prints only the two benchmarks (DIMORA_BENCH_ROUNDS rounds, default 5).
 set -euo pipefail
 headless=0
 [ -n "${DISPLAY:-}" ] || headless=1
 only_bench=0
 [ "${1:-}" = bench ] && only_bench=1
+# Without a display everything runs in a Wine prefix of its own (build/wineprefix-shots), whose
+# settings for the screenshots (window frames drawn by Wine, fonts, screen resolution) the test
+# command's prefix never sees.
+if [ "$headless" = 1 ]; then
+  build_root=${DIMORA_BUILD:-$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)/build}
+  export DIMORA_WINEPREFIX=${DIMORA_WINEPREFIX:-$build_root/wineprefix-shots}
+fi
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 cd "$DIMORA_ROOT"
 
@@ -85,9 +92,9 @@ if [ "$headless" = 0 ]; then
   exit 0
 fi
 
-shots=$DIMORA_BUILD/shots
+source "$DIMORA_ROOT/scripts/shots.sh"
 mkdir -p "$shots"
-snap() { import -window root "$shots/$1.png" && echo "   saved build/shots/$1.png"; }
+rm -f "$shots"/*.png "$shots_manifest"
 # A driver step followed by a screenshot; a failed step is reported and makes the run fail at the
 # end, after the other screenshots have been taken.
 failed_steps=()
@@ -95,10 +102,10 @@ shot() { # shot NAME SECONDS DRIVER-ARGS...
   local name=$1 pause=$2
   shift 2
   if driver "$@"; then
-    sleep "$pause" && snap "$name"
+    sleep "$pause" && shots_snap "$name"
   else
-    echo "   FAILED: uidriver $* (no $name.png)"
-    failed_steps+=("$name")
+    echo "   FAILED: uidriver $* (no $(shots_file "$name"))"
+    failed_steps+=("$(shots_file "$name")")
   fi
 }
 # Xvfb draws translucent windows opaque unless a compositing manager runs: the screen filter's
@@ -118,45 +125,85 @@ compositor_off() {
 }
 eyecare_key='HKCU\Software\Orvane\Visomat (DDCCI) V2.3x\EyeCare'
 forget_reminder() { "$DIMORA_ROOT/scripts/wine-run" reg.exe delete "$eyecare_key" /f >/dev/null 2>&1 || true; }
-for lang in en_US.UTF-8 ja_JP.UTF-8; do
-  tag=${lang%%_*}
-  echo "== screenshots ($lang)"
-  # Wine's desktop process draws the notification area's balloons with the fonts of the language
-  # its session started in: each language gets a session of its own.
-  "$WINESERVER" -k >/dev/null 2>&1 || true
-  "$WINESERVER" -w >/dev/null 2>&1 || true
-  { LANG=$lang LC_ALL=$lang dimora_prepare_wine; } 2>/dev/null # no warning for a missing locale
+
+utility_shots() { # utility_shots LANG
+  shots_program=DimoraDdcci.exe
   forget_reminder # the reminder's message is saved in the language of the run that saved it
-  env LANG=$lang LC_ALL=$lang "$DIMORA_ROOT/scripts/wine-run" "$exe" &
-  app=$!
+  env LANG=$1 LC_ALL=$1 "$DIMORA_ROOT/scripts/wine-run" "$exe" &
+  local app=$!
   driver wait
-  shot "tray-menu-$tag" 2 tray-menu
+  driver park-tray || true
+  shot tray-menu 1 tray-menu
   driver close-menu && sleep 1
-  shot "main-$tag" 2 show
-  shot "main-colour-page-$tag" 1 page 1
-  shot "colour-dialog-$tag" 1 colour-dialog
+  shot main 2 show
+  shot about-box 1 about
+  driver close-about && sleep 1
+  shot main-colour-page 1 page 1
+  shot colour-dialog 1 colour-dialog
   driver close-dialog && sleep 2
-  shot "main-sound-page-$tag" 1 page 2
-  shot "monitor-list-$tag" 1 monitor-list
+  shot main-sound-page 1 page 2
+  shot monitor-list 1 monitor-list
   driver close-monitor-list && sleep 1
   driver hide && sleep 1
-  shot "eyecare-dialog-$tag" 1 eyecare
-  shot "edit-message-$tag" 1 edit-message
+  shot eyecare-dialog 1 eyecare
+  shot edit-message 1 edit-message
   driver close-eyecare && sleep 1
   compositor_on
-  shot "filter-dialog-$tag" 2 filter 1
+  shot filter-dialog 2 filter 1
   driver close-filter && sleep 1
   compositor_off
-  shot "reminder-balloon-$tag" 3 balloon
+  shot reminder-balloon 3 balloon
   driver exit
   wait "$app" || true
+}
+
+# A dialog the disk menu opens from an item, photographed and closed again.
+ldialog() { # ldialog NAME DRIVER-ARGS...
+  local name=$1
+  shift
+  if ldriver "$@" && sleep 1 && shots_snap "$name" && ldriver close-dialog; then
+    sleep 1
+  else
+    echo "   FAILED: launcherdriver $* (no $(shots_file "$name"))"
+    failed_steps+=("$(shots_file "$name")")
+  fi
+}
+launcher_shots() { # launcher_shots LANG
+  shots_program=launcher.exe
+  ldriver park
+  env LANG=$1 LC_ALL=$1 "$DIMORA_ROOT/scripts/wine-run" "$launcher" &
+  local app=$!
+  ldriver wait && sleep 2 && shots_snap launcher
+  ldriver hover 0 && sleep 1 && shots_snap launcher-hover
+  ldriver park
+  # The Manuals tab's items ask for model and language, language alone, or model alone; the
+  # Applications tab's item opens its sub-items.
+  ldialog launcher-model-language click 0
+  ldialog launcher-language click 1
+  ldialog launcher-model click 2
+  ldriver tab 1 && sleep 1 && shots_snap launcher-applications
+  ldialog launcher-sub-items click 0
+  ldriver tab 2 && sleep 1 && shots_snap launcher-utilities
+  ldriver tab 3 && sleep 1 && shots_snap launcher-information
+  ldriver exit
+  wait "$app" || true
+}
+
+# Every window in both languages at 96 dpi and at the two resolutions from which the large
+# bitmaps are used (120, as they are; 144, stretched).
+for dpi in ${DIMORA_SHOTS_DPI:-96 120 144}; do
+  for lang in en_US.UTF-8 ja_JP.UTF-8; do
+    echo "== screenshots ($lang, $dpi dpi)"
+    shots_session "$dpi" "$lang"
+    utility_shots "$lang"
+    launcher_shots "$lang"
+  done
 done
 forget_reminder
-"$WINESERVER" -k >/dev/null 2>&1 || true
-"$WINESERVER" -w >/dev/null 2>&1 || true
-dimora_prepare_wine
+shots_session 96 en_US.UTF-8
 
 echo "== screen filter screenshot (a stored filter picture over every monitor)"
+shots_program=DimoraDdcci.exe
 picture=$shots/filter-picture.bmp
 convert -size 96x72 gradient:'#2a6f97'-'#f4d35e' -bordercolor '#1b3a4b' -border 4 \
   "BMP3:$picture"
@@ -170,43 +217,11 @@ reg add "$filter_key" /v Luminance /t REG_BINARY /d 00000000 /f
 "$DIMORA_ROOT/scripts/wine-run" "$exe" &
 app=$!
 compositor_on
-shot "filter-overlay" 2 wait
+shot filter-overlay 2 wait
 compositor_off
 driver exit
 wait "$app" || true
 reg delete "$filter_key" /f
-
-# A dialog the disk menu opens from an item, photographed and closed again.
-ldialog() { # ldialog NAME DRIVER-ARGS...
-  local name=$1
-  shift
-  if ldriver "$@" && sleep 1 && snap "$name" && ldriver close-dialog; then
-    sleep 1
-  else
-    echo "   FAILED: launcherdriver $* (no $name.png)"
-    failed_steps+=("$name")
-  fi
-}
-for lang in en_US.UTF-8 ja_JP.UTF-8; do
-  tag=${lang%%_*}
-  echo "== disk menu screenshots ($lang)"
-  ldriver park
-  env LANG=$lang LC_ALL=$lang "$DIMORA_ROOT/scripts/wine-run" "$launcher" &
-  app=$!
-  ldriver wait && sleep 2 && snap "launcher-$tag"
-  if [ "$tag" = en ]; then
-    ldriver hover 0 && sleep 1 && snap "launcher-hover-$tag"
-  fi
-  # The Manuals tab's items ask for model and language, language alone, or model alone; the
-  # Applications tab's item opens its sub-items.
-  ldialog "launcher-model-language-$tag" click 0
-  ldialog "launcher-language-$tag" click 1
-  ldialog "launcher-model-$tag" click 2
-  ldriver tab 1 && sleep 1
-  ldialog "launcher-sub-items-$tag" click 0
-  ldriver exit
-  wait "$app" || true
-done
 
 echo "== installation screenshots (the package from the disk, then the installed utility)"
 # Installed quietly from the disk folder, started from its Start-menu shortcut beside the
@@ -220,7 +235,7 @@ if WINEDLLOVERRIDES=winemenubuilder.exe=d "$DIMORA_ROOT/scripts/wine-run" msiexe
   shortcut=$(find "$WINEPREFIX/drive_c" -name 'Visomat (DDCCI).lnk' | head -n 1)
   cp "$build/simrun/dxva2.dll" "$build/simrun/libpanq.dll" "$(dirname "$installed")/"
   "$DIMORA_ROOT/scripts/wine-run" start /unix "$shortcut" || true
-  shot "installed-utility" 2 show
+  shot installed-utility 2 show
   driver exit || true
   # Started through the shell, the program is no child of ours: its end is seen in Wine's process
   # list. A file still in use would outlast the removal.
@@ -236,12 +251,16 @@ else
   echo "   FAILED: the package did not install ($msi_log)"
   failed_steps+=(installed-utility)
 fi
+shots_program=launcher.exe
 ldriver park
 "$DIMORA_ROOT/scripts/wine-run" "$launcher" &
 app=$!
-ldriver wait && ldriver tab 1 && sleep 2 && snap "launcher-install-item"
+ldriver wait && ldriver tab 1 && sleep 2 && shots_snap launcher-install-item
 ldriver exit
 wait "$app" || true
+
+echo "== the screenshots at a glance: build/shots/index.html, build/shots/contact-sheet.png"
+python3 "$DIMORA_ROOT/scripts/shots_index.py" "$shots" || failed_steps+=(index.html)
 
 benchmarks
 if [ "${#failed_steps[@]}" -gt 0 ]; then

@@ -11,7 +11,7 @@ dimora_packages=(
   cmake ninja-build g++ make googletest libxml2-dev
   g++-mingw-w64-i686-posix binutils-mingw-w64-i686
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-  wine wine64 wine32:i386 xvfb xauth x11-utils xcompmgr imagemagick fonts-ipafont-gothic
+  wine wine64 wine32:i386 xvfb xauth x11-utils xcompmgr imagemagick fonts-wine fonts-ipafont-gothic
   wixl msitools xorriso
   clang libclang-rt-dev python3-reportlab
 )
@@ -60,8 +60,10 @@ dimora_start_display() {
   export DISPLAY=:$n
 }
 
+# DIMORA_WINEPREFIX names another prefix than build/wineprefix (the run command's screenshots keep
+# one of their own, with settings the tests must not meet).
 dimora_prepare_wine() {
-  export WINEPREFIX=$DIMORA_BUILD/wineprefix
+  export WINEPREFIX=${DIMORA_WINEPREFIX:-$DIMORA_BUILD/wineprefix}
   export WINEDEBUG=-all
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     echo "setup: creating the Wine prefix in $WINEPREFIX"
@@ -73,7 +75,7 @@ dimora_prepare_wine() {
   # Keep one Wine session alive for the whole run: a console that waits on a pipe held open by
   # this shell. Wine's own background services then start once, here, with no terminal; started
   # by a test instead, they would inherit its output pipe and CTest would wait for them forever.
-  local fifo=$DIMORA_BUILD/wine-keeper
+  local fifo=$WINEPREFIX.keeper
   rm -f "$fifo" && mkfifo "$fifo"
   exec 9<>"$fifo"
   "$DIMORA_ROOT/scripts/wine-run" cmd.exe <"$fifo" 9>&- >/dev/null 2>&1 &

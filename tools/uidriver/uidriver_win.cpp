@@ -26,10 +26,22 @@
 //   uidriver filter N                opens the EyeCare Filter dialog (the menu's item) and picks
 //                                    line N of its picture list (1: the first default picture)
 //   uidriver close-filter            cancels the EyeCare Filter dialog
-//   uidriver tray-menu               opens the notification icon's menu
+//   uidriver tray-menu               opens the notification icon's menu with a right click on
+//                                    the icon
 //   uidriver close-menu              closes an open menu
+//   uidriver park-tray               moves the notification area into the screen's bottom right
+//                                    corner
+//   uidriver about                   opens the About box from the main window's system menu
+//   uidriver close-about             closes the About box
 //   uidriver exit                    ends the utility through the menu's Exit
+//   uidriver frame EXE [tray|dialog] prints the part of the screen that the visible windows of
+//                                    the programs named EXE cover (tray: with the notification
+//                                    area and its balloons; dialog: without the screen filter's
+//                                    overlays), as an ImageMagick crop geometry
+//   uidriver activate EXE            makes the top window of the program named EXE active anew
+//                                    (frame and activate need no running utility)
 #include "tools/uidriver/idle_bench_win.h"
+#include "tools/uidriver/screen_win.h"
 #include "tools/uidriver/startup_bench_win.h"
 #include "tools/uidriver/state_query_win.h"
 #include "utility/res/resource.h"
@@ -111,6 +123,18 @@ HWND WaitDialogWith(HWND main, int id, int tries = 200) {
     return nullptr;
 }
 
+// Whether a pop-up menu of the utility's process shows within `tries` looks 50 ms apart.
+bool WaitMenu(HWND main, int tries = 100) {
+    DWORD pid = 0;
+    ::GetWindowThreadProcessId(main, &pid);
+    for (int i = 0; i < tries; ++i) {
+        if (HWND menu = FindTopWindow("#32768", pid); menu && ::IsWindowVisible(menu))
+            return true;
+        ::Sleep(50);
+    }
+    return false;
+}
+
 // Ends `dialog` with OK (or the EyeCare dialog's "Close") and waits until it is gone.
 void PressOk(HWND dialog) {
     ::PostMessageA(dialog, WM_COMMAND, IDOK, 0);
@@ -135,7 +159,8 @@ int Usage() {
                  "UTILITY BASELINE DESCRIPTION [SECONDS] | wait | show | page N | "
                  "colour-dialog | close-dialog | monitor-list | close-monitor-list | hide | "
                  "eyecare | edit-message | close-eyecare | balloon | filter N | close-filter | "
-                 "tray-menu | close-menu | exit\n");
+                 "tray-menu | close-menu | park-tray | about | close-about | exit | frame EXE "
+                 "[tray|dialog] | activate EXE\n");
     return 2;
 }
 
@@ -155,6 +180,23 @@ int main(int argc, char** argv) {
             return Usage();
         return RunIdleBench(argv[2], argv[3], argv[4], seconds);
     }
+    if (command == "frame" && (argc == 3 || argc == 4)) {
+        const std::string kind = argc == 4 ? argv[3] : "";
+        const std::string frame =
+            ProgramFrame(argv[2], kind == "tray"     ? FrameKind::WithTray
+                                  : kind == "dialog" ? FrameKind::WithoutOverlays
+                                                     : FrameKind::Windows);
+        if (frame.empty())
+            return 1;
+        std::printf("%s\n", frame.c_str());
+        return 0;
+    }
+    if (command == "activate" && argc == 3) {
+        const HWND top = TopProgramWindow(argv[2]);
+        if (top)
+            ActivateAgain(top);
+        return top ? 0 : 1;
+    }
     const HWND main = WaitMain(120000);
     if (!main) {
         std::fprintf(stderr, "uidriver: no running utility\n");
@@ -166,7 +208,10 @@ int main(int argc, char** argv) {
         ::PostMessageA(main, WM_COMMAND, ID_TRAY_SETTINGS, 0);
         for (int i = 0; i < 200 && QueryState(main, kQueryMainShown) != 1; ++i)
             ::Sleep(25);
-        return QueryState(main, kQueryMainShown) == 1 ? 0 : 1;
+        if (QueryState(main, kQueryMainShown) != 1)
+            return 1;
+        ActivateAgain(main);
+        return 0;
     }
     if (command == "page" && argc == 3) {
         const HWND tab = ::GetDlgItem(main, IDC_TAB);
@@ -260,13 +305,27 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (command == "tray-menu") {
-        ::PostMessageA(main, WM_TRAY_NOTIFY, 0, WM_RBUTTONUP);
-        return 0;
+        // Where no icon window can be found (a desktop shell that draws its icons itself), the
+        // notification that the right click sends.
+        if (!RightClickTrayIcon())
+            ::PostMessageA(main, WM_TRAY_NOTIFY, 0, WM_RBUTTONUP);
+        return WaitMenu(main) ? 0 : 1;
     }
     if (command == "close-menu") {
         ::PostMessageA(main, WM_CANCELMODE, 0, 0);
         if (HWND menu = ::FindWindowA("#32768", nullptr))
             ::PostMessageA(menu, WM_KEYDOWN, VK_ESCAPE, 0);
+        return 0;
+    }
+    if (command == "park-tray")
+        return ParkTrayInCorner() ? 0 : 1;
+    if (command == "about") {
+        ::PostMessageA(main, WM_SYSCOMMAND, IDM_ABOUTBOX, 0);
+        return WaitDialogWith(main, IDC_ABOUT_VERSION) ? 0 : 1;
+    }
+    if (command == "close-about") {
+        if (HWND about = WaitDialogWith(main, IDC_ABOUT_VERSION, 1))
+            PressOk(about);
         return 0;
     }
     if (command == "exit") {

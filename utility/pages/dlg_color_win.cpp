@@ -58,6 +58,10 @@ LRESULT CDlgColor::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         Refresh();
         return result;
     }
+    // Where the picture is stretched to the page, it is stretched again to the size the main
+    // window gives the page over its tab control, which differs from the template's.
+    if (message == WM_SIZE && m_brush)
+        m_pattern = CreatePageBrush(m_hWnd, m_brush, IDB_PAGE_COLOR, IDB_PAGE_COLOR_LARGE);
     return CDialog::OnMessage(message, wParam, lParam);
 }
 

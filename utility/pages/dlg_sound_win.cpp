@@ -74,6 +74,12 @@ LRESULT CDlgSound::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_HSCROLL:
         OnHScroll(LOWORD(wParam), reinterpret_cast<HWND>(lParam));
         return 0;
+    case WM_SIZE:
+        // Where the picture is stretched to the page, it is stretched again to the size the main
+        // window gives the page over its tab control, which differs from the template's.
+        if (m_brush)
+            m_pattern = CreatePageBrush(m_hWnd, m_brush, IDB_PAGE_SOUND, IDB_PAGE_SOUND_LARGE);
+        return CDialog::OnMessage(message, wParam, lParam);
     default:
         return CDialog::OnMessage(message, wParam, lParam);
     }

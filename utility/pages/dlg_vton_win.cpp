@@ -72,6 +72,12 @@ LRESULT CDlgVton::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DESTROY:
         m_model.Stop();
         break;
+    case WM_SIZE:
+        // Where the picture is stretched to the page, it is stretched again to the size the main
+        // window gives the page over its tab control, which differs from the template's.
+        if (m_brush)
+            m_pattern = CreatePageBrush(m_hWnd, m_brush, IDB_PAGE_VTON, IDB_PAGE_VTON_LARGE);
+        break;
     default:
         break;
     }

@@ -227,4 +227,37 @@ TEST(UtilityDialogs, TextsFitTheirControls) {
     }
 }
 
+// Texts the program puts into a dialog's controls when it opens, from the string table: each
+// must fit the control in its one line, as the texts of the templates do.
+TEST(UtilityDialogs, TextsSetAtRunTimeFitTheirControls) {
+    struct RunTimeText {
+        int dialog;
+        bool page;
+        int control;
+        UINT string;
+    };
+    const RunTimeText texts[] = {
+        {IDD_ABOUTBOX, false, IDC_ABOUT_VERSION, IDS_VERSION},
+        {IDD_ABOUTBOX, false, IDC_ABOUT_COPYRIGHT, IDS_COPYRIGHT},
+        {IDD_VTON, true, IDC_HYPERLINK, IDS_MAKER_URL},
+        {IDD_COLOR, true, IDC_HYPERLINK, IDS_MAKER_URL},
+        {IDD_SOUND, true, IDC_HYPERLINK, IDS_MAKER_URL},
+    };
+    Window host = HostWindow();
+    for (WORD lang : kLanguages) {
+        for (const RunTimeText& t : texts) {
+            SCOPED_TRACE(std::string(LanguageName(lang)) + " string " + std::to_string(t.string));
+            Window dialog = CreateDialogIn(t.dialog, lang, t.page ? host.get() : nullptr);
+            ASSERT_NE(dialog, nullptr);
+            const HWND control = GetDlgItem(dialog.get(), t.control);
+            const std::optional<std::wstring> text = StringIn(lang, t.string);
+            ASSERT_TRUE(control && text);
+            RECT r;
+            GetClientRect(control, &r);
+            EXPECT_LE(TextWidth(control, lang, *text), r.right)
+                << "string " << t.string << " does not fit control " << t.control;
+        }
+    }
+}
+
 } // namespace

@@ -6,10 +6,14 @@ Python 3 standard library only; the drawing and file helpers are the utility's
 The output is deterministic, so unchanged art gives byte-identical files.
 
 Skin bitmaps are narrow vertical strips used as tiled pattern brushes. The fall of each
-background ends at the height of the window it covers in each language set (the two sets'
-dialogs differ in size); below that the strip goes on in its bottom colour for half as much
-again, so a window that comes out taller (other fonts, as under Wine) never shows the strip
-starting over. The width only sets how often the strip repeats across.
+background ends at the height of the tallest window it covers in each language set: its size on
+Windows, or the size it comes out under Wine with the faces the run command uses, when that is
+taller (the Japanese set, in IPA PGothic). Below that the strip goes on in its bottom
+colour for a few per cent more only. At 96 and 120 dpi the strip repeats as it is, so it must
+span its window; at other resolutions the whole strip is stretched over the window, so anything
+below the picture would show as a band of bottom colour (the picture ending two thirds down, as
+with the earlier strips that carried half their height again as filler). The width only sets
+how often the strip repeats across.
 """
 
 import importlib.util
@@ -37,17 +41,22 @@ INFO_BOTTOM = (238, 234, 224)
 # A thin teal line under the tabs' row of the main window, at the top of the frame.
 ACCENT = (34, 128, 130)
 
-# Heights in pixels: (English set, Japanese set), below 120 dpi and from 120 dpi.
-MAIN_HEIGHTS = {"": (531, 484), "_large": (649, 581)}
-PAGE_HEIGHTS = {"": (435, 400), "_large": (534, 482)}
+# Heights in pixels of the windows the strips cover: (English set, Japanese set), below 120 dpi
+# and from 120 dpi. English as on Windows (Wine's Tahoma gives the same); Japanese as the windows
+# come out in IPA PGothic under Wine (on Windows, in MS PGothic: 484, 581, 400 and 482).
+MAIN_HEIGHTS = {"": (531, 516), "_large": (649, 645)}
+PAGE_HEIGHTS = {"": (435, 427), "_large": (534, 537)}
+# Bottom colour below the fall, in per cent of the height: room for a window a little taller
+# than measured, and too little to be seen when the strip is stretched.
+MARGIN_PERCENT = 3
 
 
 def strip(height, top, bottom, flat=0.55, accent_rows=0):
     """Flat upper part, then a smooth fall to `bottom` that ends at `height`, then `bottom` for
-    another half `height`; optional accent rows at the very top."""
+    a few rows more; optional accent rows at the very top."""
     start = int(height * flat)
     rows = []
-    for y in range(height + height // 2):
+    for y in range(height + height * MARGIN_PERCENT // 100):
         t = 0.0 if y < start else min(1.0, (y - start) / max(1, height - 1 - start))
         t = t * t * (3 - 2 * t)
         rgb = tuple(art.clamp(v) for v in art.mix(top, bottom, t))
