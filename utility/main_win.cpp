@@ -5,9 +5,10 @@
 #include <cstdlib>
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    const DWORD startTick = ::GetTickCount();
     // With a command the program does it and ends (DimoraDdcci.exe /help).
     if (__argc > 1)
         return RunCommandLine(std::vector<std::string>(__argv + 1, __argv + __argc));
-    CDimoraApp app;
+    CDimoraApp app(startTick);
     return app.Main();
 }

@@ -23,6 +23,9 @@ std::wstring Wide(const std::string& text) {
 
 constexpr Gdiplus::ARGB kOpaqueBlack = 0xFF000000;
 
+// The session that exists now (at most one: the program's, or a test's).
+GdiplusSession* g_session = nullptr;
+
 } // namespace
 
 FilterBitmap::FilterBitmap(ScopedBitmap bitmap) : m_bitmap(std::move(bitmap)) {
@@ -34,19 +37,31 @@ FilterBitmap::FilterBitmap(ScopedBitmap bitmap) : m_bitmap(std::move(bitmap)) {
 }
 
 GdiplusSession::GdiplusSession() {
-    Gdiplus::GdiplusStartupInput input;
-    if (Gdiplus::GdiplusStartup(&m_token, &input, nullptr) != Gdiplus::Ok)
-        m_token = 0;
+    g_session = this;
 }
 
 GdiplusSession::~GdiplusSession() {
     if (m_token)
         Gdiplus::GdiplusShutdown(m_token);
+    if (g_session == this)
+        g_session = nullptr;
+}
+
+bool GdiplusSession::StartCurrent() {
+    if (!g_session)
+        return false;
+    if (!g_session->m_tried) {
+        g_session->m_tried = true;
+        Gdiplus::GdiplusStartupInput input;
+        if (Gdiplus::GdiplusStartup(&g_session->m_token, &input, nullptr) != Gdiplus::Ok)
+            g_session->m_token = 0;
+    }
+    return g_session->m_token != 0;
 }
 
 std::unique_ptr<FilterBitmap> LoadFilterBitmap(const std::string& path) {
     const std::wstring widePath = Wide(path);
-    if (widePath.empty())
+    if (widePath.empty() || !GdiplusSession::StartCurrent())
         return nullptr;
     Gdiplus::GpBitmap* image = nullptr;
     if (gdip::GdipCreateBitmapFromFile(widePath.c_str(), &image) != Gdiplus::Ok || !image)

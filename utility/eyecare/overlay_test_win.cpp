@@ -89,11 +89,13 @@ TEST(Overlay, LayeredClickThroughWindowStartsHiddenAndTakesItsOpacity) {
 }
 
 TEST(Overlay, PicturesDecodeWithGdiplusAndUnreadableFilesGiveNone) {
-    GdiplusSession gdiplus;
-    ASSERT_TRUE(gdiplus.Started());
     const std::string path = WriteSmallBitmap();
+    EXPECT_EQ(LoadFilterBitmap(path), nullptr) << "no session, no GDI+";
+    GdiplusSession gdiplus;
+    EXPECT_FALSE(gdiplus.Started()) << "GDI+ starts with the first picture";
     const auto picture = LoadFilterBitmap(path);
     ASSERT_NE(picture, nullptr);
+    EXPECT_TRUE(gdiplus.Started());
     EXPECT_EQ(picture->Width(), 3);
     EXPECT_EQ(picture->Height(), 2);
     EXPECT_EQ(LoadFilterBitmap(path + ".missing"), nullptr);

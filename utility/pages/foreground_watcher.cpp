@@ -15,8 +15,10 @@ void ForegroundWatcher::Tick(const WatchInputs& inputs) {
     // With the settings window open on another page the user is adjusting by hand.
     if (inputs.mainShown && !inputs.pageOnView)
         return;
+    // The common tick, the same window in front where it was, asks the system for the window
+    // and its rectangle only: whether it is shown is asked of a window about to be evaluated.
     const WindowHandle window = m_windows.ForegroundWindow();
-    if (!window || !m_windows.IsShownWindow(window) || !NeedsEvaluation(window))
+    if (!window || !NeedsEvaluation(window) || !m_windows.IsShownWindow(window))
         return;
     // Remembered even when nothing follows, so the same window is not looked at again.
     ++m_evaluations;

@@ -47,7 +47,10 @@ bool ForegroundWin::IsShownWindow(WindowHandle window) {
 std::string ForegroundWin::DisplayDeviceName(WindowHandle window) {
     RECT rect{};
     ::GetWindowRect(Hwnd(window), &rect);
-    if (window == m_known.window && ::EqualRect(&rect, &m_known.rect))
+    // Compared here rather than with EqualRect: this runs at every tick of the watcher.
+    if (window == m_known.window && rect.left == m_known.rect.left &&
+        rect.top == m_known.rect.top && rect.right == m_known.rect.right &&
+        rect.bottom == m_known.rect.bottom)
         return m_known.device;
     std::string name;
     GetDisplayDeviceName(name, Hwnd(window), false);

@@ -25,10 +25,10 @@ void RegisterForRestartAfterInstall() {
 
 } // namespace
 
-CDimoraApp::CDimoraApp()
+CDimoraApp::CDimoraApp(DWORD startTick)
     : m_deviceCtrl(
           MonitorPorts{m_ddcPort, m_clock, m_processPort, m_displayPort, m_panqPort, m_codePage}),
-      m_currentMonitor(m_deviceCtrl, m_monitorsAll) {}
+      m_currentMonitor(m_deviceCtrl, m_monitorsAll), m_startTick(startTick) {}
 
 bool CDimoraApp::RegisterMainWindowClass() {
     // The main dialog's template names this class, so that other code finds the main window by
@@ -44,7 +44,6 @@ bool CDimoraApp::RegisterMainWindowClass() {
 }
 
 bool CDimoraApp::InitInstance() {
-    m_startTick = ::GetTickCount();
     const std::string mutexName = LoadResString(IDS_MUTEX_NAME);
     m_hMutex.Reset(::CreateMutexA(nullptr, TRUE, mutexName.c_str()));
     if (!m_hMutex)

@@ -23,7 +23,8 @@
 
 class CDimoraApp : public CWinAppLite {
   public:
-    CDimoraApp();
+    // `startTick`: the tick count at the program's first line, for the start-up figure.
+    explicit CDimoraApp(DWORD startTick);
 
     bool InitInstance() override;
     int ExitInstance() override;
@@ -54,6 +55,6 @@ class CDimoraApp : public CWinAppLite {
     // The screen filter as applied now.
     FilterSettings m_filter;
     GammaList m_gammaList;
-    // Tick count when the start-up began, for the start-up figure the state query reports.
-    DWORD m_startTick = 0;
+    // Tick count when the program's code began, for the start-up figure the state query reports.
+    DWORD m_startTick;
 };

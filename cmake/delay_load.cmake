@@ -1,0 +1,57 @@
+# dimora_delay_load(TARGET DLL...): TARGET loads each named system DLL (ole32, gdiplus, ...) at
+# its first call into it instead of before its first line of code, so that a program that needs
+# a library only for a dialog or a picture does not pay for loading it (and what it imports in
+# turn) at every start. A call into a delay-loaded DLL goes through __delayLoadHelper2 (in the
+# MinGW runtime), which loads the DLL and binds the function on first use.
+#
+# The delay-import libraries are made with dlltool from the toolchain's own import libraries
+# (every function those export), under the same names in a folder searched before the
+# toolchain's: every "-lole32" of TARGET's link, its static libraries' included, takes the
+# delay-import library, whatever the order of the link line. Other targets are not affected.
+function(dimora_delay_load target)
+  if(NOT MINGW)
+    return()
+  endif()
+  set(dir ${CMAKE_BINARY_DIR}/delayload)
+  set(outputs)
+  foreach(dll IN LISTS ARGN)
+    set(output ${dir}/lib${dll}.a)
+    list(APPEND outputs ${output})
+    if(TARGET dimora_delay_${dll})
+      continue()
+    endif()
+    find_library(DIMORA_IMPORT_LIB_${dll} NAMES lib${dll}.a REQUIRED)
+    execute_process(COMMAND ${CMAKE_NM} ${DIMORA_IMPORT_LIB_${dll}} OUTPUT_VARIABLE symbols
+                    RESULT_VARIABLE failed)
+    if(failed)
+      message(FATAL_ERROR "cannot list the exports of ${DIMORA_IMPORT_LIB_${dll}}")
+    endif()
+    # "00000000 I __imp__CoCreateInstance@20" (32-bit: a leading underscore and the stdcall
+    # decoration) or "__imp_CoCreateInstance" (64-bit): the export is the part after the prefix.
+    if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+      set(prefix "__imp__")
+    else()
+      set(prefix "__imp_")
+    endif()
+    string(REGEX MATCHALL " I ${prefix}[^\n]+" imports "${symbols}")
+    set(def "LIBRARY ${dll}.dll\nEXPORTS\n")
+    foreach(import IN LISTS imports)
+      string(REPLACE " I ${prefix}" "" name "${import}")
+      string(APPEND def "${name}\n")
+    endforeach()
+    file(WRITE ${dir}/${dll}.def.in "${def}")
+    configure_file(${dir}/${dll}.def.in ${dir}/${dll}.def COPYONLY)
+    # -k: the 32-bit functions are imported by their undecorated names, as the DLLs export them.
+    add_custom_command(OUTPUT ${output}
+      COMMAND ${CMAKE_DLLTOOL} -k -d ${dir}/${dll}.def -D ${dll}.dll -y ${output}
+      DEPENDS ${dir}/${dll}.def
+      COMMENT "Delay-import library for ${dll}.dll" VERBATIM)
+    add_custom_target(dimora_delay_${dll} DEPENDS ${output})
+  endforeach()
+  foreach(dll IN LISTS ARGN)
+    add_dependencies(${target} dimora_delay_${dll})
+  endforeach()
+  target_link_directories(${target} BEFORE PRIVATE ${dir})
+  # The libraries are read at link time: a change to one relinks the program.
+  set_property(TARGET ${target} APPEND PROPERTY LINK_DEPENDS ${outputs})
+endfunction()
