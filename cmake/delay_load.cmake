@@ -7,19 +7,18 @@
 # The delay-import libraries are made with dlltool from the toolchain's own import libraries
 # (every function those export), under the same names in a folder searched before the
 # toolchain's: every "-lole32" of TARGET's link, its static libraries' included, takes the
-# delay-import library, whatever the order of the link line. Other targets are not affected.
+# delay-import library, whatever the order of the link line. Other targets are not affected:
+# each target has a folder of its own.
 function(dimora_delay_load target)
   if(NOT MINGW)
     return()
   endif()
-  set(dir ${CMAKE_BINARY_DIR}/delayload)
+  # A folder per target: the folder is searched for every library the target links.
+  set(dir ${CMAKE_BINARY_DIR}/delayload/${target})
   set(outputs)
   foreach(dll IN LISTS ARGN)
     set(output ${dir}/lib${dll}.a)
     list(APPEND outputs ${output})
-    if(TARGET dimora_delay_${dll})
-      continue()
-    endif()
     find_library(DIMORA_IMPORT_LIB_${dll} NAMES lib${dll}.a REQUIRED)
     execute_process(COMMAND ${CMAKE_NM} ${DIMORA_IMPORT_LIB_${dll}} OUTPUT_VARIABLE symbols
                     RESULT_VARIABLE failed)
@@ -46,11 +45,9 @@ function(dimora_delay_load target)
       COMMAND ${CMAKE_DLLTOOL} -k -d ${dir}/${dll}.def -D ${dll}.dll -y ${output}
       DEPENDS ${dir}/${dll}.def
       COMMENT "Delay-import library for ${dll}.dll" VERBATIM)
-    add_custom_target(dimora_delay_${dll} DEPENDS ${output})
   endforeach()
-  foreach(dll IN LISTS ARGN)
-    add_dependencies(${target} dimora_delay_${dll})
-  endforeach()
+  add_custom_target(${target}_delay_imports DEPENDS ${outputs})
+  add_dependencies(${target} ${target}_delay_imports)
   target_link_directories(${target} BEFORE PRIVATE ${dir})
   # The libraries are read at link time: a change to one relinks the program.
   set_property(TARGET ${target} APPEND PROPERTY LINK_DEPENDS ${outputs})

@@ -61,8 +61,10 @@ void CDlgCommon::SetUpButtons() {
             button.EnableWindow(plan[p].enabled);
             FitButtonToText(button, measuringDc.Get());
         } else {
+            // A place without an item shows nothing: hidden, it costs the page no paint.
             button.Setup(nullptr, &m_defaultText, &m_defaultText, m_description);
             button.EnableWindow(false);
+            button.ShowWindow(SW_HIDE);
         }
     }
 }

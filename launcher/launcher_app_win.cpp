@@ -4,6 +4,7 @@
 #include "launcher/core/launcher_info_reader.h"
 #include "launcher/launcher_dlg_win.h"
 #include "launcher/res/resource.h"
+#include "launcher/start_marks_win.h"
 #include "xml/win/xml_dom_msxml_win.h"
 
 #include <objbase.h>
@@ -36,9 +37,11 @@ CLauncherApp::~CLauncherApp() {
 bool CLauncherApp::InitInstance() {
     INITCOMMONCONTROLSEX controls{sizeof controls, 0xFF};
     ::InitCommonControlsEx(&controls);
+    start_marks::Mark("common controls");
     // The shell's handlers for documents, folders and addresses may be COM objects that need a
     // single-threaded apartment: it stays for the launcher's whole life, around every action.
     const HRESULT com = ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    start_marks::Mark("COM");
     {
         CLauncherDlg dialog(*this);
         m_pMainWnd = &dialog;

@@ -9,11 +9,14 @@
 #include "launcher/launcher_messages_win.h"
 #include "launcher/res/resource.h"
 #include "launcher/skin_brush_win.h"
+#include "launcher/start_marks_win.h"
 
 namespace {
 
 // The page's left edge lies this far left of the tab control's display area, over its frame.
 constexpr int kPageLeftOverlap = 2;
+// Makes the pages of the other tabs once the window has painted.
+constexpr UINT_PTR kOtherPagesTimer = 1;
 
 } // namespace
 
@@ -41,6 +44,7 @@ CDialog* CLauncherDlg::PageOfKind(long long kind) {
 }
 
 bool CLauncherDlg::OnInitDialog() {
+    start_marks::Mark("dialog made");
     CDialog::OnInitDialog();
     SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_icon));
     SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_icon));
@@ -49,12 +53,16 @@ bool CLauncherDlg::OnInitDialog() {
     if (GetCurrentOsMask() & os_mask::kXpOrLater)
         UnthemeTabControl(m_tab.GetSafeHwnd());
     m_pattern = LoadSkinBrush(m_hWnd, m_brush, IDB_MAIN_SKIN, IDB_MAIN_SKIN_LARGE, nullptr);
+    start_marks::Mark("skin");
 
     m_app.LoadLauncherInfo();
+    start_marks::Mark("description read");
     SetWindowText(m_app.launcherTitle.c_str());
     m_app.tabClientRect = m_tab.GetClientRect();
     InsertTabs();
+    start_marks::Mark("tabs");
     CreatePages();
+    start_marks::Mark("pages made");
     return true;
 }
 
@@ -65,28 +73,42 @@ void CLauncherDlg::InsertTabs() {
                          static_cast<LPARAM>(tabs[j]->kind));
 }
 
+// Only the first tab's page is made before the window shows; the others once it has painted
+// (the timer's message comes only when nothing is left to paint), or when their tab is chosen
+// before that.
 void CLauncherDlg::CreatePages() {
+    CreatePage(0);
+    ::SetTimer(m_hWnd, kOtherPagesTimer, USER_TIMER_MINIMUM, nullptr);
+}
+
+void CLauncherDlg::CreateOtherPages() {
+    ::KillTimer(m_hWnd, kOtherPagesTimer);
+    for (std::size_t j = 1; j < m_app.tabs.size(); ++j)
+        CreatePage(j);
+}
+
+void CLauncherDlg::CreatePage(std::size_t j) {
+    if (j >= m_app.tabs.size())
+        return;
+    const TabKind kind = m_app.tabs[j]->kind;
+    CDialog* page = PageOfKind(static_cast<long long>(kind));
+    // A second tab of a kind that already has its page reuses it.
+    if (!page || page->GetSafeHwnd())
+        return;
+    if (IsItemPageKind(static_cast<long long>(kind))) {
+        m_app.creatingPageKind = static_cast<int>(kind);
+        page->Create(IDD_COMMON, m_tab.GetSafeHwnd());
+    } else {
+        page->Create(IDD_INFORMATION, m_tab.GetSafeHwnd());
+    }
+    if (!page->GetSafeHwnd())
+        return;
     RECT display = m_tab.GetClientRect();
     m_tab.AdjustRect(false, display);
     display.left -= kPageLeftOverlap;
-    for (std::size_t j = 0; j < m_app.tabs.size(); ++j) {
-        const TabKind kind = m_app.tabs[j]->kind;
-        CDialog* page = PageOfKind(static_cast<long long>(kind));
-        if (!page)
-            continue;
-        if (IsItemPageKind(static_cast<long long>(kind))) {
-            m_app.creatingPageKind = static_cast<int>(kind);
-            page->Create(IDD_COMMON, m_tab.GetSafeHwnd());
-        } else {
-            page->Create(IDD_INFORMATION, m_tab.GetSafeHwnd());
-        }
-        // A second tab of a kind that already has its page reuses it.
-        if (!page->GetSafeHwnd())
-            continue;
-        if (j == 0)
-            page->SetWindowPos(HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
-        page->MoveWindow(display, j == 0);
-    }
+    if (j == 0)
+        page->SetWindowPos(HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
+    page->MoveWindow(display, j == 0);
 }
 
 LRESULT CLauncherDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -99,6 +121,16 @@ LRESULT CLauncherDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         // is still hidden, drawing its frame inactive then (Wine does), and never redraw the
         // frame once the shown window is the foreground one.
         m_app.windowActive = LOWORD(wParam) != WA_INACTIVE ? 1 : 0;
+        break;
+    case WM_SHOWWINDOW:
+        if (wParam)
+            start_marks::WindowShown();
+        break;
+    case WM_TIMER:
+        if (wParam == kOtherPagesTimer) {
+            CreateOtherPages();
+            return 0;
+        }
         break;
     case WM_DESTROY:
         OnDestroy();
@@ -133,6 +165,7 @@ bool CLauncherDlg::OnNotify(NMHDR& header, LRESULT& result) {
 }
 
 void CLauncherDlg::OnSelChange() {
+    CreateOtherPages();
     const int count = m_tab.GetItemCount();
     for (int i = 0; i < count; ++i) {
         if (CDialog* page = PageOfKind(m_tab.GetItemData(i)); page && page->GetSafeHwnd())
@@ -151,6 +184,7 @@ void CLauncherDlg::OnSelChange() {
 
 // Exit (unlike Escape or the close box) first starts what installers from the pages registered.
 void CLauncherDlg::OnExit() {
+    CreateOtherPages();
     const int count = m_tab.GetItemCount();
     for (int i = 0; i < count; ++i) {
         const long long kind = m_tab.GetItemData(i);

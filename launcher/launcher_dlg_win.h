@@ -30,6 +30,8 @@ class CLauncherDlg : public CDialog {
   private:
     void InsertTabs();
     void CreatePages();
+    void CreatePage(std::size_t tab);
+    void CreateOtherPages();
     void OnSelChange();
     void OnExit();
     void OnNcActivate(bool active);

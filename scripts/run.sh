@@ -8,12 +8,14 @@
 # menu, launcher (on the disk folder the build lays out, build/<tree>/disk/), in English and in
 # Japanese, at 96, 120 and 144 dpi (DIMORA_SHOTS_DPI="96" for fewer), into build/shots/, with
 # build/shots/index.html and build/shots/contact-sheet.png to see them all at once; then it prints
-# the start-up benchmark (the utility against a bare notification-area program) and the
-# monitor-layer benchmark. With a display the disk menu starts after the utility has ended. The
+# the benchmarks: the utility's start-up and idle cost against a bare notification-area program,
+# the disk menu's start-up against a bare window that reads the disk's description, the
+# monitor layer, the colour page, the watcher's tick against its floor and the filter dialog. With a display the disk menu starts after the utility has ended. The
 # disk folder gets the utility's installer package and its image
 # (build/<tree>/OrvaneLcdUtilityDisk.iso); without a display the package is installed from it,
 # the installed utility photographed and the package removed again.
-# `run.sh bench` prints only the two benchmarks (DIMORA_BENCH_ROUNDS rounds, default 5).
+# `run.sh bench` prints only the benchmarks (DIMORA_BENCH_ROUNDS rounds, default 5;
+# DIMORA_IDLE_SECONDS for the idle one, default 60).
 set -euo pipefail
 headless=0
 [ -n "${DISPLAY:-}" ] || headless=1
@@ -39,8 +41,9 @@ build=$DIMORA_BUILD/$tree
 echo "== building $tree"
 cmake -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE=$toolchain -DCMAKE_BUILD_TYPE=Release \
   >"$DIMORA_BUILD/$tree.configure.log"
-targets=(DimoraDdcci uidriver dimora_baseline watcher_bench_win filter_bench_win)
-[ "$only_bench" = 1 ] || targets+=(ddcdiag launcher launcherdriver utility_package disk_image)
+targets=(DimoraDdcci uidriver dimora_baseline watcher_bench_win filter_bench_win launcher
+  launcher_floor launcher_start_bench)
+[ "$only_bench" = 1 ] || targets+=(ddcdiag launcherdriver utility_package disk_image)
 cmake --build "$build" -j "$(nproc)" --target "${targets[@]}" \
   >"$DIMORA_BUILD/$tree.run-build.log" || { tail -n 30 "$DIMORA_BUILD/$tree.run-build.log"; exit 1; }
 
@@ -58,6 +61,10 @@ benchmarks() {
   echo "== idle benchmark ($monitors), beside the bare notification-area program"
   driver idle "Z:$exe" "Z:$build/bench/baseline/dimora_baseline.exe" "$DIMORA_SIM_MONITORS" \
     "${DIMORA_IDLE_SECONDS:-60}"
+  echo "== disk menu start-up benchmark, against a bare window that reads the disk's description"
+  local description="$build/disk/LauncherInfo/LauncherInfo_EN.xml"
+  "$DIMORA_ROOT/scripts/wine-run" "$build/bench/launcher_start_bench.exe" "Z:$launcher" \
+    "Z:$build/bench/launcher_floor.exe" "Z:${description//\//\\}" "${DIMORA_BENCH_ROUNDS:-5}"
   echo "== monitor-layer benchmark"
   cmake -S . -B "$DIMORA_BUILD/host" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
   cmake --build "$DIMORA_BUILD/host" -j "$(nproc)" --target ddc_bench colour_bench watcher_bench \

@@ -11,7 +11,7 @@
 
 namespace {
 
-constexpr double kIdleGoalMsPerMinute = 50;
+constexpr double kIdleGoalMsPerMinute = 10;
 constexpr DWORD kStartLimitMs = 120000;
 constexpr DWORD kExitLimitMs = 20000;
 
@@ -81,7 +81,8 @@ int RunIdleBench(const char* utilityExe, const char* baselineExe, const char* de
     std::printf("CPU time per minute (user + kernel)   %8.1f ms %8.1f ms    %8.1f ms\n", ours, base,
                 poll);
     std::printf("(baseline+poll: the bare program asking for the foreground window every 100 ms,\n"
-                " the period at which the Auto Veltone page watches)\n");
+                " the period at which the Auto Veltone page watches; under Wine the CPU times\n"
+                " move in whole clock ticks of 10 ms, DIMORA_IDLE_SECONDS for a longer run)\n");
     std::printf("goal: at most %.0f ms a minute more than baseline+poll: %.1f ms more, %s\n",
                 kIdleGoalMsPerMinute, ours - poll,
                 ours - poll <= kIdleGoalMsPerMinute ? "met" : "MISSED");
