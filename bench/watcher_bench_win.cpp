@@ -9,7 +9,9 @@
 #include "utility/settings/testing/registry_memory.h"
 #include "utility/text/code_page_win.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <vector>
 
 namespace {
 
@@ -20,6 +22,12 @@ double MicrosecondsPer(const LARGE_INTEGER& start, const LARGE_INTEGER& end, int
     ::QueryPerformanceFrequency(&frequency);
     return static_cast<double>(end.QuadPart - start.QuadPart) * 1e6 /
            static_cast<double>(frequency.QuadPart) / rounds;
+}
+
+double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    const std::size_t middle = values.size() / 2;
+    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
 }
 
 // The floor: what every tick must ask of the system.
@@ -77,18 +85,23 @@ int main() {
     inputs.table = &table;
     watcher.Tick(inputs);
     const int snapshots = windows.snapshots;
-    // Floor and ticks alternate, twice each, so that both see the machine alike.
-    double floor = 0, perTick = 0;
-    for (int half = 0; half < 2; ++half) {
-        floor += FloorMicroseconds(kTicks / 2) / 2;
+    // Floor and ticks alternate in short runs, so that both see the machine alike; the figures
+    // are the medians over the runs, the ratio the median of each run's own.
+    constexpr int kRuns = 10;
+    std::vector<double> floors, ticks, ratios;
+    for (int run = 0; run < kRuns; ++run) {
+        floors.push_back(FloorMicroseconds(kTicks / kRuns));
         LARGE_INTEGER start{}, end{};
         ::QueryPerformanceCounter(&start);
-        for (int i = 0; i < kTicks / 2; ++i)
+        for (int i = 0; i < kTicks / kRuns; ++i)
             watcher.Tick(inputs);
         ::QueryPerformanceCounter(&end);
-        perTick += MicrosecondsPer(start, end, kTicks / 2) / 2;
+        ticks.push_back(MicrosecondsPer(start, end, kTicks / kRuns));
+        ratios.push_back(ticks.back() / floors.back());
     }
-    const double ratio = perTick / floor;
+    const double floor = Median(floors);
+    const double perTick = Median(ticks);
+    const double ratio = Median(ratios);
     const bool none = windows.snapshots == snapshots;
     std::printf("watcher tick, same window in front (system calls): %.3f us per tick over %d "
                 "ticks, %d process snapshots, %d evaluation(s)\n",

@@ -17,8 +17,10 @@ void FillList(CComboBox& list, const std::vector<ModeItem>& items) {
     }
 }
 
-bool Checked(HWND page, int id) {
-    return ::IsDlgButtonChecked(page, id) == BST_CHECKED;
+// Asked of the check box itself: the watcher's timer asks ten times a second, and finding a
+// control by its identifier is a system round trip under Wine.
+bool Checked(HWND checkBox) {
+    return ::SendMessageA(checkBox, BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
 } // namespace
@@ -34,6 +36,8 @@ bool CDlgVton::OnInitDialog() {
     m_applications.Attach(GetDlgItem(IDC_VTON_APP_LIST));
     m_modes.Attach(GetDlgItem(IDC_VTON_MODE_LIST));
     m_defaults.Attach(GetDlgItem(IDC_VTON_DEFAULT_LIST));
+    m_activateBox = GetDlgItem(IDC_VTON_ACTIVATE);
+    m_independentBox = GetDlgItem(IDC_VTON_INDEPENDENT);
     m_pattern = CreatePageBrush(m_hWnd, m_brush, IDB_PAGE_VTON, IDB_PAGE_VTON_LARGE);
     m_timers.SetWindow(m_hWnd);
     m_model.Start();
@@ -151,7 +155,7 @@ void CDlgVton::SetActivate(bool checked) {
 }
 
 bool CDlgVton::Activate() {
-    return Checked(m_hWnd, IDC_VTON_ACTIVATE);
+    return Checked(m_activateBox);
 }
 
 void CDlgVton::SetIndependent(bool checked) {
@@ -159,7 +163,7 @@ void CDlgVton::SetIndependent(bool checked) {
 }
 
 bool CDlgVton::Independent() {
-    return Checked(m_hWnd, IDC_VTON_INDEPENDENT);
+    return Checked(m_independentBox);
 }
 
 bool CDlgVton::AddApplication(const std::string& name) {

@@ -65,6 +65,8 @@ class CDlgVton : public CDialog, private VtonPageView {
     CComboBox m_applications;
     CComboBox m_modes;
     CComboBox m_defaults;
+    HWND m_activateBox = nullptr;    // the page's child, gone with it
+    HWND m_independentBox = nullptr; // the page's child, gone with it
     ScopedBrush m_brush;
     SIZE m_pattern{0, 0};
     bool m_pageVisible = false;
