@@ -72,6 +72,15 @@ bool SoakActions::DisplayChange() {
     return WaitUntil([&] { return QueryState(m_main, kQueryRescans) > before; });
 }
 
+bool SoakActions::DisplayChangeUnderColourDialog() {
+    const HWND dialog = DialogWith(m_main, IDC_SUB_BRIGHTNESS_SLIDER);
+    if (!dialog)
+        return false;
+    // Windows tells every top-level window: the dialog closes, then the main window rescans.
+    ::PostMessageA(dialog, WM_DISPLAYCHANGE, 32, MAKELPARAM(1600, 1000));
+    return Gone(dialog) && DisplayChange();
+}
+
 bool SoakActions::Suspend() {
     ::SendMessageA(m_main, WM_POWERBROADCAST, PBT_APMSUSPEND, 0);
     return true;
@@ -227,6 +236,60 @@ bool SoakActions::CancelFilter() {
     return Gone(dialog);
 }
 
+bool SoakActions::OpenFilterOnKept() {
+    ::PostMessageA(m_main, WM_COMMAND, ID_TRAY_FILTER, 0);
+    return WaitDialogWith(m_main, IDC_FILTER_IMAGE) != nullptr;
+}
+
+bool SoakActions::PickNoPicture() {
+    const HWND dialog = DialogWith(m_main, IDC_FILTER_IMAGE);
+    if (!dialog)
+        return false;
+    const HWND list = ::GetDlgItem(dialog, IDC_FILTER_IMAGE);
+    ::SendMessageA(list, CB_SETCURSEL, 0, 0);
+    ::SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_FILTER_IMAGE, CBN_SELCHANGE),
+                   reinterpret_cast<LPARAM>(list));
+    return ::SendMessageA(list, CB_GETCURSEL, 0, 0) == 0;
+}
+
+bool SoakActions::KeepFilter() {
+    const HWND dialog = DialogWith(m_main, IDC_FILTER_IMAGE);
+    if (!dialog)
+        return false;
+    PressOk(dialog);
+    return !::IsWindow(dialog);
+}
+
+bool SoakActions::OpenTrayMenu() {
+    ::PostMessageA(m_main, WM_TRAY_NOTIFY, 0, WM_RBUTTONUP);
+    return WaitMenu(m_main);
+}
+
+bool SoakActions::CloseTrayMenu() {
+    ::PostMessageA(m_main, WM_CANCELMODE, 0, 0);
+    DWORD pid = 0;
+    ::GetWindowThreadProcessId(m_main, &pid);
+    return WaitUntil([pid] {
+        const HWND menu = FindTopWindow("#32768", pid);
+        if (menu && ::IsWindowVisible(menu))
+            ::PostMessageA(menu, WM_KEYDOWN, VK_ESCAPE, 0);
+        return !menu || !::IsWindowVisible(menu);
+    });
+}
+
+bool SoakActions::OpenAbout() {
+    ::PostMessageA(m_main, WM_SYSCOMMAND, IDM_ABOUTBOX, 0);
+    return WaitDialogWith(m_main, IDC_ABOUT_VERSION) != nullptr;
+}
+
+bool SoakActions::CloseAbout() {
+    const HWND about = DialogWith(m_main, IDC_ABOUT_VERSION);
+    if (!about)
+        return false;
+    PressOk(about);
+    return !::IsWindow(about);
+}
+
 bool SoakActions::Front(HWND window) {
     if (!::SetForegroundWindow(window))
         return false;
@@ -240,99 +303,85 @@ bool SoakActions::Timer(unsigned id) {
     return ::SendMessageTimeoutA(m_main, WM_TIMER, id, 0, SMTO_NORMAL, kStepLimitMs, &ignored) != 0;
 }
 
-namespace {
-
-const char* const kNames[] = {
-    "display change",
-    "suspend",
-    "resume",
-    "unlock",
-    "main window shown",
-    "colour page",
-    "colour dialog opened",
-    "colour slider moved",
-    "colour dialog moved",
-    "colour dialog cancelled",
-    "sound page",
-    "main window hidden",
-    "monitor list opened",
-    "monitor list closed",
-    "EyeCare dialog opened",
-    "Edit Message opened",
-    "Edit Message OK",
-    "EyeCare dialog closed",
-    "filter dialog opened on a picture",
-    "filter previewed",
-    "filter dialog cancelled",
-    "registered application in front",
-    "other registered application in front",
-    "reminder balloon shown",
-    "reminder balloon hidden",
+// Each step with the name a report of its failure gives. The second half of the round goes
+// through the paths the first leaves out: the colour dialog closed by a display change, and a
+// filter kept over the display change, suspend, resume and unlock, then taken off.
+const SoakActions::Step SoakActions::kRound[] = {
+    {"display change", [](SoakActions& a, std::size_t) { return a.DisplayChange(); }},
+    {"suspend", [](SoakActions& a, std::size_t) { return a.Suspend(); }},
+    {"resume", [](SoakActions& a, std::size_t) { return a.Resume(); }},
+    {"unlock", [](SoakActions& a, std::size_t) { return a.Unlock(); }},
+    {"main window shown", [](SoakActions& a, std::size_t) { return a.ShowMain(); }},
+    {"colour page", [](SoakActions& a, std::size_t) { return a.Page(1); }},
+    {"colour dialog opened", [](SoakActions& a, std::size_t) { return a.OpenColourDialog(); }},
+    {"colour slider moved", [](SoakActions& a, std::size_t r) { return a.SlideColour(r); }},
+    {"colour dialog moved", [](SoakActions& a, std::size_t r) { return a.MoveColourDialog(r); }},
+    {"colour dialog cancelled", [](SoakActions& a, std::size_t) { return a.CancelColourDialog(); }},
+    {"sound page", [](SoakActions& a, std::size_t) { return a.Page(2); }},
+    {"main window hidden", [](SoakActions& a, std::size_t) { return a.HideMain(); }},
+    {"monitor list opened", [](SoakActions& a, std::size_t) { return a.OpenMonitorList(); }},
+    {"monitor list closed", [](SoakActions& a, std::size_t) { return a.CloseMonitorList(); }},
+    {"EyeCare dialog opened", [](SoakActions& a, std::size_t) { return a.OpenEyeCare(); }},
+    {"Edit Message opened", [](SoakActions& a, std::size_t) { return a.OpenEditMessage(); }},
+    {"Edit Message OK", [](SoakActions& a, std::size_t) { return a.CloseEditMessage(); }},
+    {"EyeCare dialog closed", [](SoakActions& a, std::size_t) { return a.CloseEyeCare(); }},
+    {"filter dialog opened on a picture",
+     [](SoakActions& a, std::size_t r) { return a.OpenFilter(r); }},
+    {"filter previewed", [](SoakActions& a, std::size_t r) { return a.SlideFilter(r); }},
+    {"filter dialog cancelled", [](SoakActions& a, std::size_t) { return a.CancelFilter(); }},
+    {"registered application in front",
+     [](SoakActions& a, std::size_t) { return a.Front(a.m_app); }},
+    {"other registered application in front",
+     [](SoakActions& a, std::size_t) { return a.Front(a.m_own); }},
+    {"reminder balloon shown", [](SoakActions& a, std::size_t) { return a.Timer(TIMER_REMINDER); }},
+    {"reminder balloon hidden",
+     [](SoakActions& a, std::size_t) { return a.Timer(TIMER_BALLOON_HIDE); }},
+    {"notification menu opened", [](SoakActions& a, std::size_t) { return a.OpenTrayMenu(); }},
+    {"notification menu closed", [](SoakActions& a, std::size_t) { return a.CloseTrayMenu(); }},
+    {"main window shown again", [](SoakActions& a, std::size_t) { return a.ShowMain(); }},
+    {"About box opened", [](SoakActions& a, std::size_t) { return a.OpenAbout(); }},
+    {"About box closed", [](SoakActions& a, std::size_t) { return a.CloseAbout(); }},
+    {"colour page again", [](SoakActions& a, std::size_t) { return a.Page(1); }},
+    {"colour dialog opened again",
+     [](SoakActions& a, std::size_t) { return a.OpenColourDialog(); }},
+    // The rescan hides the main window.
+    {"display change with the colour dialog open",
+     [](SoakActions& a, std::size_t) { return a.DisplayChangeUnderColourDialog(); }},
+    {"filter dialog opened on another picture",
+     [](SoakActions& a, std::size_t r) { return a.OpenFilter(r + 1); }},
+    {"filter previewed again", [](SoakActions& a, std::size_t r) { return a.SlideFilter(r + 1); }},
+    {"filter kept (OK)", [](SoakActions& a, std::size_t) { return a.KeepFilter(); }},
+    {"display change with the filter on",
+     [](SoakActions& a, std::size_t) { return a.DisplayChange(); }},
+    {"suspend with the filter on", [](SoakActions& a, std::size_t) { return a.Suspend(); }},
+    {"resume with the filter on", [](SoakActions& a, std::size_t) { return a.Resume(); }},
+    {"unlock with the filter on", [](SoakActions& a, std::size_t) { return a.Unlock(); }},
+    {"filter applied again after the unlock",
+     [](SoakActions& a, std::size_t) { return a.Timer(TIMER_FILTER_REAPPLY); }},
+    {"filter dialog opened on the filter",
+     [](SoakActions& a, std::size_t) { return a.OpenFilterOnKept(); }},
+    {"no picture chosen", [](SoakActions& a, std::size_t) { return a.PickNoPicture(); }},
+    {"filter taken off (OK)", [](SoakActions& a, std::size_t) { return a.KeepFilter(); }},
+    {"registered application in front again",
+     [](SoakActions& a, std::size_t) { return a.Front(a.m_app); }},
+    {"other registered application in front again",
+     [](SoakActions& a, std::size_t) { return a.Front(a.m_own); }},
+    {"reminder balloon shown again",
+     [](SoakActions& a, std::size_t) { return a.Timer(TIMER_REMINDER); }},
+    {"reminder balloon hidden again",
+     [](SoakActions& a, std::size_t) { return a.Timer(TIMER_BALLOON_HIDE); }},
+    {"monitor list opened again", [](SoakActions& a, std::size_t) { return a.OpenMonitorList(); }},
+    {"monitor list closed again", [](SoakActions& a, std::size_t) { return a.CloseMonitorList(); }},
 };
 
-} // namespace
-
 std::size_t SoakActions::RoundLength() {
-    return std::size(kNames);
+    return std::size(kRound);
 }
 
 const char* SoakActions::Name(std::size_t action) {
-    return action < std::size(kNames) ? kNames[action] : "?";
+    return action < RoundLength() ? kRound[action].name : "?";
 }
 
 bool SoakActions::Run(std::size_t action, std::size_t round) {
-    switch (action) {
-    case 0:
-        return DisplayChange();
-    case 1:
-        return Suspend();
-    case 2:
-        return Resume();
-    case 3:
-        return Unlock();
-    case 4:
-        return ShowMain();
-    case 5:
-        return Page(1);
-    case 6:
-        return OpenColourDialog();
-    case 7:
-        return SlideColour(round);
-    case 8:
-        return MoveColourDialog(round);
-    case 9:
-        return CancelColourDialog();
-    case 10:
-        return Page(2);
-    case 11:
-        return HideMain();
-    case 12:
-        return OpenMonitorList();
-    case 13:
-        return CloseMonitorList();
-    case 14:
-        return OpenEyeCare();
-    case 15:
-        return OpenEditMessage();
-    case 16:
-        return CloseEditMessage();
-    case 17:
-        return CloseEyeCare();
-    case 18:
-        return OpenFilter(round);
-    case 19:
-        return SlideFilter(round);
-    case 20:
-        return CancelFilter();
-    case 21:
-        return Front(m_app);
-    case 22:
-        return Front(m_own);
-    case 23:
-        return Timer(TIMER_REMINDER);
-    case 24:
-        return Timer(TIMER_BALLOON_HIDE);
-    default:
-        return false;
-    }
+    return action < RoundLength() && kRound[action].run(*this, round);
 }

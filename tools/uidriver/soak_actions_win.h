@@ -1,9 +1,10 @@
-// The soak's round of user actions and system events on the running utility: a display change,
-// suspend and resume, unlock, the colour adjustment dialog opened, its slider and the dialog
-// moved and cancelled, the monitor list, the EyeCare dialog with its Edit Message dialog, the
-// EyeCare Filter dialog opened, previewed and cancelled, foreground switches between two
-// registered applications, and the reminder's balloon shown and hidden. A round ends as it began:
-// no dialog open, the main window hidden.
+// The soak's round of user actions and system events on the running utility: display changes
+// (also with the colour adjustment dialog open and with a filter on), suspend and resume, unlock,
+// the colour adjustment dialog opened, its slider and the dialog moved and cancelled, the monitor
+// list, the EyeCare dialog with its Edit Message dialog, the EyeCare Filter dialog opened,
+// previewed and cancelled, a filter kept and taken off again, the notification menu, the About
+// box, foreground switches between two registered applications, and the reminder's balloon shown
+// and hidden. A round ends as it began: no dialog open, no filter, the main window hidden.
 #pragma once
 
 #include <windows.h>
@@ -23,7 +24,14 @@ class SoakActions {
     bool Run(std::size_t action, std::size_t round);
 
   private:
+    struct Step {
+        const char* name;
+        bool (*run)(SoakActions& actions, std::size_t round);
+    };
+    static const Step kRound[];
+
     bool DisplayChange();
+    bool DisplayChangeUnderColourDialog();
     bool Suspend();
     bool Resume();
     bool Unlock();
@@ -43,6 +51,13 @@ class SoakActions {
     bool OpenFilter(std::size_t round);
     bool SlideFilter(std::size_t round);
     bool CancelFilter();
+    bool PickNoPicture();
+    bool KeepFilter();
+    bool OpenTrayMenu();
+    bool CloseTrayMenu();
+    bool OpenAbout();
+    bool CloseAbout();
+    bool OpenFilterOnKept();
     bool Front(HWND window);
     bool Timer(unsigned id);
 

@@ -197,10 +197,15 @@ bool PrintVerdict(const std::vector<Sample>& samples) {
             continue;
         }
         const SoakJudgement judgement = JudgeSoakCounter(values, kWarmupSamples);
-        const char* outcome = judgement.outcome == SoakOutcome::Met      ? "met"
-                              : judgement.outcome == SoakOutcome::Missed ? "MISSED"
-                                                                         : "too few samples";
-        allMet = allMet && judgement.outcome == SoakOutcome::Met;
+        if (judgement.outcome == SoakOutcome::TooFewSamples) {
+            std::printf("  %-12s too few samples after the warm-up to judge (at least 300 "
+                        "actions)\n",
+                        column.name);
+            allMet = false;
+            continue;
+        }
+        const bool met = judgement.outcome == SoakOutcome::Met;
+        allMet = allMet && met;
         std::printf("  %-12s %lld -> %lld (%+.2f %%), rose at %zu of %zu samples: %s\n",
                     column.name,
                     static_cast<long long>(values[kWarmupSamples - 1]) / column.divisor,

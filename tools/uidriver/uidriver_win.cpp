@@ -65,18 +65,6 @@
 
 namespace {
 
-// Whether a pop-up menu of the utility's process shows within `tries` looks 50 ms apart.
-bool WaitMenu(HWND main, int tries = 100) {
-    DWORD pid = 0;
-    ::GetWindowThreadProcessId(main, &pid);
-    for (int i = 0; i < tries; ++i) {
-        if (HWND menu = FindTopWindow("#32768", pid); menu && ::IsWindowVisible(menu))
-            return true;
-        ::Sleep(50);
-    }
-    return false;
-}
-
 int Usage() {
     std::fprintf(stderr,
                  "usage: uidriver bench UTILITY BASELINE DESCRIPTION [ROUNDS] | idle "

@@ -64,6 +64,17 @@ HWND WaitDialogWith(HWND main, int id, int tries) {
     return nullptr;
 }
 
+bool WaitMenu(HWND main, int tries) {
+    DWORD pid = 0;
+    ::GetWindowThreadProcessId(main, &pid);
+    for (int i = 0; i < tries; ++i) {
+        if (HWND menu = FindTopWindow("#32768", pid); menu && ::IsWindowVisible(menu))
+            return true;
+        ::Sleep(50);
+    }
+    return false;
+}
+
 void PressOk(HWND dialog) {
     ::PostMessageA(dialog, WM_COMMAND, IDOK, 0);
     for (int i = 0; i < 200 && ::IsWindow(dialog); ++i)

@@ -1,5 +1,6 @@
 // Finding the running utility's windows from outside: its main window once it has started, its
-// dialogs by a control they have, a page's visible control, and closing a dialog with OK.
+// dialogs by a control they have, a page's visible control, its menus, and closing a dialog with
+// OK.
 #pragma once
 
 #include <windows.h>
@@ -17,6 +18,9 @@ HWND DialogWith(HWND main, int id);
 // The visible dialog of the utility's process that has control `id`, looked for `tries` times
 // 50 ms apart.
 HWND WaitDialogWith(HWND main, int id, int tries = 200);
+
+// Whether a pop-up menu of the utility's process shows within `tries` looks 50 ms apart.
+bool WaitMenu(HWND main, int tries = 100);
 
 // Ends `dialog` with OK (or the EyeCare dialog's "Close") and waits until it is gone.
 void PressOk(HWND dialog);
