@@ -210,7 +210,7 @@ bool PrintVerdict(const std::vector<Sample>& samples) {
                     column.name,
                     static_cast<long long>(values[kWarmupSamples - 1]) / column.divisor,
                     static_cast<long long>(values.back()) / column.divisor, judgement.growthPercent,
-                    judgement.rises, judgement.steps, outcome);
+                    judgement.rises, judgement.steps, met ? "met" : "MISSED");
     }
     return allMet;
 }
