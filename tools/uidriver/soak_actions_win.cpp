@@ -114,10 +114,11 @@ bool SoakActions::OpenColourDialog() {
         return false;
     ::PostMessageA(::GetParent(button), WM_COMMAND, MAKEWPARAM(IDC_COLOR_ADJUST, BN_CLICKED),
                    reinterpret_cast<LPARAM>(button));
-    // The dialog reads the monitor's values once it shows, and enables OK after.
+    // The dialog reads the monitor's values once it shows, and enables OK after. Before the
+    // dialog is set up, while it is not shown yet, OK is enabled as the template has it.
     return WaitUntil([this] {
         const HWND dialog = DialogWith(m_main, IDC_SUB_BRIGHTNESS_SLIDER);
-        return dialog && ::IsWindowEnabled(::GetDlgItem(dialog, IDOK));
+        return dialog && ::IsWindowVisible(dialog) && ::IsWindowEnabled(::GetDlgItem(dialog, IDOK));
     });
 }
 

@@ -145,8 +145,10 @@ int main(int argc, char** argv) {
         ::PostMessageA(::GetParent(button), WM_COMMAND, MAKEWPARAM(IDC_COLOR_ADJUST, BN_CLICKED),
                        reinterpret_cast<LPARAM>(button));
         for (int i = 0; i < 200; ++i) {
+            // Shown, so set up: before, OK is enabled as the template has it.
             if (HWND dialog = DialogWith(main, IDC_SUB_BRIGHTNESS_SLIDER);
-                dialog && ::IsWindowEnabled(::GetDlgItem(dialog, IDOK)))
+                dialog && ::IsWindowVisible(dialog) &&
+                ::IsWindowEnabled(::GetDlgItem(dialog, IDOK)))
                 return 0;
             ::Sleep(50);
         }
