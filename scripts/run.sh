@@ -16,11 +16,26 @@
 # the installed utility photographed and the package removed again.
 # `run.sh bench` prints only the benchmarks (DIMORA_BENCH_ROUNDS rounds, default 5;
 # DIMORA_IDLE_SECONDS for the idle one, default 60).
+# `run.sh soak` builds only the utility, the driver and a plain program to put in front, and runs
+# the soak: the utility driven on the simulated monitors through DIMORA_SOAK_ACTIONS actions
+# (default 600, a few minutes) of display changes, suspend and resume, unlock, its dialogs opened,
+# moved, previewed and cancelled, foreground switches between two registered applications and
+# reminder balloons, its GDI objects, USER objects, handles and private bytes sampled every 100
+# actions; it prints the table and the verdict (after a warm-up no counter grows), in a Wine
+# prefix of its own (build/wineprefix-soak).
 set -euo pipefail
 headless=0
 [ -n "${DISPLAY:-}" ] || headless=1
 only_bench=0
 [ "${1:-}" = bench ] && only_bench=1
+soak=0
+[ "${1:-}" = soak ] && soak=1
+# The soak's prefix keeps the applications it registers and the reminder it switches on away from
+# the screenshots and the tests.
+if [ "$soak" = 1 ]; then
+  build_root=${DIMORA_BUILD:-$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)/build}
+  export DIMORA_WINEPREFIX=${DIMORA_WINEPREFIX:-$build_root/wineprefix-soak}
+fi
 # Without a display everything runs in a Wine prefix of its own (build/wineprefix-shots), whose
 # settings for the screenshots (window frames drawn by Wine, fonts, screen resolution) the test
 # command's prefix never sees.
@@ -44,6 +59,7 @@ cmake -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE=$toolchain -DCMAKE_BUILD_
 targets=(DimoraDdcci uidriver dimora_baseline watcher_bench_win filter_bench_win launcher
   launcher_floor launcher_start_bench)
 [ "$only_bench" = 1 ] || targets+=(ddcdiag launcherdriver utility_package disk_image)
+[ "$soak" = 1 ] && targets=(DimoraDdcci uidriver dimora_foreground_app)
 cmake --build "$build" -j "$(nproc)" --target "${targets[@]}" \
   >"$DIMORA_BUILD/$tree.run-build.log" || { tail -n 30 "$DIMORA_BUILD/$tree.run-build.log"; exit 1; }
 
@@ -80,6 +96,16 @@ benchmarks() {
 }
 if [ "$only_bench" = 1 ]; then
   benchmarks
+  exit 0
+fi
+if [ "$soak" = 1 ]; then
+  # Xvfb runs no window manager, and Wine would wait up to 2 s for one at every window it hides.
+  [ "$headless" = 0 ] ||
+    "$DIMORA_ROOT/scripts/wine-run" reg.exe add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f \
+      >/dev/null 2>&1
+  echo "== soak ($monitors): the running utility driven and its counters sampled"
+  driver soak "Z:$exe" "Z:$build/utility/dimora_foreground_app.exe" "$DIMORA_SIM_MONITORS" \
+    "${DIMORA_SOAK_ACTIONS:-600}"
   exit 0
 fi
 

@@ -9,6 +9,12 @@
 //                                    runs both programs side by side with their windows hidden
 //                                    and prints their CPU time per idle minute, measured over
 //                                    SECONDS (default 60)
+//   uidriver soak UTILITY APP DESCRIPTION [ACTIONS]
+//                                    registers APP (a plain program with a window) and this
+//                                    driver for Auto Veltone, starts APP and the utility and runs
+//                                    ACTIONS actions (default 600) of user actions and system
+//                                    events on it, sampling its GDI and USER objects, handles and
+//                                    private bytes every 100; prints them and the verdict
 //   uidriver wait                    waits until the running utility has finished starting
 //   uidriver show                    shows the main window (the menu's first item)
 //   uidriver page N                  shows page N of the main window
@@ -42,8 +48,10 @@
 //                                    (frame and activate need no running utility)
 #include "tools/uidriver/idle_bench_win.h"
 #include "tools/uidriver/screen_win.h"
+#include "tools/uidriver/soak_win.h"
 #include "tools/uidriver/startup_bench_win.h"
 #include "tools/uidriver/state_query_win.h"
+#include "tools/uidriver/utility_windows_win.h"
 #include "utility/res/resource.h"
 #include "utility/ui/user_messages.h"
 
@@ -57,106 +65,11 @@
 
 namespace {
 
-struct ControlSearch {
-    int id;
-    HWND found;
-};
-
-BOOL CALLBACK MatchVisibleControl(HWND window, LPARAM data) {
-    auto& search = *reinterpret_cast<ControlSearch*>(data);
-    if (::GetDlgCtrlID(window) != search.id || !::IsWindowVisible(window))
-        return TRUE;
-    search.found = window;
-    return FALSE;
-}
-
-// The visible control `id` among the main window's descendants (pages share ids).
-HWND VisibleControl(HWND main, int id) {
-    ControlSearch search{id, nullptr};
-    ::EnumChildWindows(main, MatchVisibleControl, reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
-// The colour adjustment dialog of the utility's process, whatever its language.
-HWND ColourDialog(HWND main) {
-    DWORD pid = 0;
-    ::GetWindowThreadProcessId(main, &pid);
-    for (HWND window = ::FindWindowExA(nullptr, nullptr, "#32770", nullptr); window;
-         window = ::FindWindowExA(nullptr, window, "#32770", nullptr)) {
-        DWORD owner = 0;
-        ::GetWindowThreadProcessId(window, &owner);
-        if (owner == pid && ::GetDlgItem(window, IDC_SUB_BRIGHTNESS_SLIDER))
-            return window;
-    }
-    return nullptr;
-}
-
-// The monitor connection list of the utility's process.
-HWND MonitorList(HWND main) {
-    DWORD pid = 0;
-    ::GetWindowThreadProcessId(main, &pid);
-    for (HWND window = ::FindWindowExA(nullptr, nullptr, "#32770", nullptr); window;
-         window = ::FindWindowExA(nullptr, window, "#32770", nullptr)) {
-        DWORD owner = 0;
-        ::GetWindowThreadProcessId(window, &owner);
-        if (owner == pid && ::GetDlgItem(window, IDC_MONLIST_LIST))
-            return window;
-    }
-    return nullptr;
-}
-
-// The visible dialog of the utility's process that has control `id`, looked for `tries` times
-// 50 ms apart.
-HWND WaitDialogWith(HWND main, int id, int tries = 200) {
-    DWORD pid = 0;
-    ::GetWindowThreadProcessId(main, &pid);
-    for (int i = 0; i < tries; ++i) {
-        for (HWND window = ::FindWindowExA(nullptr, nullptr, "#32770", nullptr); window;
-             window = ::FindWindowExA(nullptr, window, "#32770", nullptr)) {
-            DWORD owner = 0;
-            ::GetWindowThreadProcessId(window, &owner);
-            if (owner == pid && ::IsWindowVisible(window) && ::GetDlgItem(window, id))
-                return window;
-        }
-        ::Sleep(50);
-    }
-    return nullptr;
-}
-
-// Whether a pop-up menu of the utility's process shows within `tries` looks 50 ms apart.
-bool WaitMenu(HWND main, int tries = 100) {
-    DWORD pid = 0;
-    ::GetWindowThreadProcessId(main, &pid);
-    for (int i = 0; i < tries; ++i) {
-        if (HWND menu = FindTopWindow("#32768", pid); menu && ::IsWindowVisible(menu))
-            return true;
-        ::Sleep(50);
-    }
-    return false;
-}
-
-// Ends `dialog` with OK (or the EyeCare dialog's "Close") and waits until it is gone.
-void PressOk(HWND dialog) {
-    ::PostMessageA(dialog, WM_COMMAND, IDOK, 0);
-    for (int i = 0; i < 200 && ::IsWindow(dialog); ++i)
-        ::Sleep(50);
-}
-
-HWND WaitMain(DWORD timeoutMs) {
-    const DWORD start = ::GetTickCount();
-    while (::GetTickCount() - start < timeoutMs) {
-        if (HWND main = FindTopWindow(DIMORA_MAIN_CLASS);
-            main && QueryState(main, kQueryReady) == 1)
-            return main;
-        ::Sleep(10);
-    }
-    return nullptr;
-}
-
 int Usage() {
     std::fprintf(stderr,
                  "usage: uidriver bench UTILITY BASELINE DESCRIPTION [ROUNDS] | idle "
-                 "UTILITY BASELINE DESCRIPTION [SECONDS] | wait | show | page N | "
+                 "UTILITY BASELINE DESCRIPTION [SECONDS] | soak UTILITY APP DESCRIPTION [ACTIONS] "
+                 "| wait | show | page N | "
                  "colour-dialog | close-dialog | monitor-list | close-monitor-list | hide | "
                  "eyecare | edit-message | close-eyecare | balloon | filter N | close-filter | "
                  "tray-menu | close-menu | park-tray | about | close-about | exit | frame EXE "
@@ -179,6 +92,12 @@ int main(int argc, char** argv) {
         if ((argc != 5 && argc != 6) || seconds < 1)
             return Usage();
         return RunIdleBench(argv[2], argv[3], argv[4], seconds);
+    }
+    if (command == "soak") {
+        const int actions = argc == 6 ? std::atoi(argv[5]) : 600;
+        if ((argc != 5 && argc != 6) || actions < 1)
+            return Usage();
+        return RunSoak(argv[2], argv[3], argv[4], static_cast<std::size_t>(actions));
     }
     if (command == "frame" && (argc == 3 || argc == 4)) {
         const std::string kind = argc == 4 ? argv[3] : "";
@@ -226,29 +145,31 @@ int main(int argc, char** argv) {
         ::PostMessageA(::GetParent(button), WM_COMMAND, MAKEWPARAM(IDC_COLOR_ADJUST, BN_CLICKED),
                        reinterpret_cast<LPARAM>(button));
         for (int i = 0; i < 200; ++i) {
-            if (HWND dialog = ColourDialog(main);
-                dialog && ::IsWindowEnabled(::GetDlgItem(dialog, IDOK)))
+            // Shown, so set up: before, OK is enabled as the template has it.
+            if (HWND dialog = DialogWith(main, IDC_SUB_BRIGHTNESS_SLIDER);
+                dialog && ::IsWindowVisible(dialog) &&
+                ::IsWindowEnabled(::GetDlgItem(dialog, IDOK)))
                 return 0;
             ::Sleep(50);
         }
         return 1;
     }
     if (command == "close-dialog") {
-        if (HWND dialog = ColourDialog(main))
+        if (HWND dialog = DialogWith(main, IDC_SUB_BRIGHTNESS_SLIDER))
             ::PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
         return 0;
     }
     if (command == "monitor-list") {
         ::PostMessageA(main, WM_COMMAND, ID_TRAY_MONITOR_LIST, 0);
         for (int i = 0; i < 200; ++i) {
-            if (HWND list = MonitorList(main); list && ::IsWindowVisible(list))
+            if (HWND list = DialogWith(main, IDC_MONLIST_LIST); list && ::IsWindowVisible(list))
                 return 0;
             ::Sleep(50);
         }
         return 1;
     }
     if (command == "close-monitor-list") {
-        if (HWND list = MonitorList(main))
+        if (HWND list = DialogWith(main, IDC_MONLIST_LIST))
             ::PostMessageA(list, WM_COMMAND, IDCANCEL, 0);
         return 0;
     }

@@ -3,6 +3,7 @@
 #include "utility/shell/dimora_dlg_win.h"
 
 #include "framework/own_cpu_win.h"
+#include "framework/own_objects_win.h"
 #include "utility/monitor/win/gamma_port_win.h"
 #include "utility/res/resource.h"
 #include "utility/ui/modal_loop.h"
@@ -110,6 +111,10 @@ LRESULT CDimoraDlg::AnswerStateQuery(WPARAM what) {
         return m_screenFilter.AppliedLuminance();
     case kQueryVersion:
         return OwnVersion();
+    case kQueryGdiObjects:
+        return static_cast<LRESULT>(OwnGdiObjects());
+    case kQueryUserObjects:
+        return static_cast<LRESULT>(OwnUserObjects());
     case kQueryKeepOnTop:
         return (::GetMenuState(::GetSystemMenu(m_hWnd, FALSE), IDM_KEEPONTOP, MF_BYCOMMAND) &
                 MF_CHECKED) != 0;

@@ -49,3 +49,7 @@ inline constexpr unsigned kQueryFilterLuminance = 13;
 // The program's own version resource as major << 16 | minor << 8 | patch: which version is
 // running, after an upgrade.
 inline constexpr unsigned kQueryVersion = 14;
+// The process's GDI and USER objects (GetGuiResources, or what the program counts of itself where
+// that answers 0, as under Wine): what the soak samples to find a leak.
+inline constexpr unsigned kQueryGdiObjects = 15;
+inline constexpr unsigned kQueryUserObjects = 16;
