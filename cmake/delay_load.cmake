@@ -41,8 +41,15 @@ function(dimora_delay_load target)
     file(WRITE ${dir}/${dll}.def.in "${def}")
     configure_file(${dir}/${dll}.def.in ${dir}/${dll}.def COPYONLY)
     # -k: the 32-bit functions are imported by their undecorated names, as the DLLs export them.
+    # The stubs then leave ".text": ld drops the code of an import library member whose function
+    # symbol nobody calls by name (a call through __imp_, as the system headers declare them,
+    # needs no jump stub), and a delay-import slot starts out pointing at that code. Moved to a
+    # section without the code flag (still placed in the program's .text), the stubs stay, and
+    # the slot is not left at address 0.
     add_custom_command(OUTPUT ${output}
       COMMAND ${CMAKE_DLLTOOL} -k -d ${dir}/${dll}.def -D ${dll}.dll -y ${output}
+      COMMAND ${CMAKE_OBJCOPY} --rename-section .text=.text$dly,contents,alloc,load,readonly,data
+              ${output}
       DEPENDS ${dir}/${dll}.def
       COMMENT "Delay-import library for ${dll}.dll" VERBATIM)
   endforeach()
@@ -51,4 +58,10 @@ function(dimora_delay_load target)
   target_link_directories(${target} BEFORE PRIVATE ${dir})
   # The libraries are read at link time: a change to one relinks the program.
   set_property(TARGET ${target} APPEND PROPERTY LINK_DEPENDS ${outputs})
+  # A delay-import slot the linker left empty would be a call to address 0 at the first use of
+  # that function: the program is checked as it is linked.
+  add_custom_command(TARGET ${target} POST_BUILD
+    COMMAND ${CMAKE_COMMAND} -DNM=${CMAKE_NM} -DPROGRAM=$<TARGET_FILE:${target}>
+            -P ${PROJECT_SOURCE_DIR}/cmake/check_delay_imports.cmake
+    VERBATIM)
 endfunction()
