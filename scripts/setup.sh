@@ -69,6 +69,12 @@ dimora_prepare_wine() {
     echo "setup: creating the Wine prefix in $WINEPREFIX"
     "$DIMORA_ROOT/scripts/wine-run" wineboot.exe --init >/dev/null 2>&1 || true
   fi
+  # A program that crashes prints its backtrace and ends, instead of waiting behind Wine's crash
+  # dialog, which nobody answers on a headless display, until its test times out.
+  if ! grep -q '"ShowCrashDialog"=dword:00000000' "$WINEPREFIX/user.reg" 2>/dev/null; then
+    "$DIMORA_ROOT/scripts/wine-run" reg.exe add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog \
+      /t REG_DWORD /d 0 /f >/dev/null 2>&1 || true
+  fi
   # The utility's data folder (the filter's default pictures) where its installation puts it.
   local data="$WINEPREFIX/drive_c/ProgramData/Orvane/Visomat (DDCCI)"
   mkdir -p "$data" && cp -f "$DIMORA_ROOT"/data/DefFilter.xml "$DIMORA_ROOT"/data/*.{png,jpg,bmp,gif,tif} "$data"/
