@@ -1,5 +1,6 @@
-// Handing queued messages on: pre-translation by the application object (or, without one, by the
-// wrappers of the target window and its parents), then translation and dispatch.
+// Handing queued messages on: pre-translation of the user's input (keys and mouse) by the
+// application object (or, without one, by the wrappers of the target window and its parents),
+// then translation and dispatch.
 #pragma once
 
 #include "framework/mingw_gaps_win.h"

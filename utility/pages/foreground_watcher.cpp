@@ -30,7 +30,13 @@ void ForegroundWatcher::Tick(const WatchInputs& inputs) {
         return;
     if (m_listener)
         m_listener(identifier);
-    Apply(inputs, identifier, window);
+    if (!inputs.details) {
+        Apply(inputs, identifier, window);
+        return;
+    }
+    WatchInputs complete = inputs;
+    inputs.details(complete);
+    Apply(complete, identifier, window);
 }
 
 // A window is evaluated when it comes forward, and again each time it moves to another display.

@@ -26,6 +26,9 @@ struct WatchInputs {
     bool mainShown = false;   // the main window is shown
     const std::vector<AppModeEntry>* table = nullptr;
     std::optional<DefaultChoice> defaultChoice; // none: no default selected
+    // Fills `independent` and `defaultChoice` when an application is about to be switched: most
+    // ticks find the same window in front and need neither (each is a question to a control).
+    std::function<void(WatchInputs&)> details;
 };
 
 class ForegroundWatcher {

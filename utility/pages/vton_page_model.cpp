@@ -71,15 +71,20 @@ void VtonPageModel::OnTimer(unsigned id) {
         RunDeferred();
     WatchInputs inputs;
     inputs.activate = m_view.Activate();
-    inputs.independent = m_view.Independent();
+    // Switched off, the watcher looks at nothing: the other controls need not be asked.
+    if (!inputs.activate)
+        return;
     inputs.pageOnView = m_view.PageOnView();
     inputs.mainShown = m_shell.m_mainShown != 0;
     inputs.table = &m_table;
-    const int selected = m_view.SelectedDefault();
-    if (selected >= 0 && static_cast<std::size_t>(selected) < m_defaultItems.size())
-        inputs.defaultChoice =
-            DefaultChoice{m_defaultItems[static_cast<std::size_t>(selected)].mode,
-                          m_defaultItems[static_cast<std::size_t>(selected)].name};
+    inputs.details = [this](WatchInputs& complete) {
+        complete.independent = m_view.Independent();
+        const int selected = m_view.SelectedDefault();
+        if (selected >= 0 && static_cast<std::size_t>(selected) < m_defaultItems.size())
+            complete.defaultChoice =
+                DefaultChoice{m_defaultItems[static_cast<std::size_t>(selected)].mode,
+                              m_defaultItems[static_cast<std::size_t>(selected)].name};
+    };
     m_watcher.Tick(inputs);
 }
 

@@ -27,7 +27,10 @@ class RecordingVtonView : public VtonPageView {
     void SetActivate(bool checked) override { activate = checked; }
     bool Activate() override { return activate; }
     void SetIndependent(bool checked) override { independent = checked; }
-    bool Independent() override { return independent; }
+    bool Independent() override {
+        ++detailAsks;
+        return independent;
+    }
     // A combo box holds as many items as its memory allows; `capacity` plays its limit.
     bool AddApplication(const std::string& name) override {
         if (applications.size() >= capacity)
@@ -41,7 +44,10 @@ class RecordingVtonView : public VtonPageView {
     int SelectedMode() override { return mode; }
     void SelectMode(int index) override { mode = index; }
     void SetDefaultList(const std::vector<ModeItem>& items) override { defaults = items; }
-    int SelectedDefault() override { return defaultIndex; }
+    int SelectedDefault() override {
+        ++detailAsks;
+        return defaultIndex;
+    }
     void SelectDefault(int index) override { defaultIndex = index; }
     void EnableControls(const VtonPageControls& c) override { controls = c; }
     // A message box runs a message loop: `during` plays what it dispatches meanwhile.
@@ -74,6 +80,7 @@ class RecordingVtonView : public VtonPageView {
     bool activate = false, independent = false, answer = true;
     Lines applications, questions, notices, posted;
     int application = -1, mode = -1, defaultIndex = -1;
+    int detailAsks = 0; // the controls only a switch needs (per-screen switching, the default)
     std::vector<ModeItem> modes, defaults;
     VtonPageControls controls;
 };
@@ -233,12 +240,17 @@ TEST_F(VtonPageModelTest, TheWatcherRunsOnThePageTimerAndThePageShowsTheForegrou
     EXPECT_EQ(view.application, 1);
 
     windows.Front(1);
+    int asked = view.detailAsks;
     model.OnTimer(TIMER_FOREGROUND_WATCH);
     EXPECT_EQ(Mode(0), 2);
     EXPECT_EQ(model.Watcher().Evaluations(), 1);
     EXPECT_EQ(view.posted, (Lines{"PLAYER"}));
-    model.OnTimer(TIMER_REMINDER); // not the page's timer
+    EXPECT_EQ(view.detailAsks, asked + 2); // per-screen switching and the default, for the switch
+    model.OnTimer(TIMER_REMINDER);         // not the page's timer
+    asked = view.detailAsks;
+    model.OnTimer(TIMER_FOREGROUND_WATCH); // the same window in front: neither is asked again
     EXPECT_EQ(model.Watcher().Evaluations(), 1);
+    EXPECT_EQ(view.detailAsks, asked);
 }
 
 // While a question or notice is open its message loop runs the watcher's timer and the page's
