@@ -27,12 +27,14 @@ foreach(line IN LISTS lines)
   endif()
 endforeach()
 
-if(listing MATCHES "\n[0-9a-f]{16} ")
+# nm prints addresses with as many digits as the program's pointers have (8 or 16).
+string(REGEX MATCH "[0-9a-f]+ [TtIi] " first "${listing}")
+string(LENGTH "${first}" digits)
+math(EXPR digits "${digits} - 3")
+if(digits EQUAL 16)
   set(slot_size 8)
-  set(digits 16)
 else()
   set(slot_size 4)
-  set(digits 8)
 endif()
 
 set(missing)
