@@ -6,9 +6,11 @@
 DIMORA_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 DIMORA_BUILD=${DIMORA_BUILD:-$DIMORA_ROOT/build}
 export DIMORA_ROOT DIMORA_BUILD
+# ccache keys on paths below the tree's root, so that work trees of the same sources share hits.
+export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$DIMORA_ROOT} CCACHE_NOHASHDIR=1
 
 dimora_packages=(
-  cmake ninja-build g++ make googletest libxml2-dev
+  cmake ninja-build g++ make ccache googletest libxml2-dev
   g++-mingw-w64-i686-posix binutils-mingw-w64-i686
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   wine wine64 wine32:i386 xvfb xauth x11-utils xcompmgr imagemagick fonts-wine fonts-ipafont-gothic
@@ -28,9 +30,18 @@ dimora_install_packages() {
   if ! dpkg --print-foreign-architectures | grep -qx i386; then
     $sudo dpkg --add-architecture i386
   fi
-  $sudo apt-get update -q >/dev/null
+  $sudo apt-get update -q >/dev/null 2>"$DIMORA_BUILD/apt-update.log"
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}" \
-    >"$DIMORA_BUILD/apt.log" 2>&1 || { cat "$DIMORA_BUILD/apt.log"; return 1; }
+    >"$DIMORA_BUILD/apt.log" 2>&1 && return 0
+  # While a mirror is being synchronised one architecture's security index can fail to download;
+  # the i386 libraries then find no version equal to the installed amd64 ones. The release's own
+  # versions exist for both architectures.
+  local release
+  release=$(. /etc/os-release && echo "${VERSION_CODENAME:-}")
+  [ -n "$release" ] && DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q \
+    --no-install-recommends -t "$release" "${missing[@]}" >>"$DIMORA_BUILD/apt.log" 2>&1 && return 0
+  cat "$DIMORA_BUILD/apt.log"
+  return 1
 }
 
 # Some machines cannot run 32-bit Linux code at all; there the Windows programs are also built
