@@ -11,9 +11,20 @@ void ScreenFilter::BuildGammaList() {
     m_gammaList = std::move(rebuilt);
 }
 
+void ScreenFilter::NoteReadBack(const std::string& deviceName) {
+    for (const auto& gamma : m_gammaList) {
+        if (gamma->DeviceName() == deviceName) {
+            m_rampStartReadBack = gamma->ReadBackStart();
+            return;
+        }
+    }
+}
+
 void ScreenFilter::FreeGammaList() {
-    for (auto& gamma : m_gammaList)
+    for (auto& gamma : m_gammaList) {
         gamma->Restore();
+        m_rampStartReadBack = gamma->ReadBackStart();
+    }
     m_gammaList.clear();
     m_appliedLuminance = kNoFilterLuminance;
 }
@@ -52,6 +63,7 @@ void ScreenFilter::DestroyOverlays() {
 
 void ScreenFilter::ReapplyFilterLuminance(const CMonitorStatus& monitor) {
     ApplyFilterLuminance(m_gammaList, monitor.deviceName, m_settings.luminance);
+    NoteReadBack(monitor.deviceName);
     m_appliedLuminance = m_settings.luminance;
 }
 
@@ -87,6 +99,7 @@ void ScreenFilter::ShowFilter(const FilterSettings& settings) {
         monitor->overlay->SetAlpha(settings.alpha);
         monitor->overlay->Show(true);
         ApplyFilterLuminance(m_gammaList, monitor->deviceName, settings.luminance, false);
+        NoteReadBack(monitor->deviceName);
         m_appliedLuminance = settings.luminance;
     }
 }
@@ -98,8 +111,10 @@ void ScreenFilter::HideFilter() {
         monitor->overlay->SetAlpha(0);
         monitor->overlay->Show(false);
         for (auto& gamma : m_gammaList) {
-            if (gamma->DeviceName() == monitor->deviceName)
+            if (gamma->DeviceName() == monitor->deviceName) {
                 gamma->Restore();
+                m_rampStartReadBack = gamma->ReadBackStart();
+            }
         }
         m_appliedLuminance = kNoFilterLuminance;
     }
@@ -115,6 +130,7 @@ void ScreenFilter::SetAlpha(int alpha) {
 void ScreenFilter::ApplyLuminance(int luminance, bool resetFirst) {
     for (const auto& monitor : m_monitors.monitors) {
         ApplyFilterLuminance(m_gammaList, monitor->deviceName, luminance, resetFirst);
+        NoteReadBack(monitor->deviceName);
         m_appliedLuminance = luminance;
     }
 }

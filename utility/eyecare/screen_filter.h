@@ -68,9 +68,15 @@ class ScreenFilter {
     // not); kNoFilterLuminance since they were restored or before any.
     static constexpr int kNoFilterLuminance = -1000;
     int AppliedLuminance() const { return m_appliedLuminance; }
+    // The first entry (0-255 scale) of the ramp the last device written to gave back, what the
+    // screen shows rather than what was asked; -1 before any, or when it could not be read.
+    int RampStartReadBack() const { return m_rampStartReadBack; }
     const FilterImage* Image() const { return m_filterImage.get(); }
 
   private:
+    // Keeps what the device named `deviceName` gave back after its last write.
+    void NoteReadBack(const std::string& deviceName);
+
     CMonitorStatusAll& m_monitors;
     FilterSettings& m_settings;
     OverlayPort& m_overlays;
@@ -80,4 +86,5 @@ class ScreenFilter {
     // The decoded picture every overlay shows.
     std::unique_ptr<FilterImage> m_filterImage;
     int m_appliedLuminance = kNoFilterLuminance;
+    int m_rampStartReadBack = -1;
 };

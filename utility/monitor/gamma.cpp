@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdlib>
 
 namespace {
 
@@ -19,6 +20,27 @@ constexpr double kEntryScale = 257.0;
 
 std::string KeptDeviceName(std::string_view deviceName) {
     return std::string(deviceName.substr(0, std::min(deviceName.find('\0'), kGammaDeviceNameMax)));
+}
+
+GammaRamp LuminanceRamp(const GammaRamp& deviceRamp, int level) {
+    const double step = (255 - level) / 255.0;
+    GammaRamp ramp;
+    for (std::size_t i = 0; i < kGammaRampSize; ++i) {
+        // The device's entry in the 0-255 scale, shifted; x lies between `level` and 255, so it
+        // always fits an int.
+        const double x = std::max(level + deviceRamp[i] / kEntryScale * step, 0.0);
+        ramp[i] = static_cast<std::uint16_t>(static_cast<int>(x) * kEntryScale);
+    }
+    return ramp;
+}
+
+bool WithinWindowsGammaRange(const GammaRamp& ramp) {
+    for (std::size_t i = 0; i < kGammaRampSize; ++i) {
+        const int identity = static_cast<int>(i % 256);
+        if (std::abs((ramp[i] >> kRampShift) - identity) > kWindowsGammaRange)
+            return false;
+    }
+    return true;
 }
 
 template <typename Call> bool CGamma::Transaction(Call call) {
@@ -86,27 +108,40 @@ void CGamma::InitFrom(const CGamma& previous) {
     m_usable = previous.m_usable;
 }
 
+// Windows refuses a ramp for what the session or the adapter is (Remote Desktop, the basic
+// display adapter, an indirect display) or for what the ramp is, and waiting changes neither:
+// once refused, the device takes no more ramps until the list is built again. Windows may also
+// answer TRUE and keep the ramp it had, so only the ramp read back tells. It is compared in the
+// 0-255 scale: a driver whose hardware has fewer than 16 bits keeps the most significant ones,
+// without rounding (DrvIcmSetDeviceGammaRamp).
+void CGamma::WriteChecked(const GammaRamp& ramp) {
+    const DeviceContext dc = m_port.CreateDc(m_deviceName.c_str());
+    if (!dc) {
+        m_refused = true;
+        return;
+    }
+    const bool set = m_port.SetDeviceGammaRamp(dc, ramp);
+    GammaRamp back{};
+    const bool read = m_port.GetDeviceGammaRamp(dc, back);
+    m_port.DeleteDc(dc);
+    m_readBackStart = read ? back[0] >> kRampShift : -1;
+    const bool taken = read && std::equal(ramp.begin(), ramp.end(), back.begin(),
+                                          [](std::uint16_t asked, std::uint16_t got) {
+                                              return asked >> kRampShift == got >> kRampShift;
+                                          });
+    if (!set || !taken)
+        m_refused = true;
+}
+
 void CGamma::Restore() {
     if (m_usable)
-        WriteDeviceRamp(m_savedRamp);
+        WriteChecked(m_savedRamp);
 }
 
 void CGamma::ApplyLuminance(int level) {
-    if (!m_usable)
+    if (!IsUsable())
         return;
-    if (level == 0) {
-        WriteDeviceRamp(m_savedRamp);
-        return;
-    }
-    const double step = (255 - level) / 255.0;
-    GammaRamp ramp;
-    for (std::size_t i = 0; i < kGammaRampSize; ++i) {
-        // The device's entry in the 0-255 scale, shifted; x lies between `level` and 255, so it
-        // always fits an int.
-        const double x = std::max(level + m_savedRamp[i] / kEntryScale * step, 0.0);
-        ramp[i] = static_cast<std::uint16_t>(static_cast<int>(x) * kEntryScale);
-    }
-    WriteDeviceRamp(ramp);
+    WriteChecked(level == 0 ? m_savedRamp : LuminanceRamp(m_savedRamp, level));
 }
 
 GammaList BuildGammaDevices(GammaPort& port, ClockPort& clock, const GammaList& previous) {

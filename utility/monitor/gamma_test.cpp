@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace {
 
 class FakeClock : public ClockPort {
@@ -53,6 +55,75 @@ TEST_F(GammaTest, LuminanceRampsRunFromTheLevelUpTo255) {
     calibrated.ApplyLuminance(64);
     EXPECT_EQ(display.written.back()[255], 213) << "64 + 200 x 191 / 255";
     EXPECT_EQ(display.written.back()[256 + 255], 255) << "green as before";
+}
+
+// Every luminance the filter offers, over the identity and over a calibrated ramp (a gamma
+// correction and a warmer white per colour), stays within what Windows takes without a wider
+// range; the rule's edge is just past the filter's range.
+TEST(GammaRange, EveryLuminanceStaysWithinWhatWindowsTakes) {
+    GammaRamp identity, calibrated;
+    for (std::size_t i = 0; i < kGammaRampSize; ++i) {
+        const int colour = static_cast<int>(i / 256);
+        const double x = static_cast<double>(i % 256) / 255.0;
+        const double gamma[] = {0.95, 1.0, 1.06}, white[] = {1.0, 0.96, 0.90};
+        identity[i] = static_cast<std::uint16_t>((i % 256) * 257);
+        calibrated[i] =
+            static_cast<std::uint16_t>(65535 * std::pow(x, gamma[colour]) * white[colour]);
+    }
+    ASSERT_TRUE(WithinWindowsGammaRange(calibrated));
+    for (const GammaRamp* ramp : {&identity, &calibrated}) {
+        for (int level = -100; level <= 100; ++level)
+            EXPECT_TRUE(WithinWindowsGammaRange(LuminanceRamp(*ramp, level)))
+                << (ramp == &identity ? "identity " : "calibrated ") << level;
+    }
+    EXPECT_TRUE(WithinWindowsGammaRange(LuminanceRamp(identity, 128)));
+    EXPECT_FALSE(WithinWindowsGammaRange(LuminanceRamp(identity, 129))) << "entry 0 is 129";
+    GammaRamp black{};
+    EXPECT_FALSE(WithinWindowsGammaRange(black));
+}
+
+// A device that refuses a ramp, takes it and keeps its old one, or cannot say which it shows,
+// takes no more ramps and is not waited for; its own ramp is still written back, and after a
+// display change it is tried again.
+TEST_F(GammaTest, ARefusedOrIgnoredRampStopsTheWritesUntilTheListIsBuiltAgain) {
+    struct Case {
+        const char* name;
+        bool FakeDevice::*fault;
+        int readBack; // the ramp's first entry as the device gives it back
+    };
+    const Case cases[] = {
+        {"refused", &FakeDevice::failSets, 0},
+        {"ignored", &FakeDevice::ignoresSets, 0},
+        {"not read back", nullptr, -1},
+    };
+    for (const Case& c : cases) {
+        GammaList list = BuildGammaDevices(port, clock);
+        ASSERT_TRUE(list[0]->IsUsable()) << c.name;
+        if (c.fault)
+            display.*c.fault = true;
+        else
+            display.getFailures = -1;
+        display.written.clear();
+        const auto before = clock.now;
+        ApplyFilterLuminance(list, display.name, 40, false);
+        EXPECT_EQ(display.written.size(), 1u) << c.name << ": tried once";
+        EXPECT_EQ(clock.now, before) << c.name << ": nothing waited for";
+        EXPECT_FALSE(list[0]->IsUsable()) << c.name;
+        EXPECT_EQ(list[0]->ReadBackStart(), c.readBack) << c.name;
+        ApplyFilterLuminance(list, display.name, 50);
+        EXPECT_EQ(display.written.size(), 1u) << c.name << ": no more ramps";
+        list[0]->Restore();
+        EXPECT_EQ(display.written.size(), 2u) << c.name << ": its own ramp back, once";
+
+        display.failSets = display.ignoresSets = false;
+        display.getFailures = 0;
+        GammaList rebuilt = BuildGammaDevices(port, clock, list);
+        EXPECT_TRUE(rebuilt[0]->IsUsable()) << c.name << ": tried again after a display change";
+        rebuilt[0]->ApplyLuminance(40);
+        EXPECT_EQ(rebuilt[0]->ReadBackStart(), 40) << c.name;
+        EXPECT_TRUE(rebuilt[0]->IsUsable()) << c.name;
+        rebuilt[0]->Restore();
+    }
 }
 
 TEST_F(GammaTest, InitKeepsTheStartRampForRestoreAndWritesLeaveTheCallersRamp) {

@@ -79,10 +79,6 @@ bool CDimoraApp::InitInstance() {
         m_pMainWnd = nullptr;
         return false;
     }
-    if (!m_shell.m_startupOk) {
-        main->DestroyWindow();
-        return false;
-    }
     m_shell.m_mainShown = 0;
     RegisterForRestartAfterInstall();
     return true;

@@ -13,9 +13,12 @@ constexpr char kDataSubFolder[] = "\\Orvane\\Visomat (DDCCI)\\";
 
 bool CDimoraDlg::OnSystemEvent(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     switch (message) {
-    case WM_TIMER:
+    case WM_TIMER: {
         // Timers that are not the model's go to default handling.
-        return m_model.OnTimer(static_cast<unsigned>(wParam));
+        const bool handled = m_model.OnTimer(static_cast<unsigned>(wParam));
+        NoteIconShown(); // the icon may have come with the retry timer
+        return handled;
+    }
     case WM_DISPLAYCHANGE:
         m_pageAuto.DisplaysChanged();
         m_model.OnDisplayChange();

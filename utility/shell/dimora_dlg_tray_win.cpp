@@ -4,7 +4,6 @@
 
 #include "framework/own_cpu_win.h"
 #include "framework/own_objects_win.h"
-#include "utility/monitor/win/gamma_port_win.h"
 #include "utility/res/resource.h"
 #include "utility/ui/modal_loop.h"
 #include "utility/ui/user_messages.h"
@@ -68,8 +67,6 @@ void CDimoraDlg::ShowTrayMenu(const TrayMenuChoice& choice) {
 }
 
 void CDimoraDlg::OnTaskbarCreated() {
-    // When the icon cannot come back the model posts Exit: this window must outlive the
-    // message being handled.
     m_model.OnTaskbarCreated();
     NoteIconShown();
 }
@@ -103,10 +100,8 @@ LRESULT CDimoraDlg::AnswerStateQuery(WPARAM what) {
         return m_model.FilterReapplyPending() ? 1 : 0;
     case kQueryCpuMs:
         return static_cast<LRESULT>(OwnCpuMs());
-    case kQueryGammaRampStart: {
-        const auto* port = dynamic_cast<const Win32GammaPort*>(&m_context.gammaPort);
-        return port ? port->LastRampStart() : -1;
-    }
+    case kQueryGammaRampStart:
+        return m_screenFilter.RampStartReadBack();
     case kQueryFilterLuminance:
         return m_screenFilter.AppliedLuminance();
     case kQueryVersion:

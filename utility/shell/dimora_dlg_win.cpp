@@ -71,7 +71,7 @@ bool CDimoraDlg::OnInitDialog() {
     m_stateQueryMsg = ::RegisterWindowMessageA(kStateQueryMessage);
     m_model.StartReminder();
     SetUpDataFolderAndFilter();
-    m_sessionRegistered = ::WTSRegisterSessionNotification(m_hWnd, NOTIFY_FOR_THIS_SESSION);
+    m_model.RegisterSessionNotifications();
     m_ready = true;
     return true;
 }
@@ -195,7 +195,15 @@ HBRUSH CDimoraDlg::OnCtlColor(HDC, HWND, UINT) {
 
 void CDimoraDlg::OnDestroyWindow() {
     m_model.Shutdown();
-    if (m_sessionRegistered)
-        ::WTSUnRegisterSessionNotification(m_hWnd);
-    m_sessionRegistered = false;
+}
+
+std::uint32_t CDimoraDlg::RegisterSessionNotification() {
+    if (::WTSRegisterSessionNotification(m_hWnd, NOTIFY_FOR_THIS_SESSION))
+        return 0;
+    const DWORD error = ::GetLastError();
+    return error != 0 ? error : ERROR_GEN_FAILURE;
+}
+
+void CDimoraDlg::UnregisterSessionNotification() {
+    ::WTSUnRegisterSessionNotification(m_hWnd);
 }

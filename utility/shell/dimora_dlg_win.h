@@ -89,6 +89,8 @@ class CDimoraDlg : public CDialog, private MainWindowView {
     void PostMonitorsChanged() override;
     void SendFilterReapply() override;
     void PostExit() override;
+    std::uint32_t RegisterSessionNotification() override;
+    void UnregisterSessionNotification() override;
 
     // dimora_dlg_win.cpp
     void CreatePages();
@@ -134,7 +136,6 @@ class CDimoraDlg : public CDialog, private MainWindowView {
     OverlaysWin m_overlayPort;
     ScreenFilter m_screenFilter;
     MainWindowModel m_model;
-    bool m_sessionRegistered = false;
     bool m_ready = false; // the initialisation has finished
     LRESULT m_iconAfterMs = -1;
     DWORD m_iconTick = 0;

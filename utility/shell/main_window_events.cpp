@@ -11,6 +11,13 @@ constexpr std::uint32_t kRescanDelayMs = 1000;
 constexpr std::uint32_t kRescanNotifyMs = 100;
 constexpr std::uint32_t kFilterReapplyDelayMs = 7000;
 
+// WTSRegisterSessionNotification fails with RPC_S_INVALID_BINDING while the terminal service
+// and what it depends on are still starting, as they may be when the program starts at logon.
+// It is tried again every 5 s for up to 5 minutes: by then the service runs, or it never will.
+constexpr std::uint32_t kErrorRpcInvalidBinding = 1702;
+constexpr std::uint32_t kSessionRetryMs = 5000;
+constexpr int kSessionTries = 60;
+
 } // namespace
 
 void MainWindowModel::SetUpFilter() {
@@ -49,6 +56,12 @@ bool MainWindowModel::OnTimer(unsigned id) {
         return true;
     case TIMER_EXIT_RETRY:
         OnExitRetryTimer();
+        return true;
+    case TIMER_TRAY_RETRY:
+        UpdateTrayIcon();
+        return true;
+    case TIMER_SESSION_RETRY:
+        TryRegisterSession();
         return true;
     default:
         return false;
@@ -107,12 +120,41 @@ void MainWindowModel::StartFilterReapply() {
 
 void MainWindowModel::OnPowerBroadcast(std::uint32_t event) {
     if (event == kPowerSuspend) {
+        m_resumed = false;
         m_reminder.Suspend();
-    } else if (event == kPowerResume) {
-        m_reminder.Resume();
-        if (FilterInUse())
-            StartFilterReapply();
+    } else if (event == kPowerResume || event == kPowerResumeAutomatic) {
+        // The second message of the same resume, in whichever order they came, finds the work
+        // done: the reminder's interval would start over and the filter wait again.
+        if (m_resumed)
+            return;
+        m_resumed = true;
+        OnResume();
     }
+}
+
+void MainWindowModel::OnResume() {
+    m_reminder.Resume();
+    if (FilterInUse())
+        StartFilterReapply();
+}
+
+void MainWindowModel::RegisterSessionNotifications() {
+    m_sessionTries = 0;
+    TryRegisterSession();
+}
+
+void MainWindowModel::TryRegisterSession() {
+    ++m_sessionTries;
+    const std::uint32_t error = m_view.RegisterSessionNotification();
+    m_sessionRegistered = error == 0;
+    if (error == kErrorRpcInvalidBinding && m_sessionTries < kSessionTries) {
+        if (!m_sessionTimer)
+            m_sessionTimer = m_timers.SetTimer(TIMER_SESSION_RETRY, kSessionRetryMs);
+        return;
+    }
+    // Registered, refused for good, or out of tries: unlock is then not followed, resume still
+    // is.
+    StopTimer(TIMER_SESSION_RETRY, m_sessionTimer);
 }
 
 void MainWindowModel::OnSessionChange(std::uint32_t event) {

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <deque>
 #include <string>
 #include <vector>
 
@@ -166,6 +167,7 @@ TEST_F(MainWindowEventsTest, StoredFilterShowsOnEveryOverlayAndAnUnreadablePictu
     ASSERT_NE(live[0]->picture, nullptr);
     EXPECT_EQ(live[0]->picture->Width(), 640);
     EXPECT_EQ(gammaPort.devices[0].written.back()[0], 20) << "the luminance on DISPLAY1";
+    EXPECT_EQ(filter.RampStartReadBack(), 20) << "as the display gives it back";
 
     overlays.pictures.clear(); // the picture was deleted
     Model().OnDisplayChange();
@@ -207,6 +209,62 @@ TEST_F(MainWindowEventsTest, ResumeRestartsTheReminderAndReappliesTheFilterSeven
     view.Take();
     Model().OnTimer(TIMER_FILTER_REAPPLY);
     EXPECT_EQ(view.Take(), (Lines{"filter-reapply"}));
+}
+
+// Windows sends PBT_APMRESUMEAUTOMATIC on every resume and PBT_APMRESUMESUSPEND as well after
+// user input: one resume, one restart of the interval and one re-application, whatever came.
+TEST_F(MainWindowEventsTest, EachResumeIsHandledOnceWhicheverMessagesCome) {
+    overlays.pictures["calm.png"] = {64, 64};
+    StoreFilter("calm.png", 128, -30);
+    StoreReminder(2);
+    Running();
+    const std::vector<std::vector<std::uint32_t>> resumes = {
+        {kPowerResumeAutomatic, kPowerResume}, // woken by the user
+        {kPowerResume, kPowerResumeAutomatic},
+        {kPowerResumeAutomatic}, // woken by a timer, nobody there
+        {kPowerResume},
+    };
+    for (std::size_t i = 0; i < resumes.size(); ++i) {
+        const int reapplies = timers.starts[TIMER_FILTER_REAPPLY];
+        const int intervals = timers.starts[TIMER_REMINDER];
+        Model().OnPowerBroadcast(kPowerSuspend);
+        for (std::uint32_t message : resumes[i])
+            Model().OnPowerBroadcast(message);
+        EXPECT_EQ(timers.starts[TIMER_FILTER_REAPPLY], reapplies + 1) << "resume " << i;
+        EXPECT_EQ(timers.starts[TIMER_REMINDER], intervals + 1) << "resume " << i;
+        Model().OnTimer(TIMER_FILTER_REAPPLY);
+    }
+}
+
+// Early in a logon the terminal service is not ready: the registration is tried again every
+// 5 s, for at most 5 minutes, and only for that error.
+TEST_F(MainWindowEventsTest, SessionRegistrationIsRetriedWhileTheTerminalServiceStarts) {
+    struct Case {
+        std::deque<std::uint32_t> errors;
+        int tries;
+        bool registered;
+    };
+    const Case cases[] = {
+        {{}, 1, true},
+        {{1702, 1702}, 3, true},
+        {{5}, 1, false},
+        {std::deque<std::uint32_t>(100, 1702), 60, false},
+    };
+    Running();
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        view.sessionErrors = cases[i].errors;
+        view.sessionTries = 0;
+        Model().RegisterSessionNotifications();
+        for (int fired = 0; timers.Runs(TIMER_SESSION_RETRY) && fired < 100; ++fired) {
+            EXPECT_EQ(timers.running[TIMER_SESSION_RETRY], 5000u) << "case " << i;
+            Model().OnTimer(TIMER_SESSION_RETRY);
+        }
+        EXPECT_EQ(view.sessionTries, cases[i].tries) << "case " << i;
+        view.Take();
+        Model().Shutdown();
+        const Lines unregistered = cases[i].registered ? Lines{"session-unregistered"} : Lines{};
+        EXPECT_EQ(view.Take(), unregistered) << "case " << i;
+    }
 }
 
 TEST_F(MainWindowEventsTest, FilterOffIgnoresResumeAndUnlock) {

@@ -23,6 +23,9 @@ enum class KeyOutcome {
 enum class TrayMouse { LeftDoubleClick, RightButtonUp, Other };
 
 // Power-broadcast and session-change events the program reacts to (their system values).
-inline constexpr std::uint32_t kPowerSuspend = 4;  // PBT_APMSUSPEND
-inline constexpr std::uint32_t kPowerResume = 7;   // PBT_APMRESUMESUSPEND
-inline constexpr std::uint32_t kSessionUnlock = 8; // WTS_SESSION_UNLOCK
+inline constexpr std::uint32_t kPowerSuspend = 4; // PBT_APMSUSPEND
+// Windows sends PBT_APMRESUMEAUTOMATIC on every resume, and PBT_APMRESUMESUSPEND as well when
+// the user woke the machine (or touches it later): one resume, one or two messages.
+inline constexpr std::uint32_t kPowerResume = 7;           // PBT_APMRESUMESUSPEND
+inline constexpr std::uint32_t kPowerResumeAutomatic = 18; // PBT_APMRESUMEAUTOMATIC
+inline constexpr std::uint32_t kSessionUnlock = 8;         // WTS_SESSION_UNLOCK

@@ -14,6 +14,10 @@ namespace {
 constexpr int kAutoPage = 0;
 // How soon Exit is tried again while a message box or modal dialog is still open.
 constexpr std::uint32_t kExitRetryMs = 100;
+// How often the icon is tried again while there is no notification area. "TaskbarCreated" adds
+// it as soon as the taskbar exists; this is for a shell that never sends it (or a message
+// filter that drops it). Slow, since a shell that times out holds the thread for each try.
+constexpr std::uint32_t kTrayRetryMs = 10'000;
 
 } // namespace
 
@@ -48,21 +52,36 @@ bool MainWindowModel::RescanMonitors() {
 
 void MainWindowModel::UpdateTrayIcon() {
     m_tray.UpdateTrayIcon(m_monitors.HasCurrent(), m_trayTip);
-    if (!m_tray.StartupOk())
-        m_shell.m_startupOk = 0;
+    RetryTrayWhileAbsent();
+}
+
+void MainWindowModel::RetryTrayWhileAbsent() {
+    // Without the icon there is no menu, but the program still answers the command line and
+    // keeps the filter and the reminder going; the icon comes as soon as the shell takes it.
+    if (m_tray.State() != 0)
+        StopTimer(TIMER_TRAY_RETRY, m_trayTimer);
+    else if (!m_trayTimer)
+        m_trayTimer = m_timers.SetTimer(TIMER_TRAY_RETRY, kTrayRetryMs);
+}
+
+void MainWindowModel::StopTimer(unsigned id, bool& running) {
+    if (running)
+        m_timers.KillTimer(id);
+    running = false;
 }
 
 void MainWindowModel::Shutdown() {
-    if (m_startupTimer)
-        m_timers.KillTimer(TIMER_RESCAN_NOTIFY);
-    m_startupTimer = false;
+    StopTimer(TIMER_RESCAN_NOTIFY, m_startupTimer);
+    StopTimer(TIMER_TRAY_RETRY, m_trayTimer);
     m_tray.Remove();
     m_reminder.StopTimers();
     m_monitors.Clear(); // the overlays go with their monitors
     m_filter.FreeGammaList();
-    if (m_filterTimer)
-        m_timers.KillTimer(TIMER_FILTER_REAPPLY);
-    m_filterTimer = false;
+    StopTimer(TIMER_FILTER_REAPPLY, m_filterTimer);
+    StopTimer(TIMER_SESSION_RETRY, m_sessionTimer);
+    if (m_sessionRegistered)
+        m_view.UnregisterSessionNotification();
+    m_sessionRegistered = false;
 }
 
 void MainWindowModel::ShowMainWindow() {
@@ -187,12 +206,8 @@ bool MainWindowModel::OnTrayNotify(TrayMouse mouse) {
 }
 
 void MainWindowModel::OnTaskbarCreated() {
-    // A failed add is reported in a message box.
-    RunModal(m_shell, [&] { m_tray.OnTaskbarCreated(m_monitors.HasCurrent(), m_trayTip); });
-    if (m_tray.StartupOk())
-        return;
-    m_shell.m_startupOk = 0;
-    m_view.PostExit();
+    m_tray.OnTaskbarCreated(m_monitors.HasCurrent(), m_trayTip);
+    RetryTrayWhileAbsent();
 }
 
 void MainWindowModel::OnKeepOnTop() {

@@ -56,8 +56,12 @@ class MainWindowModel {
     // Rebuilds the monitor list, chooses the current monitor and colours the icon; true when the
     // monitors changed.
     bool RescanMonitors();
-    // The window is going: timers stop, the icon goes, the monitor list is emptied.
+    // The window is going: timers stop, the icon goes, the monitor list is emptied, the session
+    // notifications are unregistered.
     void Shutdown();
+    // Registers for this session's notifications; early in a logon, before the terminal service
+    // is ready, it is tried again every 5 s for up to 5 minutes.
+    void RegisterSessionNotifications();
 
     void ShowMainWindow();
     void HideMainWindow();
@@ -77,8 +81,8 @@ class MainWindowModel {
 
     // Answers whether the notification message still goes on to default processing.
     bool OnTrayNotify(TrayMouse mouse);
-    // Explorer restarted: the icon is added again; when that fails the program ends (posted, so
-    // the window outlives the message being handled).
+    // Explorer restarted, or the taskbar appeared for the first time: the icon is added again.
+    // While it cannot be added the program runs on without it and tries again every 10 s.
     void OnTaskbarCreated();
     // The menu's Exit: true when the window may be destroyed now. Dispatched inside a message
     // box or modal dialog of the program, the window and its models would go while that loop's
@@ -92,6 +96,7 @@ class MainWindowModel {
     // The display configuration changed: overlays go, gamma devices are listed again, and the
     // monitors are scanned again a second after the first change of a burst.
     void OnDisplayChange();
+    // Suspend and resume; the two resume messages of one resume do the resume's work once.
     void OnPowerBroadcast(std::uint32_t event);
     void OnSessionChange(std::uint32_t event);
     // The end-session message: `ending` is false when the shut-down was cancelled; `closeApp`
@@ -110,6 +115,10 @@ class MainWindowModel {
 
   private:
     void UpdateTrayIcon();
+    void RetryTrayWhileAbsent();
+    void OnResume();
+    void TryRegisterSession();
+    void StopTimer(unsigned id, bool& running);
     bool ForwardMnemonic(unsigned key);
     void OnRescanTimer();
     void OnExitRetryTimer();
@@ -135,6 +144,12 @@ class MainWindowModel {
     bool m_rescanTimer = false;
     bool m_filterTimer = false;
     bool m_exitTimer = false;
+    bool m_trayTimer = false;
+    bool m_sessionTimer = false;
+    bool m_sessionRegistered = false;
+    int m_sessionTries = 0;
+    // The resume since the last suspend has been handled.
+    bool m_resumed = false;
     int m_rescans = 0;
     std::string m_lastDeviceName;
 };

@@ -166,19 +166,34 @@ TEST_F(MainWindowModelTest, KeepOnTopFollowsTheStoredChoiceAndIsStored) {
     EXPECT_EQ(view.Take(), (Lines{"topmost", "check"})) << "no stored choice: on top";
 }
 
-TEST_F(MainWindowModelTest, ExplorerRestartReaddsTheIconOrEndsTheProgramLater) {
-    Started();
-    Model().OnTaskbarCreated();
-    EXPECT_EQ(shell.calls, (Lines{"0:152", "1:128"}));
-    EXPECT_TRUE(view.Take().empty());
+// Started before the taskbar exists (a task at logon), or Explorer restarting without its
+// notification area: the program runs on without the icon, adds it once "TaskbarCreated" comes
+// or on its retry timer, and never ends for the lack of it.
+TEST_F(MainWindowModelTest, WithoutATaskbarTheProgramRunsOnAndTheIconComesLater) {
+    shell.script = {1460, 1460, 2, 2}; // Explorer busy, then no notification area at all
+    Model().Start();
+    EXPECT_EQ(Model().TrayState(), 0);
+    EXPECT_EQ(shell.slept, 0u) << "nothing waits on the user-interface thread";
+    EXPECT_EQ(timers.running[TIMER_TRAY_RETRY], 10'000u);
+    EXPECT_TRUE(Model().OnTimer(TIMER_TRAY_RETRY));
+    EXPECT_EQ(Model().TrayState(), 0);
+    EXPECT_TRUE(timers.Runs(TIMER_TRAY_RETRY)) << "tried again later";
 
     shell.calls.clear();
-    shell.script = {5}; // access denied: no retry
     Model().OnTaskbarCreated();
-    EXPECT_EQ(shell.reports, 1);
-    EXPECT_EQ(state.m_startupOk, 0);
-    // The exit is posted: the window and this model still exist when the handler returns.
-    EXPECT_EQ(view.Take(), (Lines{"exit"}));
+    EXPECT_EQ(shell.calls, (Lines{"0:152", "1:128"}));
+    EXPECT_EQ(Model().TrayState(), 1);
+    EXPECT_FALSE(timers.Runs(TIMER_TRAY_RETRY));
+
+    // Explorer restarts and cannot take the icon yet: no exit, the timer adds it later.
+    shell.script = {5, 5};
+    Model().OnTaskbarCreated();
+    EXPECT_EQ(Model().TrayState(), 0);
+    EXPECT_TRUE(timers.Runs(TIMER_TRAY_RETRY));
+    Model().OnTimer(TIMER_TRAY_RETRY);
+    EXPECT_EQ(Model().TrayState(), 1);
+    EXPECT_FALSE(timers.Runs(TIMER_TRAY_RETRY));
+    EXPECT_TRUE(view.Take().empty()) << "the program was not ended";
 }
 
 TEST(MainWindowFollow, TheMonitorUnderTheMovedWindowBecomesCurrent) {

@@ -1,6 +1,7 @@
 // What the main window does on its model's behalf, and the notification menu it shows.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 // The notification menu as it is to be shown.
@@ -49,4 +50,8 @@ class MainWindowView {
     virtual void SendFilterReapply() = 0;
     // Ends the program once the message being handled is done (the menu's Exit, posted).
     virtual void PostExit() = 0;
+    // Registers the window for this session's notifications (lock, unlock): 0 when done, else
+    // the system's error code.
+    virtual std::uint32_t RegisterSessionNotification() = 0;
+    virtual void UnregisterSessionNotification() = 0;
 };

@@ -7,6 +7,12 @@ constexpr std::uint32_t kTimeoutPauseMs = 1000;
 } // namespace
 
 bool TrayIcon::NotifyTray(TrayAction action, std::uint32_t iconId, const std::string& tip) {
+    // Without a notification area every add fails at once; while Explorer starts it times out.
+    // Waiting here would hold the user-interface thread (up to 180 pauses of a second), and with
+    // it the command line and every timer, for a taskbar that may never come.
+    if (action == TrayAction::Add)
+        return m_shell.NotifyIcon(TrayAction::Add, iconId, tip) ||
+               m_shell.NotifyIcon(TrayAction::Modify, iconId, tip);
     bool ok = false;
     for (int attempt = 0; attempt < kMaxTries && !ok; ++attempt) {
         ok = m_shell.NotifyIcon(action, iconId, tip);
@@ -17,10 +23,6 @@ bool TrayIcon::NotifyTray(TrayAction action, std::uint32_t iconId, const std::st
         // A timed-out call may still have reached the shell, so go on with a modify.
         m_shell.Sleep(kTimeoutPauseMs);
         ok = m_shell.NotifyIcon(TrayAction::Modify, iconId, tip);
-    }
-    if (action == TrayAction::Add && !ok) {
-        m_shell.ReportAddFailure();
-        m_startupOk = false;
     }
     return ok;
 }
@@ -43,6 +45,13 @@ void TrayIcon::UpdateTrayIcon(bool haveCurrentMonitor, const std::string& tip) {
 void TrayIcon::OnTaskbarCreated(bool haveCurrentMonitor, const std::string& tip) {
     m_trayState = 0;
     UpdateTrayIcon(haveCurrentMonitor, tip);
+}
+
+void TrayIcon::Remove() {
+    if (m_trayState == 0)
+        return;
+    NotifyTray(TrayAction::Delete, kIconColoured, "");
+    m_trayState = 0;
 }
 
 void TrayIcon::ShowBalloon(const BalloonText& balloon) {

@@ -1,5 +1,8 @@
 // The notification-area icon: adding, modifying and deleting it with the shell's retry rules,
-// its colour, which says whether a monitor can be controlled, and the reminder's balloon.
+// its colour, which says whether a monitor can be controlled, and the reminder's balloon. The
+// program runs on without the icon while the shell has no notification area (a logon task or an
+// Explorer restart starts before the taskbar): the icon is added when the taskbar is created or
+// when the owner tries again.
 #pragma once
 
 #include "utility/eyecare/reminder_ports.h"
@@ -33,23 +36,24 @@ class TrayShellPort : public ScreenSaverPort {
     virtual bool NotifyBalloon(const BalloonRecord& record) = 0;
     virtual std::uint32_t LastError() = 0;
     virtual void Sleep(std::uint32_t ms) = 0;
-    // Tells the user that the icon could not be added and the program ends.
-    virtual void ReportAddFailure() = 0;
 };
 
 class TrayIcon : public BalloonPort {
   public:
     explicit TrayIcon(TrayShellPort& shell) : m_shell(shell) {}
 
-    // Calls the shell, retrying while it times out (Explorer busy or starting); a failed add is
-    // reported and clears StartupOk().
+    // Calls the shell. A modify or delete is retried while the shell times out (Explorer busy).
+    // An add is tried once, without waiting: when it fails, a modify asks whether the icon is
+    // there after all (an earlier add that timed out may have reached the shell); when that
+    // fails too there is no icon, and the owner tries again later.
     bool NotifyTray(TrayAction action, std::uint32_t iconId, const std::string& tip);
     // Adds the icon when it is not shown, then colours it: coloured with a current monitor, grey
-    // without one.
+    // without one. Without a notification area the icon stays absent (State() 0).
     void UpdateTrayIcon(bool haveCurrentMonitor, const std::string& tip);
     // Explorer restarted: the icon is gone and is added again.
     void OnTaskbarCreated(bool haveCurrentMonitor, const std::string& tip);
-    void Remove() { NotifyTray(TrayAction::Delete, kIconColoured, ""); }
+    // Deletes the icon, if there is one.
+    void Remove();
 
     // The reminder's balloon, on the icon as it is (coloured: the reminder only speaks of a
     // monitor it controls) with the icon's tip. The record is kept: hiding sends it again with
@@ -61,14 +65,12 @@ class TrayIcon : public BalloonPort {
 
     // 0 = no icon, 1 = coloured, 2 = grey.
     int State() const { return m_trayState; }
-    bool StartupOk() const { return m_startupOk; }
 
   private:
     std::uint32_t CurrentIcon() const { return m_trayState == 2 ? kIconGrey : kIconColoured; }
 
     TrayShellPort& m_shell;
     int m_trayState = 0;
-    bool m_startupOk = true;
     std::string m_tip; // as the icon was last given it
     BalloonRecord m_balloon;
     bool m_balloonShown = false;

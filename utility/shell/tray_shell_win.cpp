@@ -1,7 +1,5 @@
 #include "utility/shell/tray_shell_win.h"
 
-#include "framework/res_string_win.h"
-#include "utility/res/resource.h"
 #include "utility/ui/user_messages.h"
 
 #include <shellapi.h>
@@ -67,13 +65,6 @@ HICON TrayShellWin::SmallIcon(std::uint32_t iconId) {
     if (!icon)
         icon = LoadSmallIcon(::GetModuleHandleA(nullptr), iconId);
     return icon.Get();
-}
-
-void TrayShellWin::ReportAddFailure() {
-    const std::string text = LoadResString(IDS_TRAY_ADD_FAILED);
-    char title[128] = {};
-    ::GetWindowTextA(m_window, title, sizeof title);
-    ::MessageBoxA(m_window, text.c_str(), title, MB_OK | MB_ICONERROR);
 }
 
 ScopedIcon LoadSmallIcon(HINSTANCE module, UINT id) {

@@ -21,7 +21,6 @@ class TrayShellWin : public TrayShellPort {
     bool ScreenSaverRunning() override;
     std::uint32_t LastError() override { return ::GetLastError(); }
     void Sleep(std::uint32_t ms) override { ::Sleep(ms); }
-    void ReportAddFailure() override;
 
   private:
     // Each icon is loaded once, at the small-icon size, and kept until the window goes.

@@ -3,8 +3,6 @@
 // that read or set it.
 #pragma once
 
-#include <cstdint>
-
 // A window handle (an HWND) as portable code keeps it: only compared and handed back.
 using WindowHandle = void*;
 
@@ -13,8 +11,6 @@ struct ShellState {
     int m_monitorListOpen = 0;  // the monitor connection list runs
     int m_eyeCareOpen = 0;      // the EyeCare dialog runs
     int m_filterDialogOpen = 0; // the EyeCare Filter dialog runs
-    // Cleared when the notification icon could not be added: the program then ends.
-    std::uint8_t m_startupOk = 1;
     // Message boxes and modal dialogs of the program now running (ModalLoop counts them).
     int m_modalLoops = 0;
 

@@ -18,6 +18,11 @@ inline constexpr unsigned TIMER_BALLOON_HIDE = 15;
 inline constexpr unsigned TIMER_SCREENSAVER_WATCH = 16;
 inline constexpr unsigned TIMER_FILTER_REAPPLY = 20;
 inline constexpr unsigned TIMER_EXIT_RETRY = 21;
+// 10 s: the notification icon is added again while the shell has no notification area.
+inline constexpr unsigned TIMER_TRAY_RETRY = 22;
+// 5 s, at most 60 times: the session notifications are registered again while the terminal
+// service is not ready (early in a logon).
+inline constexpr unsigned TIMER_SESSION_RETRY = 23;
 inline constexpr unsigned TIMER_RESCAN = 33;
 
 // A registered message through which support tools and tests read the main window's state
@@ -40,8 +45,10 @@ inline constexpr unsigned kQueryFilterReapply = 10; // 1 while the filter re-app
 // The process's own CPU time so far (user and kernel), in ms: Wine reports another process's
 // times as 0, so the idle benchmark asks each program for its own.
 inline constexpr unsigned kQueryCpuMs = 11;
-// The first entry (0-255) of the gamma ramp last written to a display, -1 before any: a filter
-// luminance of L >= 0 starts the ramp at L, the start-up ramp at 0.
+// The first entry (0-255) of the gamma ramp the display last written to gave back when it was
+// read after the write, -1 before any write or when it could not be read: what the screen
+// shows, not what was asked for. A filter luminance of L >= 0 starts the ramp at L, the display's
+// own ramp at 0; a display that refused or ignored the ramp still gives its old one.
 inline constexpr unsigned kQueryGammaRampStart = 12;
 // The screen filter's luminance last given to the gamma objects, -1000 since they were restored:
 // what tests read where the display answers no gamma calls.

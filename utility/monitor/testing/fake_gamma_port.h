@@ -20,6 +20,7 @@ struct FakeDevice {
     GammaRamp ramp;      // 16-bit scale
     int getFailures = 0; // calls to fail before one succeeds; -1 fails for ever
     bool failSets = false;
+    bool ignoresSets = false;  // answers TRUE and keeps its ramp, as Windows does past its limits
     bool halvesWrites = false; // a driver that adjusts what it is given
     bool noDc = false;
     int gets = 0;
@@ -68,6 +69,8 @@ class FakeGammaPort : public GammaPort {
             entry >>= 8;
         if (device.failSets)
             return false;
+        if (device.ignoresSets)
+            return true;
         device.ramp = ramp;
         for (auto& entry : device.ramp)
             entry = static_cast<std::uint16_t>(device.halvesWrites ? entry / 2 : entry);

@@ -30,7 +30,6 @@ bool Win32GammaPort::GetDeviceGammaRamp(DeviceContext dc, GammaRamp& ramp) {
 bool Win32GammaPort::SetDeviceGammaRamp(DeviceContext dc, const GammaRamp& ramp) {
     // The call does not change the ramp; its parameter is not const only by history.
     GammaRamp copy = ramp;
-    m_lastRampStart = ramp[0] >> 8;
     return ::SetDeviceGammaRamp(static_cast<HDC>(dc), copy.data()) != FALSE;
 }
 

@@ -11,12 +11,4 @@ class Win32GammaPort : public GammaPort {
     bool GetDeviceGammaRamp(DeviceContext dc, GammaRamp& ramp) override;
     bool SetDeviceGammaRamp(DeviceContext dc, const GammaRamp& ramp) override;
     void DeleteDc(DeviceContext dc) override;
-
-    // The first entry, in the 0-255 scale, of the ramp last given to SetDeviceGammaRamp (whether
-    // the display took it or not); -1 before any. Where the display answers no gamma calls,
-    // this record is what tests read the screen filter's luminance from.
-    int LastRampStart() const { return m_lastRampStart; }
-
-  private:
-    int m_lastRampStart = -1;
 };

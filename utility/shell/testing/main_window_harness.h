@@ -13,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <deque>
 #include <memory>
 #include <string>
 #include <utility>
@@ -53,11 +54,23 @@ class RecordingView : public MainWindowView {
     void PostMonitorsChanged() override { Add("monitors-changed"); }
     void SendFilterReapply() override { Add("filter-reapply"); }
     void PostExit() override { Add("exit"); }
+    // Answers from `sessionErrors` (0 = registered), then succeeds.
+    std::uint32_t RegisterSessionNotification() override {
+        ++sessionTries;
+        if (sessionErrors.empty())
+            return 0;
+        const std::uint32_t error = sessionErrors.front();
+        sessionErrors.pop_front();
+        return error;
+    }
+    void UnregisterSessionNotification() override { Add("session-unregistered"); }
 
     std::vector<std::string> Take() { return std::exchange(events, {}); }
 
     bool topmost = false;
     std::string windowDevice;
+    std::deque<std::uint32_t> sessionErrors;
+    int sessionTries = 0;
     std::vector<std::string> events;
 
   private:

@@ -31,13 +31,11 @@ class ScriptedShell : public TrayShellPort {
     bool ScreenSaverRunning() override { return screenSaver; }
     std::uint32_t LastError() override { return error; }
     void Sleep(std::uint32_t ms) override { slept += ms; }
-    void ReportAddFailure() override { ++reports; }
 
     std::deque<std::uint32_t> script; // 0 = success, else the error code
     std::vector<std::string> calls;
     std::uint32_t error = 0;
     std::uint64_t slept = 0;
-    int reports = 0;
     BalloonRecord lastBalloon;
     bool balloonResult = true;
     bool screenSaver = false;
