@@ -290,8 +290,10 @@ TEST_F(UtilityProcess, StoredFilterShowsItsPictureAndIsReappliedAfterResumeAndUn
     }
     EXPECT_EQ(utility.Query(kQueryFilterReapply), 0);
     ::SendMessageA(main, WM_POWERBROADCAST, PBT_APMSUSPEND, 0);
-    ::SendMessageA(main, WM_POWERBROADCAST, PBT_APMRESUMESUSPEND, 0);
+    // A resume the user woke the machine for, as Windows sends it: the automatic one first.
+    ::SendMessageA(main, WM_POWERBROADCAST, PBT_APMRESUMEAUTOMATIC, 0);
     EXPECT_EQ(utility.Query(kQueryFilterReapply), 1) << "re-applied 7 s after resume";
+    ::SendMessageA(main, WM_POWERBROADCAST, PBT_APMRESUMESUSPEND, 0);
     ::SendMessageA(main, WM_WTSSESSION_CHANGE, WTS_SESSION_UNLOCK, 0);
     EXPECT_EQ(utility.Query(kQueryFilterReapply), 1);
     EXPECT_EQ(utility.QueryUntil(kQueryFilterReapply, 0, 12000), 0) << "and done";

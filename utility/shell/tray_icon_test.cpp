@@ -57,7 +57,7 @@ TEST(TrayIcon, AnAddIsTriedOnceAndNeverWaits) {
     };
     const Case cases[] = {
         {"no taskbar", {2, 2}, {"0:152", "1:152"}, 0},
-        {"Explorer busy", {1460, 1460}, {"0:152", "1:152"}, 0},
+        {"Explorer busy: no 180 tries", {1460, 1460, 1460}, {"0:152", "1:152"}, 0},
         {"a timed-out add reached the shell", {1460, 0}, {"0:152", "1:152", "1:128"}, 1},
         {"added before", {5, 0}, {"0:152", "1:152", "1:128"}, 1},
         {"added", {}, {"0:152", "1:128"}, 1},
@@ -74,13 +74,6 @@ TEST(TrayIcon, AnAddIsTriedOnceAndNeverWaits) {
         tray.Remove();
         EXPECT_EQ(shell.calls.size(), c.state == 0 ? 0u : 1u) << c.name << ": deleted if shown";
     }
-
-    ScriptedShell slow;
-    slow.script = std::deque<std::uint32_t>(400, 1460);
-    TrayIcon stuck(slow);
-    EXPECT_FALSE(stuck.NotifyTray(TrayAction::Add, kIconGrey, "tip"));
-    EXPECT_EQ(slow.calls.size(), 2u) << "no 180 tries";
-    EXPECT_EQ(slow.slept, 0u);
 }
 
 TEST(TrayIcon, FailedModifyIsNotReported) {
