@@ -403,7 +403,10 @@ TEST(InstallPath, FromTheDiskThroughAnUpgradeWithTheUtilityRunningToRemoval) {
     ASSERT_TRUE(newProgram);
     EXPECT_EQ(installed_utility::Query(main, kQueryVersion), INSTALLER_NEXT_VERSION_QUERY)
         << "Exit started the new version";
-    EXPECT_EQ(Msiexec(std::string("/fomus ") + kNextProductCode), 0u);
+    // A Repair from the installed version's package.
+    EXPECT_EQ(Msiexec("/i " + Quoted(std::string(kNextDisk) + "\\Visomat\\DimoraDdcci.msi") +
+                      " REINSTALL=ALL REINSTALLMODE=omus"),
+              0u);
     EXPECT_EQ(::WaitForSingleObject(newProgram.Get(), 0), static_cast<DWORD>(WAIT_TIMEOUT))
         << "a Repair leaves the running program alone";
     EXPECT_NE(Msiexec("/i " + Quoted(DiskFolder() + "\\Visomat\\DimoraDdcci.msi")), 0u)
