@@ -7,7 +7,8 @@
 // machine-wide Run value, the program at work on simulated monitors; then a newer package
 // installed from a copy of the disk while the program runs, left through Exit at once (Exit
 // waits for the installer, then starts the new version); a Repair that leaves the program
-// running; and the removal while the new program runs.
+// running; the removal while the new program runs; and an upgrade opened from elsewhere with the
+// program running, after which the package starts the new version itself.
 #include "framework/handles_win.h"
 #include "installer/testing/installed_utility_win.h"
 #include "launcher/testing/launcher_process_win.h"
@@ -437,6 +438,20 @@ TEST(InstallPath, FromTheDiskThroughAnUpgradeWithTheUtilityRunningToRemoval) {
     EXPECT_EQ(::RegGetValueA(HKEY_CURRENT_USER, kSettingsKey, "NoTopmost", RRF_RT_REG_DWORD,
                              nullptr, nullptr, nullptr),
               ERROR_SUCCESS);
+
+    // An upgrade opened from elsewhere than the disk menu, with the utility running: the package
+    // ends it and starts the new version once it has installed it.
+    ASSERT_EQ(Msiexec("/i " + Quoted(DiskFolder() + "\\Visomat\\DimoraDdcci.msi")), 0u);
+    UseSimulatedMonitors(folder);
+    main = StartAsAtLogon();
+    ASSERT_NE(main, nullptr);
+    const ScopedKernelHandle ended = installed_utility::ProcessOf(main);
+    ASSERT_EQ(Msiexec("/i " + Quoted(std::string(kNextDisk) + "\\Visomat\\DimoraDdcci.msi")), 0u);
+    EXPECT_EQ(::WaitForSingleObject(ended.Get(), 0), WAIT_OBJECT_0) << "the package ended it";
+    main = installed_utility::WaitReady();
+    ASSERT_NE(main, nullptr) << "and started the new version again";
+    EXPECT_EQ(installed_utility::Query(main, kQueryVersion), INSTALLER_NEXT_VERSION_QUERY);
+    EXPECT_EQ(Msiexec(std::string("/x ") + kNextProductCode), 0u);
     ::DeleteFileA(dump.c_str());
 }
 
