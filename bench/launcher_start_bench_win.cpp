@@ -1,5 +1,6 @@
-// The disk menu's start-up against its floor: launcher.exe and launcher_floor.exe (a bare window
-// shown after the disk's XML description is read into the system's DOM document) are started
+// The disk menu's start-up against its floor: launcher.exe and launcher_floor.exe (a window with
+// one themed tab control shown after the disk's XML description is read into the system's DOM
+// document) are started
 // in turn, each told through DIMORA_START_MARKS where to write its start-up marks, and each mark
 // is taken from this program's counter just before it started the process. Prints the medians
 // of every mark for both, and the goal: the menu visible (shown and painted) at most 30 ms after
@@ -162,11 +163,29 @@ int main(int argc, char** argv) {
     for (const std::string& name : names)
         std::printf("  %-26s %12s %12s\n", name.c_str(), Cell(ours, name).c_str(),
                     Cell(base, name).c_str());
-    std::printf("(floor: a bare window shown after the disk's description is read into the\n"
-                " system's XML DOM document; visible: shown and the last paint of any of its\n"
-                " windows drawn)\n");
+    std::printf("(floor: a window with one tab control of the version 6 common controls, shown\n"
+                " after the disk's description is read into the system's XML DOM document;\n"
+                " visible: shown and the last paint of any of its windows drawn)\n");
+    // The spread: each round's menu against the same round's floor.
+    std::vector<double> differences;
+    for (std::size_t i = 0; i < menu.size() && i < floor.size(); ++i) {
+        const auto visible = [](const Marks& marks) {
+            for (const auto& [name, ms] : marks)
+                if (name == "visible")
+                    return ms;
+            return 0.0;
+        };
+        differences.push_back(visible(menu[i]) - visible(floor[i]));
+    }
+    std::sort(differences.begin(), differences.end());
+    std::printf("each round, the menu after the floor: ");
+    for (const double value : differences)
+        std::printf("%+.1f ", value);
+    std::printf("ms (spread %.1f ms)\n", differences.back() - differences.front());
     const double difference = ours.median.at("visible") - base.median.at("visible");
-    std::printf("goal: the menu visible at most %.0f ms after the floor's window: %+.1f ms, %s\n",
-                kGoalMs, difference, difference <= kGoalMs ? "met" : "MISSED");
+    const double worst = differences.back();
+    std::printf("goal: the menu visible at most %.0f ms after the floor's window in every round: "
+                "median %+.1f ms, worst %+.1f ms, %s\n",
+                kGoalMs, difference, worst, worst <= kGoalMs ? "met" : "MISSED");
     return 0;
 }

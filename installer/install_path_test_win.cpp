@@ -1,9 +1,14 @@
 // The utility's installation as a user goes through it, in a Wine prefix made for this test: the
-// disk menu started from a copy of the disk, its Install item running the package, Exit
-// starting the installed program from the machine-wide Run value, the program at work on
-// simulated monitors; then a newer package installed from a copy of the disk while the program
-// runs (the old program ends by itself, the new one replaces it without a restart and Exit
-// starts it); and the removal while the new program runs.
+// release before installed and started from its Run value as Windows starts it at logon; a newer
+// package that fails once its installation has begun, which leaves the release before
+// installed; the disk menu's close step meeting a window that stays, the menu answering
+// meanwhile; the disk menu started from a copy of the disk with the release before running, its
+// Install item ending it and running the package, Exit starting the installed program from the
+// machine-wide Run value, the program at work on simulated monitors; then a newer package
+// installed from a copy of the disk while the program runs, left through Exit at once (Exit
+// waits for the installer, then starts the new version); a Repair that leaves the program
+// running; the removal while the new program runs; and an upgrade opened from elsewhere with the
+// program running, after which the package starts the new version itself.
 #include "framework/handles_win.h"
 #include "installer/testing/installed_utility_win.h"
 #include "launcher/testing/launcher_process_win.h"
@@ -26,6 +31,7 @@ namespace {
 constexpr char kNextDisk[] = INSTALLER_NEXT_DISK;
 constexpr char kProductCode[] = INSTALLER_PRODUCT_CODE;
 constexpr char kNextProductCode[] = INSTALLER_NEXT_PRODUCT_CODE;
+constexpr char kPreviousProductCode[] = INSTALLER_PREVIOUS_PRODUCT_CODE;
 constexpr char kUpgradeCode[] = INSTALLER_UPGRADE_CODE;
 constexpr char kRunKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 constexpr char kSettingsKey[] = "Software\\Orvane\\Visomat (DDCCI) V2.3x";
@@ -201,6 +207,46 @@ HWND StartInstall(Launcher& launcher) {
     return subItems;
 }
 
+// The program of a Run value: the path between its quotes.
+std::string Unquoted(const std::string& value) {
+    if (value.size() < 2 || value.front() != '"' || value.back() != '"')
+        return value;
+    return value.substr(1, value.size() - 2);
+}
+
+// Starts the installed program as Windows runs the Run value at logon: the application named,
+// and the value as it is as the command line. Answers its main window once it is ready.
+HWND StartAsAtLogon() {
+    const std::string value = RunValue();
+    std::string commandLine = value;
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info{};
+    if (!::CreateProcessA(Unquoted(value).c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
+                          nullptr, nullptr, &startup, &info))
+        return nullptr;
+    ::CloseHandle(info.hThread);
+    ::CloseHandle(info.hProcess);
+    return installed_utility::WaitReady();
+}
+
+// A top-level window of this process that ignores a close, titled as the utility's.
+LRESULT CALLBACK StubbornProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_CLOSE)
+        return 0;
+    return ::DefWindowProcW(window, message, wParam, lParam);
+}
+
+HWND MakeStubbornWindow() {
+    WNDCLASSW type{};
+    type.lpfnWndProc = StubbornProc;
+    type.hInstance = ::GetModuleHandleW(nullptr);
+    type.lpszClassName = L"DimoraStubbornTest";
+    ::RegisterClassW(&type);
+    return ::CreateWindowW(L"DimoraStubbornTest", L"Visomat (DDC/CI)", WS_POPUP, 0, 0, 1, 1,
+                           nullptr, nullptr, type.hInstance, nullptr);
+}
+
 // The simulated monitors take the place of the system's and the maker's libraries beside the
 // installed program.
 void UseSimulatedMonitors(const std::string& folder) {
@@ -219,7 +265,11 @@ HWND LeaveThroughExit(Launcher& launcher, HWND subItems) {
     Pump(1000);
     EXPECT_TRUE(!installed_utility::AnyRunning())
         << "the sub-item dialog's end starts nothing: the installer may still be at work";
-    EXPECT_EQ(launcher.Exit(), 0u);
+    // Exit waits for an installer still at work before it starts anything.
+    DWORD code = launcher.Exit();
+    for (int i = 0; i < 10 && code == STILL_ACTIVE; ++i)
+        code = launcher.WaitForEnd();
+    EXPECT_EQ(code, 0u);
     return installed_utility::WaitReady();
 }
 
@@ -232,18 +282,83 @@ TEST(InstallPath, FromTheDiskThroughAnUpgradeWithTheUtilityRunningToRemoval) {
                               installed_utility::Monitors("dual.txt").c_str());
     ::SetEnvironmentVariableA("DIMORA_SIM_DUMP", dump.c_str());
 
-    // This version from the disk.
-    std::string program;
-    std::string folder;
-    HWND main = nullptr;
+    // The release before, installed and started as at logon; a newer package that fails once
+    // its installation has begun leaves it installed.
+    ASSERT_EQ(Msiexec("/i " + Quoted(INSTALLER_PREVIOUS_PACKAGE)), 0u);
+    const std::string runValue = RunValue();
+    ASSERT_GT(runValue.size(), 2u);
+    EXPECT_EQ(runValue.front(), '"') << "Windows runs the value as a command line: it is quoted";
+    const std::string program = Unquoted(runValue);
+    const std::string folder = program.substr(0, program.rfind('\\') + 1);
+    UseSimulatedMonitors(folder);
+    HWND main = StartAsAtLogon();
+    ASSERT_NE(main, nullptr) << "started from the Run value as Windows starts it";
+    EXPECT_EQ(FileVersion(program), "2.3.0");
+    EXPECT_NE(Msiexec("/i " + Quoted(INSTALLER_FAILING_PACKAGE)), 0u);
+    EXPECT_EQ(::MsiQueryProductStateA(kPreviousProductCode), INSTALLSTATE_DEFAULT)
+        << "the failed upgrade left the release before installed";
+    EXPECT_EQ(FileVersion(program), "2.3.0") << "and its files in place";
+    EXPECT_EQ(RunValue(), runValue);
+    EXPECT_TRUE(Exists(folder + "libpanq.dll"));
+    for (const std::string& name : DataNames())
+        EXPECT_TRUE(Exists(DataFolder() + name)) << name;
+    if (installed_utility::AnyRunning()) {
+        ASSERT_TRUE(installed_utility::Exit(main));
+    }
+
+    // The close step meets a window that stays: the menu answers meanwhile, then says so, and
+    // the user stops.
+    {
+        const HWND stubborn = MakeStubbornWindow();
+        ASSERT_NE(stubborn, nullptr);
+        Launcher launcher(DiskFolder());
+        const HWND subItems = StartInstall(launcher);
+        ASSERT_NE(subItems, nullptr);
+        Pump(1000);
+        DWORD_PTR answer = 0;
+        EXPECT_NE(::SendMessageTimeoutA(launcher.Tab(), TCM_SETCURFOCUS, 0, 0, SMTO_ABORTIFHUNG,
+                                        2000, &answer),
+                  0)
+            << "the menu answers during the close step's wait";
+        Pump(300);
+        EXPECT_EQ(::SendMessageA(launcher.Tab(), TCM_GETCURSEL, 0, 0), 0) << "and changed its tab";
+        const HWND report = launcher.WaitDialog(L"launcher");
+        ASSERT_NE(report, nullptr);
+        EXPECT_EQ(MessageText(report).rfind(L"Visomat (DDC/CI) could not be closed.", 0), 0u);
+        PressButton(report, IDCANCEL);
+        PressButton(subItems, IDCANCEL);
+        EXPECT_EQ(launcher.Close(), 0u);
+        ::DestroyWindow(stubborn);
+    }
+    EXPECT_EQ(::MsiQueryProductStateA(kProductCode), INSTALLSTATE_UNKNOWN) << "nothing installed";
+    main = StartAsAtLogon();
+    ASSERT_NE(main, nullptr);
+    ::SendMessageA(main, WM_CLOSE, 0, 0);
+    Pump(500);
+    EXPECT_TRUE(installed_utility::AnyRunning()) << "a close only hides the release before";
+    ScopedKernelHandle oldProgram = installed_utility::ProcessOf(main);
+
+    // This version from the disk, with the release before running: the menu ends it, removes
+    // it and installs this one.
     {
         Launcher launcher(DiskFolder());
         const HWND subItems = StartInstall(launcher);
         ASSERT_NE(subItems, nullptr);
+        EXPECT_EQ(::WaitForSingleObject(oldProgram.Get(), 20000), WAIT_OBJECT_0)
+            << "the close step ended the release before";
+        HWND removal = nullptr;
+        for (int i = 0; i < 20 && !removal; ++i) {
+            removal = launcher.WaitDialog(L"launcher");
+            if (removal && MessageText(removal).rfind(L"Setup program will uninstall", 0) != 0)
+                removal = nullptr;
+        }
+        ASSERT_NE(removal, nullptr) << "the menu offers to remove the release before";
+        PressButton(removal, IDYES);
         ASSERT_TRUE(WaitInstalled(kProductCode));
-        program = RunValue();
-        EXPECT_NE(program.front(), '"') << "the menu starts the value as a file name, unquoted";
-        folder = program.substr(0, program.rfind('\\') + 1);
+        EXPECT_EQ(::MsiQueryProductStateA(kPreviousProductCode), INSTALLSTATE_UNKNOWN);
+        EXPECT_EQ(RunValue(), runValue);
+        EXPECT_EQ(PendingRenames().find("Visomat"), std::string::npos)
+            << "nothing waits for a restart: " << PendingRenames();
         EXPECT_EQ(program.substr(Parent(Parent(folder)).size()),
                   "Orvane\\Visomat (DDCCI)\\DimoraDdcci.exe");
         EXPECT_TRUE(Exists(program));
@@ -263,33 +378,38 @@ TEST(InstallPath, FromTheDiskThroughAnUpgradeWithTheUtilityRunningToRemoval) {
     EXPECT_EQ(installed_utility::Query(main, kQueryTrayState), 1) << "coloured icon";
     installed_utility::PickPictureMode(main, 3);
     EXPECT_EQ(installed_utility::DumpedMode(dump, 0), 3) << "the picture mode reached the monitor";
-    const ScopedKernelHandle oldProgram = installed_utility::ProcessOf(main);
+    oldProgram = installed_utility::ProcessOf(main);
     ASSERT_TRUE(oldProgram);
 
-    // The newer package from a copy of the disk, with this version running.
+    // The newer package from a copy of the disk, with this version running, left through Exit
+    // while the installer is at work.
     {
         Launcher launcher(kNextDisk);
         const HWND subItems = StartInstall(launcher);
         ASSERT_NE(subItems, nullptr);
         EXPECT_EQ(::WaitForSingleObject(oldProgram.Get(), 20000), WAIT_OBJECT_0)
             << "the running program ends by itself";
-        ASSERT_TRUE(WaitInstalled(kNextProductCode));
+        main = LeaveThroughExit(launcher, subItems);
+        EXPECT_EQ(::MsiQueryProductStateA(kNextProductCode), INSTALLSTATE_DEFAULT);
         EXPECT_EQ(::MsiQueryProductStateA(kProductCode), INSTALLSTATE_UNKNOWN);
         EXPECT_EQ(RelatedProducts(), std::vector<std::string>{kNextProductCode});
-        EXPECT_EQ(RunValue(), program);
+        EXPECT_EQ(RunValue(), runValue);
         EXPECT_EQ(PendingRenames().find("Visomat"), std::string::npos)
             << "nothing waits for a restart: " << PendingRenames();
         EXPECT_EQ(InstalledVersion(kNextProductCode), INSTALLER_NEXT_VERSION);
         EXPECT_EQ(FileVersion(program), INSTALLER_NEXT_VERSION) << "the new program replaced it";
-        UseSimulatedMonitors(folder);
-        main = LeaveThroughExit(launcher, subItems);
     }
     ASSERT_NE(main, nullptr);
     const ScopedKernelHandle newProgram = installed_utility::ProcessOf(main);
     ASSERT_TRUE(newProgram);
     EXPECT_EQ(installed_utility::Query(main, kQueryVersion), INSTALLER_NEXT_VERSION_QUERY)
         << "Exit started the new version";
-    EXPECT_EQ(installed_utility::Query(main, kQueryMonitorCount), 2);
+    // A Repair from the installed version's package.
+    EXPECT_EQ(Msiexec("/i " + Quoted(std::string(kNextDisk) + "\\Visomat\\DimoraDdcci.msi") +
+                      " REINSTALL=ALL REINSTALLMODE=omus"),
+              0u);
+    EXPECT_EQ(::WaitForSingleObject(newProgram.Get(), 0), static_cast<DWORD>(WAIT_TIMEOUT))
+        << "a Repair leaves the running program alone";
     EXPECT_NE(Msiexec("/i " + Quoted(DiskFolder() + "\\Visomat\\DimoraDdcci.msi")), 0u)
         << "the older package refuses to replace the newer one";
     EXPECT_EQ(RelatedProducts(), std::vector<std::string>{kNextProductCode});
@@ -318,6 +438,20 @@ TEST(InstallPath, FromTheDiskThroughAnUpgradeWithTheUtilityRunningToRemoval) {
     EXPECT_EQ(::RegGetValueA(HKEY_CURRENT_USER, kSettingsKey, "NoTopmost", RRF_RT_REG_DWORD,
                              nullptr, nullptr, nullptr),
               ERROR_SUCCESS);
+
+    // An upgrade opened from elsewhere than the disk menu, with the utility running: the package
+    // ends it and starts the new version once it has installed it.
+    ASSERT_EQ(Msiexec("/i " + Quoted(DiskFolder() + "\\Visomat\\DimoraDdcci.msi")), 0u);
+    UseSimulatedMonitors(folder);
+    main = StartAsAtLogon();
+    ASSERT_NE(main, nullptr);
+    const ScopedKernelHandle ended = installed_utility::ProcessOf(main);
+    ASSERT_EQ(Msiexec("/i " + Quoted(std::string(kNextDisk) + "\\Visomat\\DimoraDdcci.msi")), 0u);
+    EXPECT_EQ(::WaitForSingleObject(ended.Get(), 0), WAIT_OBJECT_0) << "the package ended it";
+    main = installed_utility::WaitReady();
+    ASSERT_NE(main, nullptr) << "and started the new version again";
+    EXPECT_EQ(installed_utility::Query(main, kQueryVersion), INSTALLER_NEXT_VERSION_QUERY);
+    EXPECT_EQ(Msiexec(std::string("/x ") + kNextProductCode), 0u);
     ::DeleteFileA(dump.c_str());
 }
 

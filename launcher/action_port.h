@@ -19,8 +19,18 @@ enum class MessageButtons { Ok, OkCancel, YesNo };
 enum class MessageIcon { None, Error, Question };
 enum class MessageAnswer { Ok, Cancel, Yes, No };
 
+// What the close step did with a window: none had the title, it went, or it is still there
+// (it did not answer in time, or the system dropped the request: Windows does not deliver a
+// message from a program to one running with higher rights).
+enum class CloseResult { NotFound, Closed, NotClosed };
+
 // The three layouts of the model and language selection dialog.
 enum class SelectionLayout { Model, ModelAndLanguage, Language };
+
+struct PackageIdentity {
+    std::wstring upgradeCode;
+    std::wstring version;
+};
 
 // Windows Installer's product calls, from msi.dll; the library is released with the object.
 class MsiLibrary {
@@ -32,6 +42,12 @@ class MsiLibrary {
     // MsiConfigureProductW(productCode, INSTALLLEVEL_DEFAULT, INSTALLSTATE_ABSENT): removes the
     // product; its return code.
     virtual std::uint32_t RemoveProduct(const std::wstring& productCode) = 0;
+    // The UpgradeCode and ProductVersion properties of the package file `path`
+    // (MsiOpenPackageExW, MsiGetProductPropertyW); nothing when it does not open.
+    virtual std::optional<PackageIdentity> ReadPackage(const std::wstring& path) = 0;
+    // The version of every installed product of `upgradeCode` (MsiEnumRelatedProductsW,
+    // MsiGetProductInfoW "VersionString").
+    virtual std::vector<std::wstring> InstalledVersions(const std::wstring& upgradeCode) = 0;
 };
 
 // A registry value as read: its type and at most the bytes asked for.
@@ -54,9 +70,18 @@ class ActionPort {
     // application id of a packaged program.
     virtual bool HasAssociation(const std::wstring& file) = 0;
     virtual bool FileExists(const std::wstring& path) = 0;
-    // FindWindowW(any class, title) and, when found, WM_CLOSE sent with a bounded wait for the
-    // answer and then for the window's program to end.
-    virtual void CloseWindowTitled(const std::wstring& title) = 0;
+    // FindWindowW(any class, title) and, when found, asks it to close (the utility's main
+    // window by its Exit command, which every version of it takes, any other by WM_CLOSE); then
+    // waits, answering the menu's own messages, while the window exists and then for its
+    // program to end, each for a bounded time.
+    virtual CloseResult CloseWindowTitled(const std::wstring& title) = 0;
+    // As ShellRun with the default verb, keeping the started installer's process: WaitForInstallers
+    // waits for it.
+    virtual std::intptr_t StartInstaller(const std::wstring& file, const std::wstring& parameters,
+                                         const std::wstring& folder) = 0;
+    // Waits, answering the menu's messages and with the wait cursor, until every installer
+    // started so far has ended.
+    virtual void WaitForInstallers() = 0;
 
     virtual bool IsWindowsNT() = 0;
     // msi.dll loaded from the system folder, or null when it does not load.

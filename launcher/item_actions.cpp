@@ -1,8 +1,10 @@
 #include "launcher/item_actions.h"
 
 #include "launcher/res/resource.h"
+#include "launcher/run_command.h"
 
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -57,6 +59,30 @@ std::optional<std::wstring> RunValueText(const RegistryValue& value) {
     return text;
 }
 
+bool IsNewerVersion(const std::wstring& installed, const std::wstring& package) {
+    const auto parts = [](const std::wstring& version) {
+        std::vector<unsigned long> numbers;
+        std::size_t at = 0;
+        while (at <= version.size() && numbers.size() < 4) {
+            const std::size_t dot = version.find(L'.', at);
+            const std::wstring part = version.substr(at, dot - at);
+            unsigned long number = 0;
+            for (const wchar_t c : part) {
+                if (c < L'0' || c > L'9' || number > 100000)
+                    break;
+                number = number * 10 + static_cast<unsigned long>(c - L'0');
+            }
+            numbers.push_back(number);
+            if (dot == std::wstring::npos)
+                break;
+            at = dot + 1;
+        }
+        numbers.resize(4, 0);
+        return numbers;
+    };
+    return parts(installed) > parts(package);
+}
+
 std::wstring FolderOf(const std::wstring& path) {
     const std::size_t slash = path.rfind(L'\\');
     return slash == std::wstring::npos ? std::wstring() : path.substr(0, slash + 1);
@@ -99,14 +125,21 @@ void ItemActions::DispatchSubItem(const ItemInfo& application, const ItemInfo& s
 }
 
 void ItemActions::RunRegisteredApps() {
-    for (const std::wstring& name : m_registered.Take()) {
+    const std::vector<std::wstring> names = m_registered.Take();
+    // An installer still at work would leave nothing (or the old version) to start.
+    if (!names.empty())
+        m_port.WaitForInstallers();
+    for (const std::wstring& name : names) {
         const std::optional<RegistryValue> value = m_port.QueryRunValue(name, kRunValueCapacity);
         if (!value)
             continue;
-        // The data is the file to start, unchanged: a quoted path with arguments fails and is
-        // reported like any other failure.
-        if (const std::optional<std::wstring> file = RunValueText(*value))
-            Run(*file, {}, {});
+        // Windows runs the value as a command line: the program is found in it as
+        // CreateProcess finds it, quoted or not.
+        if (const std::optional<std::wstring> line = RunValueText(*value)) {
+            const RunCommand command = SplitRunCommand(
+                *line, [this](const std::wstring& path) { return m_port.FileExists(path); });
+            Run(command.program, command.arguments, {});
+        }
     }
 }
 
@@ -219,10 +252,16 @@ int ItemActions::Install(const ItemInfo& item, const std::wstring& messageTitle)
     if (!item.preMessage.empty() && m_port.ShowMessage(item.preMessage, MessageButtons::OkCancel,
                                                        MessageIcon::None) == MessageAnswer::Cancel)
         return 0;
-    for (const std::wstring& title : item.closeWindowTitles) {
-        if (!title.empty())
-            m_port.CloseWindowTitled(title);
+    if (!item.executeFileName.empty()) {
+        if (const std::optional<std::wstring> newer =
+                NewerInstalled(m_programFolder + item.executeFileName)) {
+            m_port.ShowMessage(FormatOne(m_port.Text(IDS_NEWER_INSTALLED), *newer),
+                               MessageButtons::Ok, MessageIcon::None);
+            return 0;
+        }
     }
+    if (!CloseNamedWindows(item))
+        return 0;
     if (!WindowsInstallerAvailable()) {
         const std::wstring text = FormatOne(m_port.Text(IDS_MSI_REQUIRED), messageTitle);
         if (m_port.ShowMessage(text, MessageButtons::YesNo, MessageIcon::None) ==
@@ -235,8 +274,36 @@ int ItemActions::Install(const ItemInfo& item, const std::wstring& messageTitle)
     if (item.executeFileName.empty())
         return 0;
     const std::wstring path = m_programFolder + item.executeFileName;
-    if (Failed(Run(path, item.argument, FolderOf(path))))
+    const std::intptr_t result = m_port.StartInstaller(path, item.argument, FolderOf(path));
+    if (Failed(result)) {
+        ShowShellError(result);
         return 0;
+    }
     m_registered.Note(item);
     return 1;
+}
+
+bool ItemActions::CloseNamedWindows(const ItemInfo& item) {
+    for (const std::wstring& title : item.closeWindowTitles) {
+        if (title.empty() || m_port.CloseWindowTitled(title) != CloseResult::NotClosed)
+            continue;
+        if (m_port.ShowMessage(FormatOne(m_port.Text(IDS_CLOSE_FAILED), title),
+                               MessageButtons::OkCancel, MessageIcon::Error) != MessageAnswer::Ok)
+            return false;
+    }
+    return true;
+}
+
+std::optional<std::wstring> ItemActions::NewerInstalled(const std::wstring& path) {
+    const std::unique_ptr<MsiLibrary> msi = m_port.LoadMsi();
+    if (!msi)
+        return std::nullopt;
+    const std::optional<PackageIdentity> package = msi->ReadPackage(path);
+    if (!package || package->upgradeCode.empty())
+        return std::nullopt;
+    for (const std::wstring& version : msi->InstalledVersions(package->upgradeCode)) {
+        if (IsNewerVersion(version, package->version))
+            return version;
+    }
+    return std::nullopt;
 }

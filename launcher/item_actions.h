@@ -42,6 +42,10 @@ int ShellErrorStringId(std::intptr_t code);
 // it has none); nothing for another type or an empty text.
 std::optional<std::wstring> RunValueText(const RegistryValue& value);
 
+// True when the dotted version `installed` is above `package` (each part as a number, a missing
+// part as 0): a package that would refuse to replace it.
+bool IsNewerVersion(const std::wstring& installed, const std::wstring& package);
+
 // `path` cut after its last backslash (empty without one): the folder a program starts in.
 std::wstring FolderOf(const std::wstring& path);
 
@@ -80,6 +84,11 @@ class ItemActions {
     std::intptr_t Run(const std::wstring& path, const std::wstring& parameters,
                       const std::wstring& folder);
     bool WindowsInstallerAvailable();
+    // Ends the programs whose windows the item names; false when one stayed and the user chose
+    // to stop.
+    bool CloseNamedWindows(const ItemInfo& item);
+    // The newer installed version that the package `path` would refuse to replace, if any.
+    std::optional<std::wstring> NewerInstalled(const std::wstring& path);
 
     ActionPort& m_port;
     std::wstring m_programFolder;

@@ -1,10 +1,13 @@
 #include "launcher/item_actions.h"
 
+#include "launcher/run_command.h"
 #include "launcher/testing/fake_action_port.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <set>
+#include <tuple>
 
 namespace {
 
@@ -229,7 +232,9 @@ TEST(ItemActions, ReaderCheckOpensOffersTheReaderOrReports) {
 
 TEST(ItemActions, InstallerChecksClosesRemovesAndStarts) {
     const std::wstring code = L"{6F1C2B9E-3A47-4D85-9E21-0B7C5D4A8F36}";
-    const std::wstring start = L"run D:\\App\\setup.exe|/q|D:\\App\\";
+    const std::wstring start = L"install D:\\App\\setup.exe|/q|D:\\App\\";
+    const std::wstring package = L"package D:\\App\\setup.exe";
+    const std::wstring family = L"{518847CF-45BF-4212-8138-D9F9BC1D6D5E}";
     struct Case {
         const char* name;
         std::function<void(FakeActionPort&, ItemInfo&)> arrange;
@@ -244,6 +249,38 @@ TEST(ItemActions, InstallerChecksClosesRemovesAndStarts) {
              i.closeWindowTitles = {L"App", L"", L"Tool"};
          },
          {L"message Close programs okcancel", L"close App", L"close Tool", start},
+         1},
+        {"a window that stays, the user goes on",
+         [](FakeActionPort& p, ItemInfo& i) {
+             i.closeWindowTitles = {L"App", L"Tool"};
+             p.closeResults[L"App"] = CloseResult::NotClosed;
+             p.closeResults[L"Tool"] = CloseResult::NotFound;
+         },
+         {L"close App", L"message s116 okcancel error", L"close Tool", start},
+         1},
+        {"a window that stays, the user stops",
+         [](FakeActionPort& p, ItemInfo& i) {
+             i.closeWindowTitles = {L"App", L"Tool"};
+             p.closeResults[L"App"] = CloseResult::NotClosed;
+             p.answers.push_back(MessageAnswer::Cancel);
+         },
+         {L"close App", L"message s116 okcancel error"},
+         0},
+        {"a newer version installed: said, nothing closed or started",
+         [&](FakeActionPort& p, ItemInfo& i) {
+             i.closeWindowTitles = {L"App"};
+             p.package = PackageIdentity{family, L"2.4.1"};
+             p.installedVersions = {L"2.4.10"};
+         },
+         {package, L"installed " + family, L"message s117 ok"},
+         0},
+        {"an older or the same version installed: replaced",
+         [&](FakeActionPort& p, ItemInfo& i) {
+             i.closeWindowTitles = {L"App"};
+             p.package = PackageIdentity{family, L"2.4.1"};
+             p.installedVersions = {L"2.3.0", L"2.4.1"};
+         },
+         {package, L"installed " + family, L"close App", start},
          1},
         {"pre-message cancelled",
          [](FakeActionPort& p, ItemInfo& i) {
@@ -375,7 +412,6 @@ TEST(ItemActions, RegisteredAppsStartOnlyForStartedInstallersAndEachOnce) {
     port.runValues[L"Expand"] = Text(2, L"C:\\Tool.exe", false);
     port.runValues[L"Binary"] = Text(3, L"C:\\bin.exe");
     port.runValues[L"Quoted"] = Text(1, L"\"C:\\A B\\q.exe\" /x");
-    port.shellResults[L"\"C:\\A B\\q.exe\" /x"] = 2;
     port.shellResults[L"D:\\App\\fails.exe"] = 2;
     const auto installer = [](const wchar_t* runValue, const wchar_t* file = L"App\\setup.exe") {
         auto item = Installer();
@@ -399,12 +435,52 @@ TEST(ItemActions, RegisteredAppsStartOnlyForStartedInstallersAndEachOnce) {
     port.log.clear();
     actions.RunRegisteredApps();
     EXPECT_EQ(port.log,
-              (Log{L"query Started 512", L"run C:\\App\\app.exe||", L"query Expand 512",
-                   L"run C:\\Tool.exe||", L"query Binary 512", L"query Missing 512",
-                   L"query Quoted 512", L"run \"C:\\A B\\q.exe\" /x||", L"message s107 ok error"}));
+              (Log{L"wait installers", L"query Started 512", L"run C:\\App\\app.exe||",
+                   L"query Expand 512", L"run C:\\Tool.exe||", L"query Binary 512",
+                   L"query Missing 512", L"query Quoted 512", L"run C:\\A B\\q.exe|/x|"}));
     port.log.clear();
     actions.RunRegisteredApps();
     EXPECT_EQ(port.log, Log{}) << "each once";
+}
+
+// Command lines as Windows hands a Run value to CreateProcess: the program it starts and what
+// follows, for the files that exist.
+TEST(SplitRunCommand, FindsTheProgramAsCreateProcessDoes) {
+    const std::wstring installed =
+        L"C:\\Program Files (x86)\\Orvane\\Visomat (DDCCI)\\DimoraDdcci.exe";
+    struct Case {
+        std::wstring line;
+        std::set<std::wstring> existing;
+        std::wstring program;
+        std::wstring arguments;
+    };
+    const Case cases[] = {
+        {L"\"" + installed + L"\"", {}, installed, L""},
+        {L"  \"" + installed + L"\"  /exit", {}, installed, L"/exit"},
+        {installed, {installed}, installed, L""},
+        {installed + L" /exit", {installed}, installed, L"/exit"},
+        {L"C:\\A B\\a.exe x", {L"C:\\A.exe", L"C:\\A B\\a.exe"}, L"C:\\A.exe", L"B\\a.exe x"},
+        {L"C:\\A B\\tool /q", {L"C:\\A B\\tool.exe"}, L"C:\\A B\\tool.exe", L"/q"},
+        {L"C:\\Gone Dir\\x.exe ", {}, L"C:\\Gone Dir\\x.exe", L""},
+        {L"\"C:\\Open quote\\x.exe", {}, L"C:\\Open quote\\x.exe", L""},
+        {L"", {}, L"", L""},
+    };
+    for (const Case& c : cases) {
+        const RunCommand command = SplitRunCommand(
+            c.line, [&](const std::wstring& path) { return c.existing.contains(path); });
+        EXPECT_EQ(command.program, c.program) << c.line;
+        EXPECT_EQ(command.arguments, c.arguments) << c.line;
+    }
+}
+
+TEST(IsNewerVersion, ComparesEachPartAsANumber) {
+    const std::tuple<const wchar_t*, const wchar_t*, bool> cases[] = {
+        {L"2.4.10", L"2.4.9", true}, {L"2.4.1", L"2.4.1", false}, {L"2.3.0", L"2.4.1", false},
+        {L"3.0", L"2.9.9", true},    {L"2.4", L"2.4.0", false},   {L"2.4.1.5", L"2.4.1", true},
+        {L"", L"2.4.1", false},      {L"x.y", L"0.0", false},
+    };
+    for (const auto& [installed, package, newer] : cases)
+        EXPECT_EQ(IsNewerVersion(installed, package), newer) << installed << " " << package;
 }
 
 TEST(RunValueText, TakesTextTypesUpToTheFirstZero) {

@@ -52,7 +52,8 @@ DWORD WINAPI RunHungWindow(void* data) {
     return 0;
 }
 
-// The close step goes on when the window's thread does not answer, and leaves the window be.
+// The close step goes on when the window's thread does not answer, leaves the window be and
+// says it stayed.
 TEST_F(ShellActionPortTest, ClosingAHungWindowGoesOnAfterABoundedWait) {
     const ScopedKernelHandle release(::CreateEventW(nullptr, TRUE, FALSE, nullptr));
     const ScopedKernelHandle made(::CreateEventW(nullptr, TRUE, FALSE, nullptr));
@@ -62,8 +63,12 @@ TEST_F(ShellActionPortTest, ClosingAHungWindowGoesOnAfterABoundedWait) {
     ASSERT_EQ(::WaitForSingleObject(made.Get(), 10000), WAIT_OBJECT_0);
     ASSERT_NE(hung.window, nullptr);
 
-    ShellActionPort(nullptr, m_context).CloseWindowTitled(L"Dimora hung test window");
+    EXPECT_EQ(ShellActionPort(nullptr, m_context).CloseWindowTitled(L"Dimora hung test window"),
+              CloseResult::NotClosed)
+        << "reported";
     EXPECT_TRUE(::IsWindow(hung.window)) << "returned without the window's answer";
+    EXPECT_EQ(ShellActionPort(nullptr, m_context).CloseWindowTitled(L"Dimora no such window"),
+              CloseResult::NotFound);
 
     ::SetEvent(release.Get());
     ::WaitForSingleObject(thread.Get(), 10000);

@@ -1,6 +1,7 @@
 #include "launcher/shell_action_port_win.h"
 
 #include "framework/handles_win.h"
+#include "framework/message_loop_win.h"
 #include "framework/res_string_win.h"
 #include "framework/system_library_win.h"
 #include "launcher/core/win/windows_version_win.h"
@@ -9,6 +10,8 @@
 
 #include <shellapi.h>
 #include <shlwapi.h>
+
+#include <msi.h>
 
 #include <vector>
 
@@ -19,12 +22,19 @@ constexpr const wchar_t* kRunKey = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersio
 constexpr DWORD kProductNameCapacity = 128;
 constexpr int kInstallLevelDefault = 0;
 constexpr int kInstallStateAbsent = 2;
-// How long the close step waits for a window's answer, and then for its program to end.
-constexpr UINT kCloseAnswerMs = 5000;
+// How long the close step waits for a window to go, and then for its program to end.
+constexpr DWORD kCloseGoneMs = 10000;
 constexpr DWORD kCloseEndMs = 10000;
+// The utility's main window class and its notification menu's Exit command
+// (utility/res/resource.h): every version ends on that command, while a close of its hidden
+// window only hides an older one.
+constexpr wchar_t kUtilityClass[] = L"DIMORA";
+constexpr WPARAM kUtilityExitCommand = 32771;
 // ASSOCSTR_APPID: the application id of a packaged program that opens a file type (Windows 10);
 // MinGW's headers declare it only for programs that require Windows 10.
 constexpr int kAssocStrAppId = 21;
+// ShellExecuteW's results of 32 and less are error codes.
+constexpr std::intptr_t kShellLastError = 32;
 
 void CloseRegistryKey(HKEY key) {
     ::RegCloseKey(key);
@@ -41,9 +51,22 @@ class LoadedMsi : public MsiLibrary {
   public:
     using GetProductInfoFn = UINT(WINAPI*)(LPCWSTR, LPCWSTR, LPWSTR, LPDWORD);
     using ConfigureProductFn = UINT(WINAPI*)(LPCWSTR, int, int);
+    using OpenPackageExFn = UINT(WINAPI*)(LPCWSTR, DWORD, MSIHANDLE*);
+    using GetProductPropertyFn = UINT(WINAPI*)(MSIHANDLE, LPCWSTR, LPWSTR, LPDWORD);
+    using CloseHandleFn = UINT(WINAPI*)(MSIHANDLE);
+    using EnumRelatedProductsFn = UINT(WINAPI*)(LPCWSTR, DWORD, DWORD, LPWSTR);
+    struct Calls {
+        GetProductInfoFn getInfo;
+        ConfigureProductFn configure;
+        OpenPackageExFn openPackage;
+        GetProductPropertyFn getProperty;
+        CloseHandleFn closeHandle;
+        EnumRelatedProductsFn enumRelated;
+    };
 
-    LoadedMsi(ScopedLibrary library, GetProductInfoFn getInfo, ConfigureProductFn configure)
-        : m_library(std::move(library)), m_getInfo(getInfo), m_configure(configure) {}
+    LoadedMsi(ScopedLibrary library, const Calls& calls)
+        : m_library(std::move(library)), m_getInfo(calls.getInfo), m_configure(calls.configure),
+          m_calls(calls) {}
 
     std::uint32_t GetInstalledProductName(const std::wstring& productCode) override {
         wchar_t name[kProductNameCapacity] = {};
@@ -54,11 +77,79 @@ class LoadedMsi : public MsiLibrary {
         return m_configure(productCode.c_str(), kInstallLevelDefault, kInstallStateAbsent);
     }
 
+    std::optional<PackageIdentity> ReadPackage(const std::wstring& path) override {
+        MSIHANDLE package = 0;
+        // Only the package's own tables are read: the machine's state is not looked at.
+        if (!m_calls.openPackage || !m_calls.getProperty || !m_calls.closeHandle ||
+            m_calls.openPackage(path.c_str(), MSIOPENPACKAGEFLAGS_IGNOREMACHINESTATE, &package) !=
+                ERROR_SUCCESS)
+            return std::nullopt;
+        PackageIdentity identity{Property(package, L"UpgradeCode"),
+                                 Property(package, L"ProductVersion")};
+        m_calls.closeHandle(package);
+        return identity;
+    }
+    std::vector<std::wstring> InstalledVersions(const std::wstring& upgradeCode) override {
+        std::vector<std::wstring> versions;
+        wchar_t code[39] = {};
+        for (DWORD i = 0; m_calls.enumRelated && i < 64 &&
+                          m_calls.enumRelated(upgradeCode.c_str(), 0, i, code) == ERROR_SUCCESS;
+             ++i) {
+            wchar_t version[64] = {};
+            DWORD length = 64;
+            if (m_getInfo(code, L"VersionString", version, &length) == ERROR_SUCCESS)
+                versions.emplace_back(version);
+        }
+        return versions;
+    }
+
   private:
+    std::wstring Property(MSIHANDLE package, const wchar_t* name) {
+        wchar_t value[64] = {};
+        DWORD length = 64;
+        if (m_calls.getProperty(package, name, value, &length) != ERROR_SUCCESS)
+            return {};
+        return value;
+    }
+
     ScopedLibrary m_library;
     GetProductInfoFn m_getInfo;
     ConfigureProductFn m_configure;
+    Calls m_calls;
 };
+
+// The processes of the installers started, kept until Exit has waited for them. One list for
+// the program: the port lives only as long as one click.
+std::vector<ScopedKernelHandle>& RunningInstallers() {
+    static std::vector<ScopedKernelHandle> installers;
+    return installers;
+}
+
+// Waits for `handle` (or, without one, only for time to pass) while `keepWaiting` holds, for at
+// most `ms`, dispatching the menu's messages meanwhile so that it goes on painting and
+// answering. True when `handle` was signalled.
+template <typename Condition> bool WaitAnswering(HANDLE handle, DWORD ms, Condition keepWaiting) {
+    const DWORD start = ::GetTickCount();
+    while (keepWaiting()) {
+        const DWORD spent = ::GetTickCount() - start;
+        if (ms != INFINITE && spent >= ms)
+            return false;
+        // Woken at least every 100 ms to look at the condition again.
+        const DWORD slice = ms != INFINITE && ms - spent < 100 ? ms - spent : 100;
+        const DWORD woken =
+            ::MsgWaitForMultipleObjects(handle ? 1 : 0, &handle, FALSE, slice, QS_ALLINPUT);
+        if (handle && woken == WAIT_OBJECT_0)
+            return true;
+        if (!PumpWaitingMessages())
+            return false;
+    }
+    return false;
+}
+
+bool IsUtilityWindow(HWND window) {
+    wchar_t name[16] = {};
+    return ::GetClassNameW(window, name, 16) > 0 && ::lstrcmpW(name, kUtilityClass) == 0;
+}
 
 std::wstring SystemFile(const wchar_t* name) {
     wchar_t folder[MAX_PATH] = {};
@@ -123,24 +214,63 @@ bool ShellActionPort::FileExists(const std::wstring& path) {
     return ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-void ShellActionPort::CloseWindowTitled(const std::wstring& title) {
+CloseResult ShellActionPort::CloseWindowTitled(const std::wstring& title) {
     const HWND window = ::FindWindowW(nullptr, title.c_str());
     if (!window)
-        return;
+        return CloseResult::NotFound;
     DWORD processId = 0;
     ::GetWindowThreadProcessId(window, &processId);
     // Opened before the close, so that the process is still there to be waited for.
     const ScopedKernelHandle process(processId != ::GetCurrentProcessId()
                                          ? ::OpenProcess(SYNCHRONIZE, FALSE, processId)
                                          : nullptr);
-    // A hung window would hold the launcher for ever: its answer is waited for a while only.
-    DWORD_PTR answer = 0;
-    if (!::SendMessageTimeoutW(window, WM_CLOSE, 0, 0, SMTO_ABORTIFHUNG, kCloseAnswerMs, &answer))
-        return;
-    // A program that ends on the close (the utility, hidden) goes on ending after its answer;
-    // the installer must not find its files still in use.
+    // Posted, never sent: a hung window must not hold the menu. Windows refuses the post
+    // (ERROR_ACCESS_DENIED) when the window's program runs with higher rights.
+    const bool posted = IsUtilityWindow(window)
+                            ? ::PostMessageW(window, WM_COMMAND, kUtilityExitCommand, 0)
+                            : ::PostMessageW(window, WM_CLOSE, 0, 0);
+    if (!posted)
+        return CloseResult::NotClosed;
+    WaitAnswering(nullptr, kCloseGoneMs, [window] { return ::IsWindow(window) != FALSE; });
+    if (::IsWindow(window))
+        return CloseResult::NotClosed;
+    // A program that ends on the close goes on ending after its window has gone; the installer
+    // must not find its files still in use.
     if (process)
-        ::WaitForSingleObject(process.Get(), kCloseEndMs);
+        WaitAnswering(process.Get(), kCloseEndMs, [] { return true; });
+    return CloseResult::Closed;
+}
+
+std::intptr_t ShellActionPort::StartInstaller(const std::wstring& file,
+                                              const std::wstring& parameters,
+                                              const std::wstring& folder) {
+    SHELLEXECUTEINFOW info{};
+    info.cbSize = sizeof info;
+    info.fMask = SEE_MASK_NOCLOSEPROCESS;
+    info.hwnd = m_owner;
+    info.lpFile = file.c_str();
+    info.lpParameters = OrNull(parameters);
+    info.lpDirectory = OrNull(folder);
+    info.nShow = SW_SHOWNORMAL;
+    const bool started = ::ShellExecuteExW(&info) != FALSE;
+    if (info.hProcess)
+        RunningInstallers().emplace_back(info.hProcess);
+    // hInstApp holds ShellExecuteW's result: above 32 on success, the error code otherwise.
+    const auto code = reinterpret_cast<std::intptr_t>(info.hInstApp);
+    if (started)
+        return code > kShellLastError ? code : kShellLastError + 1;
+    return code <= kShellLastError ? code : 0;
+}
+
+void ShellActionPort::WaitForInstallers() {
+    std::vector<ScopedKernelHandle>& installers = RunningInstallers();
+    if (installers.empty())
+        return;
+    const HCURSOR previous = ::SetCursor(::LoadCursorW(nullptr, IDC_WAIT));
+    for (const ScopedKernelHandle& installer : installers)
+        WaitAnswering(installer.Get(), INFINITE, [] { return true; });
+    installers.clear();
+    ::SetCursor(previous);
 }
 
 bool ShellActionPort::IsWindowsNT() {
@@ -152,13 +282,17 @@ std::unique_ptr<MsiLibrary> ShellActionPort::LoadMsi() {
     ScopedLibrary library = LoadSystemLibrary(L"msi.dll");
     if (!library)
         return nullptr;
-    const auto getInfo =
-        FindExport<LoadedMsi::GetProductInfoFn>(library.Get(), "MsiGetProductInfoW");
-    const auto configure =
-        FindExport<LoadedMsi::ConfigureProductFn>(library.Get(), "MsiConfigureProductW");
-    if (!getInfo || !configure)
+    const HMODULE module = library.Get();
+    const LoadedMsi::Calls calls{
+        FindExport<LoadedMsi::GetProductInfoFn>(module, "MsiGetProductInfoW"),
+        FindExport<LoadedMsi::ConfigureProductFn>(module, "MsiConfigureProductW"),
+        FindExport<LoadedMsi::OpenPackageExFn>(module, "MsiOpenPackageExW"),
+        FindExport<LoadedMsi::GetProductPropertyFn>(module, "MsiGetProductPropertyW"),
+        FindExport<LoadedMsi::CloseHandleFn>(module, "MsiCloseHandle"),
+        FindExport<LoadedMsi::EnumRelatedProductsFn>(module, "MsiEnumRelatedProductsW")};
+    if (!calls.getInfo || !calls.configure)
         return nullptr;
-    return std::make_unique<LoadedMsi>(std::move(library), getInfo, configure);
+    return std::make_unique<LoadedMsi>(std::move(library), calls);
 }
 
 std::uint32_t ShellActionPort::MsiFileVersionMS() {

@@ -1,7 +1,8 @@
 // The item actions' port on Windows: ShellExecuteW, AssocQueryStringW and FindExecutableW,
-// FindWindowW with a bounded WM_CLOSE, msi.dll from the system folder, the machine-wide Run key,
-// message boxes owned by the page or dialog that was clicked, and the launcher's selection and
-// sub-item dialogs.
+// FindWindowW with a bounded close that keeps answering,
+// ShellExecuteExW keeping the installers' processes, msi.dll from the system folder, the
+// machine-wide Run key, message boxes owned by the page or dialog that was clicked, and the
+// launcher's selection and sub-item dialogs.
 #pragma once
 
 #include "launcher/action_port.h"
@@ -17,7 +18,10 @@ class ShellActionPort : public ActionPort {
     std::intptr_t FindProgramFor(const std::wstring& file) override;
     bool HasAssociation(const std::wstring& file) override;
     bool FileExists(const std::wstring& path) override;
-    void CloseWindowTitled(const std::wstring& title) override;
+    CloseResult CloseWindowTitled(const std::wstring& title) override;
+    std::intptr_t StartInstaller(const std::wstring& file, const std::wstring& parameters,
+                                 const std::wstring& folder) override;
+    void WaitForInstallers() override;
     bool IsWindowsNT() override;
     std::unique_ptr<MsiLibrary> LoadMsi() override;
     std::uint32_t MsiFileVersionMS() override;

@@ -77,7 +77,7 @@ benchmarks() {
   echo "== idle benchmark ($monitors), beside the bare notification-area program"
   driver idle "Z:$exe" "Z:$build/bench/baseline/dimora_baseline.exe" "$DIMORA_SIM_MONITORS" \
     "${DIMORA_IDLE_SECONDS:-60}"
-  echo "== disk menu start-up benchmark, against a bare window that reads the disk's description"
+  echo "== disk menu start-up benchmark, against a themed window with a tab control that reads the disk's description"
   local description="$build/disk/LauncherInfo/LauncherInfo_EN.xml"
   "$DIMORA_ROOT/scripts/wine-run" "$build/bench/launcher_start_bench.exe" "Z:$launcher" \
     "Z:$build/bench/launcher_floor.exe" "Z:${description//\//\\}" "${DIMORA_BENCH_ROUNDS:-5}"

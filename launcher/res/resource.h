@@ -37,6 +37,8 @@
 #define IDS_MSI_REQUIRED 113
 #define IDS_MSI_INSTALLER 114
 #define IDS_UNINSTALL_OTHER 115
+#define IDS_CLOSE_FAILED 116
+#define IDS_NEWER_INSTALLED 117
 
 // Controls of the main window.
 #define IDC_EXIT 1003

@@ -25,6 +25,9 @@ class FakeActionPort : public ActionPort {
     std::deque<MessageAnswer> answers; // Yes (or Ok) when empty
     std::map<std::wstring, RegistryValue> runValues;
     std::optional<std::wstring> chosenFile;
+    std::map<std::wstring, CloseResult> closeResults; // by title; Closed when absent
+    std::optional<PackageIdentity> package;           // none: not read, nothing logged
+    std::vector<std::wstring> installedVersions;
 
     std::vector<std::wstring> log;
 
@@ -44,7 +47,18 @@ class FakeActionPort : public ActionPort {
         return associated;
     }
     bool FileExists(const std::wstring& path) override { return !missingFiles.contains(path); }
-    void CloseWindowTitled(const std::wstring& title) override { log.push_back(L"close " + title); }
+    CloseResult CloseWindowTitled(const std::wstring& title) override {
+        log.push_back(L"close " + title);
+        const auto found = closeResults.find(title);
+        return found == closeResults.end() ? CloseResult::Closed : found->second;
+    }
+    std::intptr_t StartInstaller(const std::wstring& file, const std::wstring& parameters,
+                                 const std::wstring& folder) override {
+        log.push_back(L"install " + file + L"|" + parameters + L"|" + folder);
+        const auto found = shellResults.find(file);
+        return found == shellResults.end() ? 42 : found->second;
+    }
+    void WaitForInstallers() override { log.push_back(L"wait installers"); }
     bool IsWindowsNT() override { return nt; }
     std::unique_ptr<MsiLibrary> LoadMsi() override {
         if (!msiLoads)
@@ -101,6 +115,15 @@ class FakeActionPort : public ActionPort {
         std::uint32_t RemoveProduct(const std::wstring& code) override {
             m_port.log.push_back(L"remove " + code);
             return m_port.removeResult;
+        }
+        std::optional<PackageIdentity> ReadPackage(const std::wstring& path) override {
+            if (m_port.package)
+                m_port.log.push_back(L"package " + path);
+            return m_port.package;
+        }
+        std::vector<std::wstring> InstalledVersions(const std::wstring& code) override {
+            m_port.log.push_back(L"installed " + code);
+            return m_port.installedVersions;
         }
 
       private:

@@ -129,6 +129,14 @@ LRESULT CDimoraDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT CDimoraDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+#ifdef DIMORA_CLOSE_ONLY_HIDES
+    // The installation tests' stand-in for release 2.3.0: a close only hides the window, and an
+    // installer's end-session request only stops the timers.
+    if (message == WM_CLOSE && !::IsWindowVisible(m_hWnd))
+        return 0;
+    if (message == WM_ENDSESSION)
+        lParam &= ~static_cast<LPARAM>(ENDSESSION_CLOSEAPP);
+#endif
     switch (message) {
     case WM_SYSCOMMAND:
         if (OnSysCommand(wParam))
