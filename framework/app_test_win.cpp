@@ -2,6 +2,8 @@
 // loop when the main window is destroyed.
 #include "framework/app_win.h"
 #include "framework/dialog_win.h"
+#include "framework/handles_win.h"
+#include "framework/res_language_win.h"
 #include "framework/res_string_win.h"
 #include "framework/testing/framework_test_ids.h"
 #include "framework/testing/test_support_win.h"
@@ -106,6 +108,36 @@ TEST(Strings, LoadedByIdInFull) {
     ASSERT_EQ(longText.size(), 300u) << "not cut at a buffer size";
     EXPECT_EQ(longText.substr(295), TString(TEXT("56789")));
     EXPECT_TRUE(LoadResString(IDS_MISSING).empty());
+}
+
+// A chosen language rules over the loader's pick for dialogs, menus and strings alike; a
+// resource the language lacks comes as the loader picks it.
+TEST(Strings, DialogsMenusAndStringsFollowTheChosenLanguage) {
+    const struct {
+        LANGID language;
+        const TCHAR* text;
+    } cases[] = {
+        {MAKELANGID(LANG_JAPANESE, SUBLANG_DEFAULT), TEXT("Japanese")},
+        {MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US), TEXT("English")},
+    };
+    struct ChoiceUndone {
+        ~ChoiceUndone() { SetResourceLanguage(0); }
+    } undone;
+    for (const auto& c : cases) {
+        SetResourceLanguage(c.language);
+        EXPECT_EQ(LoadResString(IDS_LANGUAGE), TString(c.text)) << c.text;
+        EXPECT_EQ(LoadResString(IDS_PLAIN), TString(TEXT("Framework"))) << "English only";
+        CDialog page(IDD_TEST_LANGUAGE);
+        ASSERT_TRUE(page.Create(nullptr)) << c.text;
+        TCHAR text[32] = {};
+        ::GetDlgItemText(page.GetSafeHwnd(), IDC_PLAIN_BUTTON, text, 32);
+        EXPECT_EQ(TString(text), TString(c.text)) << "dialog";
+        page.DestroyWindow();
+        ScopedMenu menu(LoadResMenu(IDR_TEST_MENU));
+        ASSERT_TRUE(menu) << c.text;
+        ::GetMenuString(::GetSubMenu(menu.Get(), 0), ID_TEST_ITEM, text, 32, MF_BYCOMMAND);
+        EXPECT_EQ(TString(text), TString(c.text)) << "menu";
+    }
 }
 
 TEST(Strings, NonAsciiTexts) {

@@ -1,6 +1,7 @@
 #include "framework/dialog_win.h"
 
 #include "framework/message_loop_win.h"
+#include "framework/res_language_win.h"
 #include "framework/res_string_win.h"
 
 namespace {
@@ -16,9 +17,16 @@ INT_PTR CALLBACK DefaultDialogProc(HWND, UINT, WPARAM, LPARAM) {
 bool CDialog::CreateFromTemplate(HWND parent) {
     if (m_hWnd)
         return false;
+    // The template is found as the framework finds every resource, in the program's chosen
+    // language; the dialog manager's own search would take the loader's.
+    const HINSTANCE module = ResourceModule();
+    const auto* dialogTemplate = static_cast<LPCDLGTEMPLATE>(ProgramResourceData(
+        module, FindProgramResource(module, RT_DIALOG, MAKEINTRESOURCE(m_templateId))));
+    if (!dialogTemplate)
+        return false;
     return CreateRouted([&] {
-               return ::CreateDialogParam(ResourceModule(), MAKEINTRESOURCE(m_templateId), parent,
-                                          &DefaultDialogProc, 0);
+               return ::CreateDialogIndirectParam(module, dialogTemplate, parent,
+                                                  &DefaultDialogProc, 0);
            }) != nullptr;
 }
 

@@ -25,6 +25,10 @@ using IsWow64ProcessFn = BOOL(WINAPI*)(HANDLE process, PBOOL wow64);
 // with it again once the installer that closed it has finished.
 using RegisterApplicationRestartFn = HRESULT(WINAPI*)(PCWSTR commandLine, DWORD flags);
 
+// Looked up at run time in kernel32: Windows 2000 lacks it, and from Vista on it chooses the
+// language the resource loader and the system's own dialogs use for the calling thread.
+using SetThreadUILanguageFn = LANGID(WINAPI*)(LANGID language);
+
 extern "C" {
 
 // The monitor-configuration calls of dxva2: MinGW-w64 has no lowlevelmonitorconfigurationapi.h,

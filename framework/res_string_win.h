@@ -1,4 +1,5 @@
-// Texts of the string table by identifier, in the language the system's resource loader picks.
+// Texts of the string table by identifier, in the program's chosen language (res_language_win.h)
+// or, without one, in the language the system's resource loader picks.
 #pragma once
 
 #include "framework/tstring_win.h"

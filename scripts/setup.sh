@@ -15,7 +15,7 @@ dimora_packages=(
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   wine wine64 wine32:i386 xvfb xauth x11-utils xcompmgr imagemagick fonts-wine fonts-ipafont-gothic
   wixl msitools xorriso
-  clang libclang-rt-dev python3-reportlab
+  clang libclang-rt-dev python3-reportlab locales
 )
 
 dimora_install_packages() {
@@ -99,8 +99,21 @@ dimora_prepare_wine() {
   "$DIMORA_ROOT/scripts/wine-run" cmd.exe /c exit 9>&- >/dev/null 2>&1 </dev/null || true
 }
 
+# Wine takes the code page and the display language from the locale settings, and can hold them
+# apart only with locales the C library knows. Made in the build folder (LOCPATH names it for
+# the tests that need them), so the system's own locale settings stay as they are.
+dimora_make_locales() {
+  local dir=$DIMORA_BUILD/locales l
+  mkdir -p "$dir"
+  for l in ja_JP en_US; do
+    [ -d "$dir/$l.UTF-8" ] || localedef -i $l -f UTF-8 "$dir/$l.UTF-8" >/dev/null 2>&1 ||
+      echo "setup: could not make the locale $l.UTF-8"
+  done
+}
+
 mkdir -p "$DIMORA_BUILD"
 dimora_install_packages || return 1
+dimora_make_locales
 dimora_pick_wine
 dimora_start_display
 dimora_prepare_wine

@@ -72,6 +72,25 @@ TEST(XmlDom, CdataIsTextWhileCommentsAndInstructionsAreOther) {
     EXPECT_EQ(Children(*children[3]), expected);
 }
 
+// A DOCTYPE fetches nothing: no external entity, no external DTD (a description file with one
+// must not read other files or reach the network). Internal entities still count in the text.
+TEST(XmlDom, ExpandsInternalEntitiesButLoadsNoExternalOnes) {
+    const struct {
+        const char* file;
+        const wchar_t* rootText;
+    } cases[] = {
+        {"external_entity.xml", L"[inner text][]"},
+        {"external_dtd.xml", L"[]"},
+    };
+    for (const auto& c : cases) {
+        const auto document = LoadTestFile(c.file);
+        ASSERT_TRUE(document) << c.file;
+        const auto root = document->DocumentElement();
+        ASSERT_TRUE(root) << c.file;
+        EXPECT_EQ(root->Text(), c.rootText) << c.file;
+    }
+}
+
 TEST(XmlDom, LineEndsBecomeLineFeeds) {
     const auto document = LoadTestFile("crlf.xml");
     ASSERT_TRUE(document);

@@ -22,6 +22,8 @@ class ForegroundPort {
     virtual bool ProcessFileOf(WindowHandle window, std::string& exeFile) = 0;
     // The window's class name.
     virtual std::string ClassName(WindowHandle window) = 0;
+    // The first child of `parent` of class `className` (FindWindowEx); null when it has none.
+    virtual WindowHandle ChildWindowOfClass(WindowHandle parent, const std::string& className) = 0;
 
     struct TopWindow {
         WindowHandle window = nullptr;

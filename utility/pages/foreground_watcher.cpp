@@ -1,6 +1,7 @@
 #include "utility/pages/foreground_watcher.h"
 
 #include "utility/pages/adjustment_data.h"
+#include "utility/pages/application_window.h"
 
 namespace {
 
@@ -24,9 +25,13 @@ void ForegroundWatcher::Tick(const WatchInputs& inputs) {
     ++m_evaluations;
     m_lastWindow = window;
     m_lastDevice = m_windows.DisplayDeviceName(window);
-    bool found = false;
-    const std::string identifier = IdentifierOf(window, found);
-    if (!found || identifier.empty())
+    bool notYet = false;
+    const std::string identifier = IdentifierOf(window, notYet);
+    // A packaged application's frame gets its application's window a moment after it comes
+    // forward: it is looked at again at the next tick.
+    if (notYet)
+        m_lastWindow = nullptr;
+    if (identifier.empty())
         return;
     if (m_listener)
         m_listener(identifier);
@@ -47,15 +52,21 @@ bool ForegroundWatcher::NeedsEvaluation(WindowHandle window) {
     return device != m_lastDevice && !AnyMonitorHasDeviceNames(m_monitors, m_lastDevice, device);
 }
 
-// The application of `window`; `found` is false when its process has ended. This program's own
-// windows and the desktop shell's other windows have no identifier (empty).
-std::string ForegroundWatcher::IdentifierOf(WindowHandle window, bool& found) {
-    std::string exeFile;
-    found = m_windows.ProcessFileOf(window, exeFile);
-    if (!found)
+// The application of `window`; empty when its process has ended, for this program's own windows
+// and for the desktop shell's other windows. `notYet` tells of a packaged application's frame
+// that shows no application window yet.
+std::string ForegroundWatcher::IdentifierOf(WindowHandle window, bool& notYet) {
+    std::string className = m_windows.ClassName(window);
+    const WindowHandle application = ApplicationWindow(m_windows, window, className);
+    notYet = application == nullptr;
+    if (notYet)
         return {};
-    const std::string identifier =
-        ApplicationIdentifier(exeFile, m_windows.ClassName(window), m_codePage);
+    if (application != window)
+        className = m_windows.ClassName(application);
+    std::string exeFile;
+    if (!m_windows.ProcessFileOf(application, exeFile))
+        return {};
+    const std::string identifier = ApplicationIdentifier(exeFile, className, m_codePage);
     return identifier == kOwnProgram ? std::string() : identifier;
 }
 

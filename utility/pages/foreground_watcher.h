@@ -52,7 +52,7 @@ class ForegroundWatcher {
 
   private:
     bool NeedsEvaluation(WindowHandle window);
-    std::string IdentifierOf(WindowHandle window, bool& found);
+    std::string IdentifierOf(WindowHandle window, bool& notYet);
     void Apply(const WatchInputs& inputs, const std::string& identifier, WindowHandle window);
 
     ForegroundPort& m_windows;

@@ -2,6 +2,7 @@
 // looked at, which application it is, and what the monitors are put into.
 #include "sim/testing/sim_machine.h"
 #include "utility/pages/adjustment_data.h"
+#include "utility/pages/application_window.h"
 #include "utility/pages/foreground_watcher.h"
 #include "utility/pages/testing/fake_windows.h"
 #include "utility/settings/settings_keys.h"
@@ -17,6 +18,10 @@
 namespace {
 
 using Lines = std::vector<std::string>;
+
+const char kFrameHost[] = "C:\\Windows\\System32\\ApplicationFrameHost.exe";
+const char kCalculator[] =
+    "C:\\Program Files\\WindowsApps\\Calculator_8wekyb3d8bbwe\\CalculatorApp.exe";
 
 class ForegroundWatcherTest : public testing::Test {
   protected:
@@ -76,7 +81,8 @@ TEST_F(ForegroundWatcherTest, OwnAndDesktopWindowsHaveNoApplication) {
     struct Case {
         const char* exe;
         const char* windowClass;
-        const char* identifier; // "" none
+        const char* identifier;     // "" none
+        const char* coreChild = ""; // the process of a CoreWindow child, if any
     };
     const Case cases[] = {
         {"C:\\Program Files\\Dimora\\DimoraDdcci.exe", "DIMORA", ""},
@@ -84,16 +90,43 @@ TEST_F(ForegroundWatcherTest, OwnAndDesktopWindowsHaveNoApplication) {
         {"C:\\Windows\\explorer.exe", "CabinetWClass", "EXPLORER"},
         {"C:\\Windows\\explorer.exe", "ShImgVw:CPreviewWnd", "SHIMGVW"},
         {"C:\\Windows\\System32\\rundll32.exe", "X", "RUNDLL32"},
+        // A packaged application's frame is named by the application it hosts; only a frame is.
+        {kFrameHost, kFrameWindowClass, "CALCULATORAPP", kCalculator},
+        {"C:\\Tools\\host.exe", "HostWindow", "HOST", kCalculator},
     };
     std::uintptr_t id = 10;
     for (const Case& c : cases) {
         windows.windows[id] = {c.exe, c.windowClass};
+        if (c.coreChild[0]) {
+            windows.windows[id + 100] = {c.coreChild, kCoreWindowClass};
+            windows.windows[id + 100].parent = id;
+        }
         windows.Front(id++);
         shown.clear();
         Tick();
         EXPECT_EQ(shown, c.identifier[0] ? Lines{c.identifier} : Lines{}) << c.windowClass;
     }
     EXPECT_EQ(Mode(0), 0) << "nothing switched";
+}
+
+// A starting packaged application's frame comes forward before its application's window is in it:
+// the frame host's own name would give every packaged application one mode.
+TEST_F(ForegroundWatcherTest, AFrameIsLookedAtAgainUntilItHostsItsApplication) {
+    table = {{"CALCULATORAPP", 2, "", true}, {"APPLICATIONFRAMEHOST", 3, "", true}};
+    windows.windows[5] = {kFrameHost, kFrameWindowClass};
+    windows.Front(5);
+    Tick();
+    Tick();
+    EXPECT_EQ(watcher.Evaluations(), 2);
+    EXPECT_EQ(shown, Lines{});
+    EXPECT_EQ(Mode(0), 0);
+    windows.windows[6] = {kCalculator, kCoreWindowClass};
+    windows.windows[6].parent = 5;
+    Tick();
+    Tick();
+    EXPECT_EQ(watcher.Evaluations(), 3) << "once it hosts the application";
+    EXPECT_EQ(shown, Lines{"CALCULATORAPP"});
+    EXPECT_EQ(Mode(0), 2);
 }
 
 TEST_F(ForegroundWatcherTest, TheTableOrTheDefaultDecidesTheMode) {

@@ -75,6 +75,10 @@ std::string ForegroundWin::ClassName(WindowHandle window) {
     return std::string(name, length > 0 ? static_cast<std::size_t>(length) : 0);
 }
 
+WindowHandle ForegroundWin::ChildWindowOfClass(WindowHandle parent, const std::string& className) {
+    return ::FindWindowExA(Hwnd(parent), nullptr, className.c_str(), nullptr);
+}
+
 void ForegroundWin::WaitCursor(bool on) {
     if (on)
         m_cursorBeforeWait = ::SetCursor(::LoadCursorA(nullptr, IDC_WAIT));

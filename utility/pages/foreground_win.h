@@ -16,6 +16,7 @@ class ForegroundWin : public ForegroundPort {
     std::string DisplayDeviceName(WindowHandle window) override;
     bool ProcessFileOf(WindowHandle window, std::string& exeFile) override;
     std::string ClassName(WindowHandle window) override;
+    WindowHandle ChildWindowOfClass(WindowHandle parent, const std::string& className) override;
     std::vector<TopWindow> TopLevelWindows() override;
     void WaitCursor(bool on) override;
 

@@ -2,6 +2,7 @@
 // of an application, Register, Delete and the question about an unsaved choice.
 #include "utility/pages/vton_page_model.h"
 
+#include "utility/pages/application_window.h"
 #include "utility/pages/vton_page_items.h"
 #include "utility/text/text_case.h"
 
@@ -17,8 +18,19 @@ void VtonPageModel::AddRunningApplications(const std::string& filter) {
             continue;
         if (top.exeFile.empty())
             continue;
-        const std::string identifier =
-            ApplicationIdentifier(top.exeFile, m_windows.ClassName(top.window), m_codePage);
+        std::string className = m_windows.ClassName(top.window);
+        std::string exeFile = top.exeFile;
+        const WindowHandle application = ApplicationWindow(m_windows, top.window, className);
+        if (!application)
+            continue; // a packaged application's frame without its application
+        if (application != top.window) {
+            // A packaged application is listed by its own process, looked up for it alone: the
+            // list's snapshot names the frame's.
+            className = m_windows.ClassName(application);
+            if (!m_windows.ProcessFileOf(application, exeFile))
+                continue;
+        }
+        const std::string identifier = ApplicationIdentifier(exeFile, className, m_codePage);
         if (identifier.empty() || identifier == "RUNDLL32" || identifier == "DIMORADDCCI")
             continue;
         if (!filter.empty() && identifier != filter)

@@ -3,6 +3,7 @@
 #include "sim/testing/sim_machine.h"
 #include "utility/monitor/testing/fake_gamma_port.h"
 #include "utility/pages/adjustment_data.h"
+#include "utility/pages/application_window.h"
 #include "utility/pages/testing/fake_windows.h"
 #include "utility/pages/vton_page_model.h"
 #include "utility/settings/settings_keys.h"
@@ -127,15 +128,20 @@ class VtonPageModelTest : public testing::Test, public VtonPage {};
 
 TEST_F(VtonPageModelTest, StartWritesTheSwitchesAndListsStoredAndRunningApplications) {
     StoreAppMode(CRegistry(registry), {"EDITOR", 0, "", true});
+    // Two packaged applications' frames, one hosting its application, one not (yet).
+    windows.windows[7] = {"C:\\Windows\\System32\\ApplicationFrameHost.exe", kFrameWindowClass};
+    windows.windows[8] = {"C:\\Program Files\\WindowsApps\\Maps\\Maps.exe", kCoreWindowClass};
+    windows.windows[8].parent = 7;
+    windows.windows[9] = windows.windows[7];
     model.Start();
     EXPECT_TRUE(view.activate);
     EXPECT_EQ(Stored("ModeChange"), 1u);
     EXPECT_FALSE(view.independent);
     EXPECT_EQ(Stored("MonIndepend"), 0u);
     // Stored first; then visible windows with a system menu, not this program's own, from one
-    // process snapshot.
-    EXPECT_EQ(view.applications, (Lines{"EDITOR", "PLAYER"}));
-    EXPECT_EQ(windows.snapshots, 1);
+    // process snapshot, and the application a frame hosts by its own process.
+    EXPECT_EQ(view.applications, (Lines{"EDITOR", "PLAYER", "MAPS"}));
+    EXPECT_EQ(windows.snapshots, 2);
     EXPECT_EQ(timers.running[TIMER_FOREGROUND_WATCH], 100u);
     // Modes 0-4 of the monitors (names by string id); the default adds "Not change the mode".
     EXPECT_EQ(view.modes.size(), 5u);

@@ -1,9 +1,11 @@
 #include "utility/shell/dimora_app_win.h"
 
 #include "framework/mingw_gaps_win.h"
+#include "framework/res_language_win.h"
 #include "framework/res_string_win.h"
 #include "utility/res/resource.h"
 #include "utility/shell/dimora_dlg_win.h"
+#include "utility/text/ui_language.h"
 
 namespace {
 
@@ -44,6 +46,9 @@ bool CDimoraApp::RegisterMainWindowClass() {
 }
 
 bool CDimoraApp::InitInstance() {
+    // The texts reach the windows in the system code page: a Japanese display language on a
+    // system of another code page would show every text as "?", so it gets English.
+    SetResourceLanguage(ResourceLanguageFor(::GetACP(), ::GetUserDefaultUILanguage()));
     const std::string mutexName = LoadResString(IDS_MUTEX_NAME);
     m_hMutex.Reset(::CreateMutexA(nullptr, TRUE, mutexName.c_str()));
     if (!m_hMutex)

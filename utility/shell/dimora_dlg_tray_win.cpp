@@ -4,6 +4,7 @@
 
 #include "framework/own_cpu_win.h"
 #include "framework/own_objects_win.h"
+#include "framework/res_language_win.h"
 #include "utility/res/resource.h"
 #include "utility/ui/modal_loop.h"
 #include "utility/ui/user_messages.h"
@@ -45,7 +46,7 @@ void CDimoraDlg::ShowTrayMenu(const TrayMenuChoice& choice) {
     BringToForeground();
     POINT cursor{};
     ::GetCursorPos(&cursor);
-    ScopedMenu menu(::LoadMenuA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_TRAY_MENU)));
+    ScopedMenu menu(LoadResMenu(IDR_TRAY_MENU));
     if (!menu)
         return;
     HMENU popup = ::GetSubMenu(menu.Get(), choice.popup);

@@ -78,15 +78,25 @@ ComInitialization::~ComInitialization() {
         ::CoUninitialize();
 }
 
-bool MsxmlDocument::Load(const std::wstring& path) {
-    document_.Reset();
+ComPtr<IXMLDOMDocument> CreateDomDocument() {
     ComPtr<IXMLDOMDocument> document;
     if (FAILED(::CoCreateInstance(kClsidDomDocument, nullptr, kClassContext, kIidXmlDomDocument,
-                                  reinterpret_cast<void**>(document.Out()))) ||
-        !document)
-        return false;
-    if (FAILED(document->put_async(VARIANT_FALSE)) ||
-        FAILED(document->put_preserveWhiteSpace(VARIANT_TRUE)))
+                                  reinterpret_cast<void**>(document.Out()))))
+        return {};
+    return document;
+}
+
+bool PrepareForLoad(IXMLDOMDocument& document) {
+    return SUCCEEDED(document.put_async(VARIANT_FALSE)) &&
+           SUCCEEDED(document.put_preserveWhiteSpace(VARIANT_TRUE)) &&
+           SUCCEEDED(document.put_resolveExternals(VARIANT_FALSE)) &&
+           SUCCEEDED(document.put_validateOnParse(VARIANT_FALSE));
+}
+
+bool MsxmlDocument::Load(const std::wstring& path) {
+    document_.Reset();
+    ComPtr<IXMLDOMDocument> document = CreateDomDocument();
+    if (!document || !PrepareForLoad(*document.Get()))
         return false;
     const Bstr file(path);
     if (!file.Get())

@@ -20,6 +20,16 @@ class ComInitialization {
     bool initialized_ = false;
 };
 
+// A new DOM document of the system's parser (the version-independent class); null when COM (which
+// the caller initialises) cannot make one.
+ComPtr<IXMLDOMDocument> CreateDomDocument();
+
+// Sets `document` up for a load: synchronous, white space kept, and reading nothing but the file.
+// The document class is MSXML 3's, which by default resolves externals (an external DTD or
+// entity, from disk or the network) and validates against the DTD; both are switched off. False
+// when a setting is refused.
+bool PrepareForLoad(IXMLDOMDocument& document);
+
 class MsxmlDocument : public XmlDomDocument {
   public:
     MsxmlDocument() = default;

@@ -15,6 +15,7 @@ struct FakeWindow {
     std::string device = "\\\\.\\DISPLAY1";
     bool shown = true;
     bool systemMenu = true;
+    std::uintptr_t parent = 0; // the window it is a child of; 0 for a top-level window
 };
 
 class FakeWindows : public ForegroundPort {
@@ -31,11 +32,20 @@ class FakeWindows : public ForegroundPort {
         return !exeFile.empty();
     }
     std::string ClassName(WindowHandle window) override { return Of(window).className; }
+    WindowHandle ChildWindowOfClass(WindowHandle parent, const std::string& className) override {
+        for (auto& [id, window] : windows) {
+            if (Handle(window.parent) == parent && window.className == className)
+                return Handle(id);
+        }
+        return nullptr;
+    }
     std::vector<TopWindow> TopLevelWindows() override {
         ++snapshots;
         std::vector<TopWindow> top;
-        for (auto& [id, window] : windows)
-            top.push_back({Handle(id), window.shown, window.systemMenu, window.exeFile});
+        for (auto& [id, window] : windows) {
+            if (!window.parent)
+                top.push_back({Handle(id), window.shown, window.systemMenu, window.exeFile});
+        }
         return top;
     }
 
