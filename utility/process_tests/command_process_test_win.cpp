@@ -168,4 +168,28 @@ TEST_F(CommandProcess, WithoutTheUtilityCommandsRunAloneAndLeaveNothingBehind) {
     ::DeleteFileA(dump.c_str());
 }
 
+// A Run value is run as it is: an unquoted path with blanks, which the C runtime splits at the
+// blanks. The program still starts the utility.
+TEST_F(CommandProcess, StartedByAnUnquotedPathWithBlanksTheUtilityRuns) {
+    char temp[MAX_PATH] = {};
+    ::GetTempPathA(sizeof temp, temp);
+    const std::string folder = std::string(temp) + "Dimora Run (x86)";
+    ::CreateDirectoryA(folder.c_str(), nullptr);
+    const std::string source(DIMORA_SIMRUN_DIR);
+    for (const char* file : {"DimoraDdcci.exe", "dxva2.dll", "libpanq.dll"})
+        ASSERT_TRUE(
+            ::CopyFileA((source + "\\" + file).c_str(), (folder + "\\" + file).c_str(), FALSE))
+            << file;
+    const std::string exe = folder + "\\DimoraDdcci.exe";
+    {
+        Utility utility("dual.txt", exe, exe);
+        ASSERT_TRUE(utility.started());
+        EXPECT_NE(utility.Main(), nullptr) << "the main window exists";
+        EXPECT_EQ(utility.Exit(), 0u);
+    }
+    for (const char* file : {"DimoraDdcci.exe", "dxva2.dll", "libpanq.dll"})
+        ::DeleteFileA((folder + "\\" + file).c_str());
+    ::RemoveDirectoryA(folder.c_str());
+}
+
 } // namespace
