@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -190,6 +191,170 @@ TEST_F(CommandProcess, StartedByAnUnquotedPathWithBlanksTheUtilityRuns) {
     for (const char* file : {"DimoraDdcci.exe", "dxva2.dll", "libpanq.dll"})
         ::DeleteFileA((folder + "\\" + file).c_str());
     ::RemoveDirectoryA(folder.c_str());
+}
+
+// A request as any program of the session can hand it over: version 1, the reply window, then
+// each word ended by a zero byte.
+std::vector<char> Request(HWND reply, const std::vector<std::string>& words) {
+    const auto wire = static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(reply));
+    std::vector<char> bytes{1};
+    for (int shift = 0; shift < 32; shift += 8)
+        bytes.push_back(static_cast<char>(wire >> shift));
+    for (const std::string& word : words)
+        bytes.insert(bytes.end(), word.c_str(), word.c_str() + word.size() + 1);
+    return bytes;
+}
+
+constexpr ULONG_PTR kRequestTag = 0x44434D31;
+constexpr LRESULT kNotAnswered = -1;
+
+// Sends WM_COPYDATA as `sender` with `data` (null for an lParam of 0); the result, or
+// kNotAnswered when the window did not answer within `ms`.
+LRESULT SendCopyData(HWND main, HWND sender, const COPYDATASTRUCT* data, DWORD ms) {
+    DWORD_PTR result = 0;
+    if (!::SendMessageTimeoutA(main, WM_COPYDATA, reinterpret_cast<WPARAM>(sender),
+                               reinterpret_cast<LPARAM>(data), SMTO_NORMAL, ms, &result))
+        return kNotAnswered;
+    return static_cast<LRESULT>(result);
+}
+
+// Reply windows of the client's class in this process: one that takes the answer, and one on a
+// thread of its own that holds every message sent to it for 30 s (or until the test ends).
+HANDLE g_release = nullptr;
+std::string g_answer;
+
+LRESULT CALLBACK ReplyProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_COPYDATA) {
+        const auto& data = *reinterpret_cast<const COPYDATASTRUCT*>(lParam);
+        if (::GetWindowLongPtrA(window, GWLP_USERDATA)) {
+            ::WaitForSingleObject(g_release, 30000);
+            return FALSE;
+        }
+        g_answer.assign(static_cast<const char*>(data.lpData), data.cbData);
+        return TRUE;
+    }
+    return ::DefWindowProcA(window, message, wParam, lParam);
+}
+
+HWND ReplyWindow(bool blocking) {
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = ReplyProcedure;
+    wc.hInstance = ::GetModuleHandleA(nullptr);
+    wc.lpszClassName = "DimoraCommandReply";
+    ::RegisterClassA(&wc);
+    const HWND window = ::CreateWindowExA(0, wc.lpszClassName, "", 0, 0, 0, 0, 0, HWND_MESSAGE,
+                                          nullptr, wc.hInstance, nullptr);
+    ::SetWindowLongPtrA(window, GWLP_USERDATA, blocking);
+    return window;
+}
+
+TEST_F(CommandProcess, HostileRequestsAreRefusedAndTheNextCommandIsAnsweredAtOnce) {
+    const std::string dump = DumpPath("command_hostile");
+    ::SetEnvironmentVariableA("DIMORA_SIM_DUMP", dump.c_str());
+    Utility utility("dual.txt");
+    ::SetEnvironmentVariableA("DIMORA_SIM_DUMP", nullptr);
+    const HWND main = utility.Main();
+    ASSERT_NE(main, nullptr);
+    const int mode = DumpedMode(dump, 0);
+
+    g_release = ::CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    HWND blocking = nullptr;
+    HANDLE created = ::CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    std::thread holder([&] {
+        blocking = ReplyWindow(true);
+        ::SetEvent(created);
+        MSG msg;
+        while (::GetMessageA(&msg, nullptr, 0, 0) > 0)
+            ::DispatchMessageA(&msg);
+    });
+    ::WaitForSingleObject(created, 10000);
+    const HWND reply = ReplyWindow(false);
+
+    const std::vector<std::string> movie{"/mode", "movie"};
+    std::vector<char> unterminated = Request(reply, movie);
+    unterminated.back() = 'x';
+    const std::vector<char> tooMany = Request(reply, std::vector<std::string>(33, "/list"));
+    const std::vector<char> oversize(64 * 1024, 1);
+    const std::vector<char> ordinary = Request(reply, movie);
+    const std::vector<char> toBroadcast = Request(HWND_BROADCAST, {"/list"});
+    const std::vector<char> toAnother = Request(main, {"/list"});
+    const std::vector<char> toBlocking = Request(blocking, {"/list"});
+    auto copy = [](ULONG_PTR tag, const std::vector<char>& bytes, DWORD size) {
+        return COPYDATASTRUCT{tag, size, const_cast<char*>(bytes.data())};
+    };
+    const struct {
+        const char* name;
+        COPYDATASTRUCT data;
+        bool null;
+        HWND sender;
+        bool answered;
+    } cases[] = {
+        {"lParam 0", {}, true, reply, false},
+        {"wrong dwData", copy(7, ordinary, ordinary.size()), false, reply, false},
+        {"cbData 0", copy(kRequestTag, ordinary, 0), false, reply, false},
+        {"oversize", copy(kRequestTag, oversize, oversize.size()), false, reply, false},
+        {"unterminated", copy(kRequestTag, unterminated, unterminated.size()), false, reply, false},
+        {"too many words", copy(kRequestTag, tooMany, tooMany.size()), false, reply, false},
+        {"reply window HWND_BROADCAST", copy(kRequestTag, toBroadcast, toBroadcast.size()), false,
+         reply, true},
+        {"reply window of another process", copy(kRequestTag, toAnother, toAnother.size()), false,
+         reply, true},
+        {"reply window that blocks", copy(kRequestTag, toBlocking, toBlocking.size()), false,
+         blocking, true},
+    };
+    const std::vector<char> list = Request(reply, {"/list"});
+    COPYDATASTRUCT next = copy(kRequestTag, list, list.size());
+    for (const auto& c : cases) {
+        const LRESULT result = SendCopyData(main, c.sender, c.null ? nullptr : &c.data, 10000);
+        EXPECT_EQ(result != kNotAnswered && (result & 0x100) != 0, c.answered) << c.name;
+        g_answer.clear();
+        EXPECT_EQ(SendCopyData(main, reply, &next, 3000), 0x100) << "after " << c.name;
+        EXPECT_EQ(g_answer.substr(0, 4), "1-1 ") << "after " << c.name;
+    }
+    EXPECT_EQ(DumpedMode(dump, 0), mode) << "nothing changed on the monitors";
+
+    ::SetEvent(g_release);
+    ::PostMessageA(blocking, WM_QUIT, 0, 0);
+    ::PostThreadMessageA(::GetWindowThreadProcessId(blocking, nullptr), WM_QUIT, 0, 0);
+    holder.join();
+    ::DestroyWindow(reply);
+    ::CloseHandle(created);
+    ::CloseHandle(g_release);
+    EXPECT_EQ(utility.Exit(), 0u);
+    ::DeleteFileA(dump.c_str());
+}
+
+TEST_F(CommandProcess, ACommandDuringTheDeleteQuestionIsBusyAndOkDeletesTheChosenData) {
+    StoreEvening();
+    Utility utility("dual.txt");
+    const HWND main = utility.Main();
+    ASSERT_NE(main, nullptr);
+    utility.ShowSettings();
+    Press({VK_CONTROL, VK_TAB});
+    ASSERT_EQ(utility.QueryUntil(kQueryCurrentPage, 1), 1);
+    const HWND page = ::GetParent(VisibleControl(main, IDC_COLOR_DELETE));
+    ASSERT_NE(page, nullptr);
+    const HWND name = ::GetDlgItem(page, IDC_COLOR_DATA_NAME);
+    ::SendMessageA(name, CB_SETCURSEL, 0, 0);
+    ::SendMessageA(page, WM_COMMAND, MAKEWPARAM(IDC_COLOR_DATA_NAME, CBN_SELCHANGE),
+                   reinterpret_cast<LPARAM>(name));
+    ::PostMessageA(page, WM_COMMAND, MAKEWPARAM(IDC_COLOR_DELETE, BN_CLICKED),
+                   reinterpret_cast<LPARAM>(::GetDlgItem(page, IDC_COLOR_DELETE)));
+    const HWND question = DialogWith(main, IDCANCEL);
+    ASSERT_NE(question, nullptr);
+
+    const Outcome out = Command("/mode movie");
+    EXPECT_EQ(out.status, 4u) << out.text;
+    EXPECT_NE(out.text.find("busy"), std::string::npos) << out.text;
+    ::PostMessageA(question, WM_COMMAND, IDOK, 0);
+    WaitGone(question);
+    HKEY key = nullptr;
+    ASSERT_EQ(::RegOpenKeyExA(HKEY_CURRENT_USER, kColorKey.c_str(), 0, KEY_READ, &key),
+              ERROR_SUCCESS);
+    EXPECT_NE(::RegQueryValueExA(key, "Evening", nullptr, nullptr, nullptr, nullptr), ERROR_SUCCESS)
+        << "the confirmed data is deleted";
+    ::RegCloseKey(key);
+    EXPECT_EQ(utility.Exit(), 0u);
 }
 
 } // namespace
