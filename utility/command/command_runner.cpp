@@ -5,6 +5,7 @@
 #include "utility/monitor/picture_mode_names.h"
 #include "utility/monitor/vcp_codes.h"
 #include "utility/monitor/write_pauses.h"
+#include "utility/text/printable_text.h"
 
 #include <vector>
 
@@ -138,7 +139,8 @@ void ListMonitors(CommandContext& context, Report& report) {
     ForEachTarget(context, every, report, [&](CurrentMonitor& monitor, const std::string& label) {
         const CMonitorStatus& status = monitor.Status();
         const bool isCurrent = &status == current;
-        std::string line = label + " model=" + status.modelName + " serial=" + status.serialNumber;
+        std::string line = label + " model=" + PrintableText(status.modelName) +
+                           " serial=" + PrintableText(status.serialNumber);
         std::uint32_t mode = 0;
         std::uint32_t maximum = 0;
         // The colour page's own reading of the mode, in its bracket.

@@ -24,9 +24,9 @@ struct Outcome {
     std::string text; // with the program's "\r\n" made "\n"
 };
 
-// Runs DimoraDdcci.exe with `args` and waits for it to end: a process that does not end within
-// a minute answers STILL_ACTIVE as its status.
-Outcome Command(const std::string& args) {
+// Runs DimoraDdcci.exe with `args`, waits for it to end and checks that it ends with `status`: a
+// process that does not end within a minute answers STILL_ACTIVE as its status.
+Outcome Command(const std::string& args, DWORD status) {
     SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
     HANDLE read = nullptr, write = nullptr;
     Outcome outcome;
@@ -56,6 +56,7 @@ Outcome Command(const std::string& args) {
     ::CloseHandle(read);
     for (std::size_t at; (at = outcome.text.find("\r\n")) != std::string::npos;)
         outcome.text.erase(at, 1);
+    EXPECT_EQ(outcome.status, status) << args << ": " << outcome.text;
     return outcome;
 }
 
@@ -103,32 +104,32 @@ TEST_F(CommandProcess, TheRunningUtilityCarriesOutCommandsAndAnswers) {
     const HWND main = utility.Main();
     ASSERT_NE(main, nullptr);
 
-    Outcome out = Command("/mode movie /monitor 1-1");
+    Outcome out = Command("/mode movie /monitor 1-1", 0);
     EXPECT_EQ(out.status, 0u);
     EXPECT_EQ(out.text, "1-1: mode 2 (Movie)\n");
     EXPECT_EQ(DumpedMode(dump, 0), 2);
-    out = Command("/set brightness 64 /monitor all");
+    out = Command("/set brightness 64 /monitor all", 0);
     EXPECT_EQ(out.text, "1-1: brightness 64 (raw:64 of 100)\n1-2: brightness 64 (raw:64 of 100)\n");
     EXPECT_EQ(Dumped(dump, 0, "vcp 10"), 64);
     EXPECT_EQ(Dumped(dump, 1, "vcp 10"), 64);
     EXPECT_EQ(Dumped(dump, 1, "store"), 0) << "stored as the dialog's OK stores";
-    EXPECT_EQ(Command("/get brightness").text, "1-1: brightness 64 (raw:64 of 100)\n");
-    EXPECT_EQ(Command("/list").text, "1-1 model=EX-2451W serial=51000001 mode=2 (Movie) current\n"
+    EXPECT_EQ(Command("/get brightness", 0).text, "1-1: brightness 64 (raw:64 of 100)\n");
+    EXPECT_EQ(Command("/list", 0).text, "1-1 model=EX-2451W serial=51000001 mode=2 (Movie) current\n"
                                      "1-2 model=EX-2780 serial=52000002 mode=2 (Movie)\n");
 
-    out = Command("/set contrast 101");
+    out = Command("/set contrast 101", 3);
     EXPECT_EQ(out.status, 3u) << out.text;
     EXPECT_EQ(Dumped(dump, 0, "vcp 12"), 50) << "a refused value changes nothing";
 
-    out = Command("/restore Evening");
+    out = Command("/restore Evening", 0);
     EXPECT_EQ(out.text, "1-1: restored \"Evening\", mode 1 (Picture)\n");
     EXPECT_EQ(DumpedMode(dump, 0), 1);
     EXPECT_EQ(Dumped(dump, 0, "vcp 10"), 30);
 
-    out = Command("/filter 1 /transmittance 40");
+    out = Command("/filter 1 /transmittance 40", 0);
     EXPECT_EQ(out.status, 0u) << out.text;
     EXPECT_EQ(VisibleOverlays(main).size(), 2u);
-    EXPECT_EQ(Command("/filter off").text, "filter: off\n");
+    EXPECT_EQ(Command("/filter off", 0).text, "filter: off\n");
     EXPECT_TRUE(VisibleOverlays(main).empty());
 
     EXPECT_EQ(MainWindows().size(), 1u) << "no second utility";
@@ -141,23 +142,23 @@ TEST_F(CommandProcess, WithoutTheUtilityCommandsRunAloneAndLeaveNothingBehind) {
     const std::string dump = DumpPath("command_alone");
     ::SetEnvironmentVariableA("DIMORA_SIM_MONITORS", Monitors("dual.txt").c_str());
     ::SetEnvironmentVariableA("DIMORA_SIM_DUMP", dump.c_str());
-    EXPECT_EQ(Command("/list").text, "1-1 model=EX-2451W serial=51000001 mode=0 (Text) current\n"
+    EXPECT_EQ(Command("/list", 0).text, "1-1 model=EX-2451W serial=51000001 mode=0 (Text) current\n"
                                      "1-2 model=EX-2780 serial=52000002 mode=2 (Movie)\n");
-    Outcome out = Command("/mode 1 /monitor 1-2");
+    Outcome out = Command("/mode 1 /monitor 1-2", 0);
     EXPECT_EQ(out.status, 0u);
     EXPECT_EQ(out.text, "1-2: mode 1 (Picture)\n");
     EXPECT_EQ(DumpedMode(dump, 1), 1);
-    out = Command("/restore evening /monitor all");
+    out = Command("/restore evening /monitor all", 3);
     EXPECT_EQ(out.status, 3u) << "the right monitor is of another model";
     EXPECT_EQ(out.text, "1-1: restored \"evening\", mode 1 (Picture)\n"
                         "1-2: \"evening\" is data of a EX-2451W, not of this monitor's model\n");
     EXPECT_EQ(Dumped(dump, 0, "vcp 10"), 30);
-    EXPECT_EQ(Command("/set volume 200").status, 3u);
-    EXPECT_EQ(Command("/get gamma /monitor 9").status, 1u);
-    EXPECT_EQ(Command("/mode").status, 2u);
+    EXPECT_EQ(Command("/set volume 200", 3).status, 3u);
+    EXPECT_EQ(Command("/get gamma /monitor 9", 1).status, 1u);
+    EXPECT_EQ(Command("/mode", 2).status, 2u);
     ::SetEnvironmentVariableA("DIMORA_SIM_DUMP", nullptr);
 
-    out = Command("/filter 2");
+    out = Command("/filter 2", 0);
     EXPECT_EQ(out.status, 0u) << out.text;
     EXPECT_NE(out.text.find("(stored: the utility shows it when it starts)"), std::string::npos);
     DWORD fileType = 0, size = sizeof fileType;
@@ -343,7 +344,7 @@ TEST_F(CommandProcess, ACommandDuringTheDeleteQuestionIsBusyAndOkDeletesTheChose
     const HWND question = DialogWith(main, IDCANCEL);
     ASSERT_NE(question, nullptr);
 
-    const Outcome out = Command("/mode movie");
+    const Outcome out = Command("/mode movie", 4);
     EXPECT_EQ(out.status, 4u) << out.text;
     EXPECT_NE(out.text.find("busy"), std::string::npos) << out.text;
     ::PostMessageA(question, WM_COMMAND, IDOK, 0);
