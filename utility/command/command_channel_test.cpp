@@ -8,35 +8,9 @@
 
 namespace {
 
-TEST(CommandChannel, ReadsOnlyWellFormedRequestsAndAnswers) {
-    const std::vector<std::uint8_t> list = EncodeCommandMessage({0x1234, {"/list"}});
-    std::vector<std::uint8_t> unterminated = list;
-    unterminated.back() = 'x';
-    const std::vector<std::uint8_t> tooMany =
-        EncodeCommandMessage({1, std::vector<std::string>(kCommandWordsMax + 1, "a")});
-    const std::vector<std::uint8_t> huge(kCommandMessageMax + 1, 0);
-    const struct {
-        const char* name;
-        CopyDataView copy;
-        bool read;
-    } requests[] = {
-        {"ordinary", {true, kCommandRequestTag, list.data(), list.size()}, true},
-        {"lParam 0", {}, false},
-        {"another tag", {true, kCommandAnswerTag, list.data(), list.size()}, false},
-        {"no data", {true, kCommandRequestTag, nullptr, list.size()}, false},
-        {"cbData 0", {true, kCommandRequestTag, list.data(), 0}, false},
-        {"oversize", {true, kCommandRequestTag, huge.data(), huge.size()}, false},
-        {"unterminated",
-         {true, kCommandRequestTag, unterminated.data(), unterminated.size()},
-         false},
-        {"too many words", {true, kCommandRequestTag, tooMany.data(), tooMany.size()}, false},
-    };
-    for (const auto& c : requests) {
-        CommandMessage message;
-        EXPECT_EQ(ReadCommandRequest(c.copy, message), c.read) << c.name;
-        EXPECT_EQ(message.replyWindow, c.read ? 0x1234u : 0u) << c.name;
-    }
-
+// The requests a sender controls are refused in the Wine test of the real main window; here the
+// answer, whose results and errors travel apart.
+TEST(CommandChannel, AnswersKeepResultsAndErrorsApart) {
     const std::string answer = EncodeCommandAnswer("1: mode 2\n", "2: refused\n");
     std::string text, errors;
     EXPECT_TRUE(
@@ -44,8 +18,8 @@ TEST(CommandChannel, ReadsOnlyWellFormedRequestsAndAnswers) {
     EXPECT_EQ(text + "|" + errors, "1: mode 2\n|2: refused\n");
     EXPECT_FALSE(
         ReadCommandAnswer({true, kCommandRequestTag, answer.data(), answer.size()}, text, errors));
-    EXPECT_FALSE(ReadCommandAnswer({true, kCommandAnswerTag, huge.data(), kCommandAnswerMax + 1},
-                                   text, errors));
+    EXPECT_FALSE(
+        ReadCommandAnswer({true, kCommandAnswerTag, nullptr, kCommandAnswerMax + 1}, text, errors));
     EXPECT_FALSE(ReadCommandAnswer({}, text, errors));
 }
 
