@@ -114,8 +114,9 @@ TEST_F(CommandProcess, TheRunningUtilityCarriesOutCommandsAndAnswers) {
     EXPECT_EQ(Dumped(dump, 1, "vcp 10"), 64);
     EXPECT_EQ(Dumped(dump, 1, "store"), 0) << "stored as the dialog's OK stores";
     EXPECT_EQ(Command("/get brightness", 0).text, "1-1: brightness 64 (raw:64 of 100)\n");
-    EXPECT_EQ(Command("/list", 0).text, "1-1 model=EX-2451W serial=51000001 mode=2 (Movie) current\n"
-                                     "1-2 model=EX-2780 serial=52000002 mode=2 (Movie)\n");
+    EXPECT_EQ(Command("/list", 0).text,
+              "1-1 model=EX-2451W serial=51000001 mode=2 (Movie) current\n"
+              "1-2 model=EX-2780 serial=52000002 mode=2 (Movie)\n");
 
     out = Command("/set contrast 101", 3);
     EXPECT_EQ(out.status, 3u) << out.text;
@@ -143,7 +144,7 @@ TEST_F(CommandProcess, WithoutTheUtilityCommandsRunAloneAndLeaveNothingBehind) {
     ::SetEnvironmentVariableA("DIMORA_SIM_MONITORS", Monitors("dual.txt").c_str());
     ::SetEnvironmentVariableA("DIMORA_SIM_DUMP", dump.c_str());
     EXPECT_EQ(Command("/list", 0).text, "1-1 model=EX-2451W serial=51000001 mode=0 (Text) current\n"
-                                     "1-2 model=EX-2780 serial=52000002 mode=2 (Movie)\n");
+                                        "1-2 model=EX-2780 serial=52000002 mode=2 (Movie)\n");
     Outcome out = Command("/mode 1 /monitor 1-2", 0);
     EXPECT_EQ(out.status, 0u);
     EXPECT_EQ(out.text, "1-2: mode 1 (Picture)\n");
