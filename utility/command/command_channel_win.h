@@ -6,9 +6,8 @@
 #pragma once
 
 #include "framework/handles_win.h"
+#include "framework/mingw_gaps_win.h"
 #include "utility/command/command_message.h"
-
-#include <windows.h>
 
 #include <string>
 #include <vector>
@@ -25,7 +24,7 @@ bool IsUtilityProcess(DWORD id);
 
 // The call that lets a window take a message from processes of lower rights (user-interface
 // isolation): ChangeWindowMessageFilterEx where the system has it (Windows 7 on), else null.
-using MessageFilterCall = BOOL(WINAPI*)(HWND window, UINT message, DWORD action, void* info);
+using MessageFilterCall = ChangeWindowMessageFilterExFn;
 MessageFilterCall SystemMessageFilter();
 
 enum class SendResult { Answered, Failed, Denied };
