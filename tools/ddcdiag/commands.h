@@ -11,6 +11,10 @@
 #include <string>
 #include <vector>
 
+// A value as the commands take one: decimal digits, or 0x and hexadecimal digits (no sign, no
+// octal), at most 0xFFFF.
+bool ParseNumber(const std::string& text, unsigned long& out);
+
 int ParseCapsCommand(std::istream& in, std::ostream& out);
 int ParseVendorPagesCommand(std::istream& in, std::ostream& out);
 int ParseInfoCommand(std::istream& in, std::ostream& out);

@@ -8,6 +8,7 @@
 #include "utility/monitor/device_ctrl.h"
 #include "utility/monitor/monitor_list.h"
 #include "utility/monitor/write_pauses.h"
+#include "utility/text/printable_text.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -28,12 +29,6 @@ bool ParseHex(const std::string& text, unsigned long max, unsigned long& out) {
     char* end = nullptr;
     out = std::strtoul(text.c_str(), &end, 16);
     return !text.empty() && *end == '\0' && out <= max;
-}
-
-bool ParseNumber(const std::string& text, unsigned long& out) {
-    char* end = nullptr;
-    out = std::strtoul(text.c_str(), &end, 0);
-    return !text.empty() && *end == '\0' && out <= 0xFFFFFFFFul;
 }
 
 // Why DeviceCtrl sent nothing for an operation on `page` (0: standard) and `code`; `value` for a
@@ -105,9 +100,10 @@ class Session {
         m_out << "monitor " << e.displayLabel << " device=" << e.monitorInfo.device;
         const CMonitorStatus& state = StateOf(index);
         if (!state.identityKey.empty())
-            m_out << " model=" << state.modelName << " serial=" << state.serialNumber << '\n';
+            m_out << " model=" << PrintableText(state.modelName)
+                  << " serial=" << PrintableText(state.serialNumber) << '\n';
         else
-            m_out << " description=\"" << e.description << "\" not controlled: "
+            m_out << " description=\"" << PrintableText(e.description) << "\" not controlled: "
                   << (e.supported ? "its serial number and model name could not be read"
                                   : EntryCheckName(e.failedCheck))
                   << '\n';
@@ -186,20 +182,30 @@ bool Access(Session& session, std::size_t index, std::uint16_t page, std::uint8_
     const PhysicalHandle handle = state.Handle();
     session.Step("take", [&] { return Outcome(ctrl.TakeOwnership(handle, Retry::Yes)); });
     const bool owned = ctrl.HasOwnership();
+    // DeviceCtrl sends a standard code without the claim: get and set stop at a failed one
+    // rather than work on a monitor another program holds.
+    const bool stopped = !owned && page == 0;
     const std::string target = (page ? Hex2(page) + " " : "") + Hex2(code);
-    const auto why = [&] { return WhyNotSent(state, owned, page, code, value); };
+    const auto why = [&] {
+        return stopped ? "the owner register was not taken"
+                       : WhyNotSent(state, owned, page, code, value);
+    };
     bool ok = false;
     if (value) {
         ok = session.Step(
             "write " + target + " " + std::to_string(*value),
             [&] {
-                return Outcome(ctrl.WriteFeature(state, page, code, *value, PageSelect::Write));
+                return stopped ? "fail"
+                               : Outcome(ctrl.WriteFeature(state, page, code, *value,
+                                                           PageSelect::Write));
             },
             why);
     } else {
         ok = session.Step(
             "read " + target,
             [&] {
+                if (stopped)
+                    return std::string("fail");
                 std::uint32_t current = 0, maximum = 0;
                 if (!ctrl.ReadFeature(state, page, code, &current, &maximum, PageSelect::Write,
                                       Retry::Yes))
@@ -259,6 +265,17 @@ int NoMonitor(const std::string& label, std::ostream& out) {
 }
 
 } // namespace
+
+bool ParseNumber(const std::string& text, unsigned long& out) {
+    const bool hex = text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X');
+    const std::string digits = hex ? text.substr(2) : text;
+    const char* allowed = hex ? "0123456789abcdefABCDEF" : "0123456789";
+    if (digits.empty() || digits.size() > 8 ||
+        digits.find_first_not_of(allowed) != std::string::npos)
+        return false;
+    out = std::strtoul(digits.c_str(), nullptr, hex ? 16 : 10);
+    return out <= 0xFFFF;
+}
 
 int CapsCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     DeviceArgs parsed;

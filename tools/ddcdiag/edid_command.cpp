@@ -3,6 +3,7 @@
 
 #include "libpanq/edid.h"
 #include "tools/ddcdiag/hex_line.h"
+#include "utility/text/printable_text.h"
 
 #include <istream>
 #include <ostream>
@@ -22,7 +23,8 @@ int ParseEdidCommand(std::istream& in, std::ostream& out) {
         out << "mfg=" << id.manufacturer << " product=" << id.productCode
             << " serial=" << id.serialNumber << " week=" << unsigned{id.week} << " year=" << id.year
             << " version=" << unsigned{id.version} << '.' << unsigned{id.revision} << " name=\""
-            << id.modelName << "\" serial_text=\"" << id.serialText << "\"\n";
+            << PrintableText(id.modelName) << "\" serial_text=\"" << PrintableText(id.serialText)
+            << "\"\n";
     }
     return 0;
 }

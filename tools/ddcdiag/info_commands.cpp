@@ -7,6 +7,7 @@
 #include "utility/monitor/monitor_information.h"
 #include "utility/monitor/monitor_list.h"
 #include "utility/monitor/picture_mode_names.h"
+#include "utility/text/printable_text.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -72,15 +73,16 @@ int ListMonitors(const MonitorPorts& ports, std::ostream& out) {
         const MonitorEntry& e = ctrl.Entry(i);
         out << "entry " << i << " label=" << e.displayLabel << " display=" << e.displayNumber
             << " device=" << e.monitorInfo.device << " desktop=" << e.monitorInfo.monitor.left
-            << ',' << e.monitorInfo.monitor.top << " description=\"" << e.description << "\" "
-            << (e.supported ? "supported" : "unsupported: ")
+            << ',' << e.monitorInfo.monitor.top << " description=\"" << PrintableText(e.description)
+            << "\" " << (e.supported ? "supported" : "unsupported: ")
             << (e.supported ? "" : EntryCheckName(e.failedCheck)) << '\n';
     }
     out << "monitors " << all.monitors.size() << '\n';
     for (std::size_t i = 0; i < all.monitors.size(); ++i) {
         const CMonitorStatus& m = *all.monitors[i];
-        out << "monitor " << i << " label=" << m.displayLabel << " serial=" << m.serialNumber
-            << " model=" << m.modelName << " key=" << m.identityKey
+        out << "monitor " << i << " label=" << m.displayLabel
+            << " serial=" << PrintableText(m.serialNumber)
+            << " model=" << PrintableText(m.modelName) << " key=" << PrintableText(m.identityKey)
             << " modes=" << Modes(m.information.pictureModeMask)
             << (static_cast<int>(i) == all.currentIndex ? " current" : "") << '\n';
     }

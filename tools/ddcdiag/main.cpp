@@ -144,8 +144,9 @@ const Command kCommands[] = {
 )",
      Get},
     {"set", "CODE VALUE [--monitor LABEL] [--sim FILE]",
-     R"(      Writes VALUE (decimal or 0x hex) to standard VCP code CODE the same way (> write CC V):
-      only codes the monitor declares, values it lists and codes with a write pause are sent.
+     R"(      Writes VALUE (decimal or 0x hex, at most 0xFFFF) to standard VCP code CODE the same way
+      (> write CC V): only codes the monitor declares, values it lists and codes with a write
+      pause are sent. Get and set send nothing after a take that failed.
 )",
      Set},
     {"vendor", "PAGE CODE [VALUE] [--monitor LABEL] [--sim FILE]",

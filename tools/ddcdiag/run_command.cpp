@@ -84,9 +84,7 @@ class Runner {
         std::string token;
         if (!(in >> token))
             return false;
-        char* end = nullptr;
-        out = std::strtoul(token.c_str(), &end, 0);
-        return *end == '\0' && out <= 0xFFFFFFFFul;
+        return ParseNumber(token, out);
     }
     static bool Flag(std::istream& in, bool& out) {
         std::string token;

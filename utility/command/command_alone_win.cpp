@@ -1,6 +1,7 @@
 #include "utility/command/command_alone_win.h"
 
 #include "framework/handles_win.h"
+#include "utility/command/command_client_rules.h"
 #include "utility/eyecare/filter_bitmap_win.h"
 #include "utility/eyecare/filter_text_codec_win.h"
 #include "utility/eyecare/overlays_win.h"
@@ -32,8 +33,8 @@ std::string DataFolder() {
 // Holds the mutex of commands run alone for the life of the object.
 class AloneTurn {
   public:
-    AloneTurn() : m_mutex(::CreateMutexA(nullptr, FALSE, kAloneMutex)) {
-        const DWORD waited = m_mutex ? ::WaitForSingleObject(m_mutex.Get(), kAloneWaitMs) : 0;
+    explicit AloneTurn(DWORD waitMs) : m_mutex(::CreateMutexA(nullptr, FALSE, kAloneMutex)) {
+        const DWORD waited = m_mutex ? ::WaitForSingleObject(m_mutex.Get(), waitMs) : WAIT_FAILED;
         // An abandoned mutex was left by a command that ended: it is ours now all the same.
         m_held = waited == WAIT_OBJECT_0 || waited == WAIT_ABANDONED;
     }
@@ -44,6 +45,8 @@ class AloneTurn {
     AloneTurn(const AloneTurn&) = delete;
     AloneTurn& operator=(const AloneTurn&) = delete;
 
+    bool Held() const { return m_held; }
+
   private:
     ScopedKernelHandle m_mutex;
     bool m_held = false;
@@ -51,8 +54,19 @@ class AloneTurn {
 
 } // namespace
 
-CommandAnswer RunCommandAlone(const CommandRequest& request) {
-    AloneTurn turn;
+void WaitForCommandRunAlone(DWORD ms) {
+    const AloneTurn turn(ms);
+}
+
+bool RunCommandAlone(const CommandRequest& request, bool (*utilityRuns)(), CommandAnswer& answer) {
+    const AloneTurn turn(kAloneWaitMs);
+    if (!turn.Held()) {
+        answer = AloneTurnTimedOutAnswer();
+        return true;
+    }
+    // A utility that started while this run waited for its turn has the monitors now.
+    if (utilityRuns())
+        return false;
     Dxva2DdcPort ddc;
     Win32Clock clock;
     ToolhelpProcessPort processes;
@@ -84,5 +98,6 @@ CommandAnswer RunCommandAlone(const CommandRequest& request) {
     const VSFilterSources sources{xml, codec, dataFolder, strings};
     FilterTarget target{sources, applied, filter, false};
     CommandContext context{ctrl, monitors, registry, strings, codePage, shell, target};
-    return RunCommand(request, context);
+    answer = RunCommand(request, context);
+    return true;
 }

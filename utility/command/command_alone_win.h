@@ -7,4 +7,11 @@
 #include "framework/mingw_gaps_win.h"
 #include "utility/command/command_runner.h"
 
-CommandAnswer RunCommandAlone(const CommandRequest& request);
+// Carries the command out once this run's turn among commands run alone has come; false, with
+// nothing done, when `utilityRuns` says a utility started meanwhile (it then takes the command).
+// A turn that does not come answers "no answer".
+bool RunCommandAlone(const CommandRequest& request, bool (*utilityRuns)(), CommandAnswer& answer);
+
+// The utility, before its first monitor transaction, waits up to `ms` for a command run alone
+// to end, so that the two never work on a monitor at once.
+void WaitForCommandRunAlone(DWORD ms);

@@ -1,12 +1,18 @@
 #include "utility/command/command_channel_win.h"
 
+#include "framework/mingw_gaps_win.h"
+#include "utility/text/code_page_win.h"
+#include "utility/text/executable_name.h"
+
+#include <tlhelp32.h>
+
 #include <cstdint>
 
 namespace {
 
-constexpr char kReplyClass[] = "DimoraCommandReply";
-// The utility hands the text back while the starting process still waits for it: a short wait.
-constexpr DWORD kAnswerTimeoutMs = 10000;
+// The utility answers while the starting process waits for it; a reply window that does not
+// take the answer at once is not waited for.
+constexpr DWORD kAnswerTimeoutMs = 2000;
 
 } // namespace
 
@@ -19,16 +25,48 @@ HWND WindowFromWire(std::uint32_t wire) {
     return reinterpret_cast<HWND>(static_cast<std::intptr_t>(static_cast<std::int32_t>(wire)));
 }
 
-CommandReplyWindow::CommandReplyWindow() {
+CopyDataView ViewOfCopyData(LPARAM lParam) {
+    const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
+    if (!data)
+        return {};
+    return {true, static_cast<std::uint32_t>(data->dwData), data->lpData, data->cbData};
+}
+
+bool IsUtilityProcess(DWORD id) {
+    const HANDLE taken = ::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (taken == INVALID_HANDLE_VALUE)
+        return false;
+    ScopedKernelHandle snapshot(taken);
+    PROCESSENTRY32 entry{};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = ::Process32First(snapshot.Get(), &entry); more;
+         more = ::Process32Next(snapshot.Get(), &entry)) {
+        if (entry.th32ProcessID == id)
+            return ExecutableBaseName(entry.szExeFile, SystemCodePage()) == "DIMORADDCCI";
+    }
+    return false;
+}
+
+MessageFilterCall SystemMessageFilter() {
+    HMODULE user32 = ::GetModuleHandleA("user32.dll");
+    return user32 ? reinterpret_cast<MessageFilterCall>(reinterpret_cast<void*>(
+                        ::GetProcAddress(user32, "ChangeWindowMessageFilterEx")))
+                  : nullptr;
+}
+
+CommandReplyWindow::CommandReplyWindow(MessageFilterCall allow) {
     WNDCLASSA wc{};
     wc.lpfnWndProc = Procedure;
     wc.hInstance = ::GetModuleHandleA(nullptr);
-    wc.lpszClassName = kReplyClass;
+    wc.lpszClassName = kCommandReplyClass;
     ::RegisterClassA(&wc);
-    m_window = ::CreateWindowExA(0, kReplyClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+    m_window = ::CreateWindowExA(0, kCommandReplyClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
                                  wc.hInstance, nullptr);
-    if (m_window)
-        ::SetWindowLongPtrA(m_window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    if (!m_window)
+        return;
+    ::SetWindowLongPtrA(m_window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    if (allow)
+        allow(m_window, WM_COPYDATA, MSGFLT_ALLOW, nullptr);
 }
 
 CommandReplyWindow::~CommandReplyWindow() {
@@ -36,12 +74,13 @@ CommandReplyWindow::~CommandReplyWindow() {
         ::DestroyWindow(m_window);
 }
 
-bool CommandReplyWindow::Send(HWND utility, const std::vector<std::string>& words, DWORD timeoutMs,
-                              int& status, std::string& text) {
+SendResult CommandReplyWindow::Send(HWND utility, const std::vector<std::string>& words,
+                                    DWORD timeoutMs, int& status, std::string& text,
+                                    std::string& errors) {
     if (!m_window)
-        return false;
-    m_utility = utility;
+        return SendResult::Failed;
     m_text.clear();
+    m_errors.clear();
     const std::vector<std::uint8_t> bytes =
         EncodeCommandMessage(CommandMessage{WindowToWire(m_window), words});
     COPYDATASTRUCT data{kCommandRequestTag, static_cast<DWORD>(bytes.size()),
@@ -49,13 +88,22 @@ bool CommandReplyWindow::Send(HWND utility, const std::vector<std::string>& word
     DWORD_PTR result = 0;
     // The answer arrives while this call waits: a thread waiting for a sent message takes the
     // messages sent to it.
-    if (!::SendMessageTimeoutA(utility, WM_COPYDATA, reinterpret_cast<WPARAM>(m_window),
-                               reinterpret_cast<LPARAM>(&data), SMTO_NORMAL, timeoutMs, &result) ||
-        !(result & kCommandAnswered))
-        return false;
+    m_utility = utility;
+    ::SetLastError(ERROR_SUCCESS);
+    const LRESULT sent =
+        ::SendMessageTimeoutA(utility, WM_COPYDATA, reinterpret_cast<WPARAM>(m_window),
+                              reinterpret_cast<LPARAM>(&data), SMTO_NORMAL, timeoutMs, &result);
+    // User-interface isolation drops a message to a process of higher rights with this error.
+    const bool denied = !sent && ::GetLastError() == ERROR_ACCESS_DENIED;
+    m_utility = nullptr;
+    if (denied)
+        return SendResult::Denied;
+    if (!sent || !(result & kCommandAnswered))
+        return SendResult::Failed;
     status = static_cast<int>(result & 0xFF);
     text = m_text;
-    return true;
+    errors = m_errors;
+    return SendResult::Answered;
 }
 
 LRESULT CALLBACK CommandReplyWindow::Procedure(HWND window, UINT message, WPARAM wParam,
@@ -63,24 +111,36 @@ LRESULT CALLBACK CommandReplyWindow::Procedure(HWND window, UINT message, WPARAM
     auto* self = reinterpret_cast<CommandReplyWindow*>(::GetWindowLongPtrA(window, GWLP_USERDATA));
     if (message != WM_COPYDATA || !self)
         return ::DefWindowProcA(window, message, wParam, lParam);
-    const auto& data = *reinterpret_cast<const COPYDATASTRUCT*>(lParam);
-    if (reinterpret_cast<HWND>(wParam) != self->m_utility || data.dwData != kCommandAnswerTag)
+    if (!self->m_utility || reinterpret_cast<HWND>(wParam) != self->m_utility)
         return FALSE;
-    self->m_text.assign(static_cast<const char*>(data.lpData), data.cbData);
-    return TRUE;
+    return ReadCommandAnswer(ViewOfCopyData(lParam), self->m_text, self->m_errors) ? TRUE : FALSE;
 }
 
-bool ReadCommandRequest(const COPYDATASTRUCT& data, CommandMessage& message) {
-    return data.dwData == kCommandRequestTag &&
-           DecodeCommandMessage(static_cast<const std::uint8_t*>(data.lpData), data.cbData,
-                                message);
-}
-
-void SendCommandAnswer(HWND utility, const CommandMessage& message, const std::string& text) {
-    COPYDATASTRUCT data{kCommandAnswerTag, static_cast<DWORD>(text.size()),
-                        const_cast<char*>(text.data())};
+bool SendCommandAnswer(HWND utility, HWND sender, const CommandMessage& message,
+                       const std::string& text, const std::string& errors) {
+    const HWND reply = WindowFromWire(message.replyWindow);
+    ReplyWindowFacts facts;
+    // HWND_BROADCAST and other handles that name no window are not windows.
+    facts.exists = reply != HWND_BROADCAST && ::IsWindow(reply);
+    if (facts.exists) {
+        char className[64] = {};
+        ::GetClassNameA(reply, className, sizeof className);
+        facts.className = className;
+        DWORD process = 0;
+        ::GetWindowThreadProcessId(reply, &process);
+        facts.process = process;
+    }
+    DWORD senderProcess = 0;
+    if (sender && ::IsWindow(sender))
+        ::GetWindowThreadProcessId(sender, &senderProcess);
+    facts.senderProcess = senderProcess;
+    if (!ReplyWindowAcceptable(facts))
+        return false;
+    const std::string answer = EncodeCommandAnswer(text, errors);
+    COPYDATASTRUCT data{kCommandAnswerTag, static_cast<DWORD>(answer.size()),
+                        const_cast<char*>(answer.data())};
     DWORD_PTR result = 0;
-    ::SendMessageTimeoutA(WindowFromWire(message.replyWindow), WM_COPYDATA,
-                          reinterpret_cast<WPARAM>(utility), reinterpret_cast<LPARAM>(&data),
-                          SMTO_NORMAL | SMTO_ABORTIFHUNG, kAnswerTimeoutMs, &result);
+    return ::SendMessageTimeoutA(reply, WM_COPYDATA, reinterpret_cast<WPARAM>(utility),
+                                 reinterpret_cast<LPARAM>(&data), SMTO_BLOCK | SMTO_ABORTIFHUNG,
+                                 kAnswerTimeoutMs, &result) != 0;
 }

@@ -4,6 +4,7 @@
 #include "framework/res_string_win.h"
 #include "utility/command/command_alone_win.h"
 #include "utility/command/command_channel_win.h"
+#include "utility/command/command_client_rules.h"
 #include "utility/command/command_console_win.h"
 #include "utility/command/command_line.h"
 #include "utility/res/resource.h"
@@ -19,21 +20,42 @@ constexpr DWORD kStartingWaitMs = 60000;
 constexpr DWORD kPollMs = 100;
 constexpr DWORD kCommandTimeoutMs = 120000;
 
-// The utility runs (or is starting): it holds its single-instance mutex.
-bool UtilityRuns() {
+// The utility's single-instance mutex: absent, held (it runs or is starting), or one this
+// process may not open (a utility running with higher rights).
+UtilityMutex ProbeUtilityMutex() {
     const std::string name = LoadResString(IDS_MUTEX_NAME);
     ScopedKernelHandle mutex(::OpenMutexA(SYNCHRONIZE, FALSE, name.c_str()));
-    return static_cast<bool>(mutex);
+    if (mutex)
+        return UtilityMutex::Held;
+    return ::GetLastError() == ERROR_ACCESS_DENIED ? UtilityMutex::Denied : UtilityMutex::Absent;
 }
 
-// The running utility's main window once its start-up has finished; null without one.
-HWND ReadyUtility() {
-    const HWND main = ::FindWindowA(DIMORA_MAIN_CLASS, nullptr);
-    DWORD_PTR ready = 0;
-    if (!main || !::SendMessageTimeoutA(main, ::RegisterWindowMessageA(kStateQueryMessage),
-                                        kQueryReady, 0, SMTO_NORMAL, kPollMs * 10, &ready))
-        return nullptr;
-    return ready == 1 ? main : nullptr;
+// The running utility's main window: a window of its class in a process that is a
+// DimoraDdcci.exe (another program may register the class), and whether it is ready.
+UtilityProbe ProbeUtility(HWND& main) {
+    UtilityProbe probe;
+    main = nullptr;
+    for (HWND window = nullptr;
+         (window = ::FindWindowExA(nullptr, window, DIMORA_MAIN_CLASS, nullptr)) != nullptr;) {
+        DWORD process = 0;
+        ::GetWindowThreadProcessId(window, &process);
+        if (IsUtilityProcess(process)) {
+            main = window;
+            break;
+        }
+    }
+    if (main) {
+        DWORD_PTR ready = 0;
+        ::SetLastError(ERROR_SUCCESS);
+        const LRESULT answered =
+            ::SendMessageTimeoutA(main, ::RegisterWindowMessageA(kStateQueryMessage), kQueryReady,
+                                  0, SMTO_NORMAL | SMTO_ABORTIFHUNG, kPollMs * 10, &ready);
+        probe.windowReady = answered && ready == 1;
+        probe.windowDenied = !answered && ::GetLastError() == ERROR_ACCESS_DENIED;
+    }
+    if (!probe.windowReady)
+        probe.mutex = ProbeUtilityMutex();
+    return probe;
 }
 
 // The picture file as a full path: the utility, which opens it, has a folder of its own.
@@ -57,17 +79,32 @@ CommandAnswer Carry(const CommandRequest& request, const std::vector<std::string
     const DWORD start = ::GetTickCount();
     CommandReplyWindow reply;
     while (::GetTickCount() - start < kStartingWaitMs) {
-        if (HWND utility = ReadyUtility()) {
-            CommandAnswer answer;
-            if (reply.Send(utility, words, kCommandTimeoutMs, answer.status, answer.text))
+        HWND utility = nullptr;
+        UtilityProbe probe = ProbeUtility(utility);
+        CommandAnswer answer;
+        if (NextClientStep(probe) == ClientStep::Send) {
+            const SendResult sent = reply.Send(utility, words, kCommandTimeoutMs, answer.status,
+                                               answer.text, answer.errors);
+            if (sent == SendResult::Answered)
                 return answer;
-            // The utility ended meanwhile, or it is stuck: it is asked again below.
-        } else if (!UtilityRuns()) {
-            return RunCommandAlone(request);
+            probe.windowDenied = sent == SendResult::Denied;
+            // Otherwise the utility ended meanwhile, or it is stuck: it is asked again below.
+        }
+        switch (NextClientStep(probe)) {
+        case ClientStep::Unreachable:
+            return UnreachableAnswer();
+        case ClientStep::RunAlone:
+            // A utility that started meanwhile takes the command instead.
+            if (RunCommandAlone(
+                    request, [] { return ProbeUtilityMutex() != UtilityMutex::Absent; }, answer))
+                return answer;
+            break;
+        default:
+            break;
         }
         ::Sleep(kPollMs);
     }
-    return CommandAnswer{kCommandNoAnswer, "DimoraDdcci: the running utility does not answer\n"};
+    return SilentUtilityAnswer();
 }
 
 } // namespace
@@ -85,6 +122,6 @@ int RunCommandLine(const std::vector<std::string>& args) {
         MakePicturePathFull(request, words);
         answer = Carry(request, words);
     }
-    WriteCommandOutput(answer.text);
+    WriteCommandOutput(answer);
     return answer.status;
 }

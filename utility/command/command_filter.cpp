@@ -50,11 +50,24 @@ bool ChoosePicture(VSFilterModel& dialog, FilterDialogWindow& window, const Comm
     return false;
 }
 
+// A network (\\host\share) or device (\\.\, \\?\) path: Windows takes either separator.
+bool NetworkOrDevicePath(const std::string& path) {
+    auto separator = [](char c) { return c == '\\' || c == '/'; };
+    return path.size() >= 2 && separator(path[0]) && separator(path[1]);
+}
+
 } // namespace
 
 void ApplyFilter(CommandContext& context, const CommandRequest& request, Report& report) {
     if (context.shell.m_filterDialogOpen) {
         report.Fail(kCommandRefused, "the EyeCare Filter dialog is open: close it first");
+        return;
+    }
+    // A command may come from any program of the session: the utility opens no network path
+    // with the user's credentials, nor a device, for it.
+    if (NetworkOrDevicePath(request.pictureFile)) {
+        report.Fail(kCommandRefused,
+                    "filter: network and device paths are not taken (" + request.pictureFile + ")");
         return;
     }
     FilterTarget& target = context.filter;
@@ -67,7 +80,10 @@ void ApplyFilter(CommandContext& context, const CommandRequest& request, Report&
         dialog.AlphaSlider(*request.transmittance);
     if (request.luminance)
         dialog.LuminanceSlider(SliderFromLuminance(*request.luminance));
-    dialog.Save();
+    if (!dialog.Save()) {
+        report.Fail(kCommandRefused, "filter: the settings could not be stored");
+        return;
+    }
     report.Line("filter: " + Describe(target.applied, request.picture) +
                 (target.shown || !target.applied.on
                      ? ""

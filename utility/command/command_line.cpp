@@ -1,5 +1,6 @@
 #include "utility/command/command_line.h"
 
+#include "utility/command/command_message.h"
 #include "utility/monitor/picture_mode_names.h"
 #include "utility/monitor/picture_modes.h"
 
@@ -229,6 +230,14 @@ bool ParseCommandLine(const std::vector<std::string>& args, CommandRequest& requ
     request = CommandRequest{};
     if (args.empty())
         return (error = "no command", false);
+    // What the message to the running utility cannot carry is refused before it is sent.
+    if (args.size() > kCommandWordsMax)
+        return (error = "more than " + std::to_string(kCommandWordsMax) + " words", false);
+    for (const std::string& arg : args) {
+        if (arg.size() > kCommandWordMax)
+            return (error = "a word is longer than " + std::to_string(kCommandWordMax) + " bytes",
+                    false);
+    }
     Parser parser(request, error);
     Words words;
     return parser.Verb(args[0]) && SplitWords(args, words, error) && parser.Rest(words);
@@ -257,6 +266,11 @@ std::string CommandUsage() {
            "VALUE as the utility shows it (brightness 64, temperature 6500K, gamma 2.2), or\n"
            "raw:N for the monitor's own number. LABEL as /list shows it (1-2); without /monitor\n"
            "the current monitor.\n"
-           "Exit status: 0 done, 1 no such monitor or not offered, 2 wrong command line,\n"
-           "3 refused by the monitor or the picture mode, 4 the monitor did not answer.\n";
+           "Without the utility running, a command works alone on the first monitor that can\n"
+           "be controlled, and /filter is stored and shown from the utility's next start.\n"
+           "Exit status: 0 done; 1 no such monitor, mode, data name or picture; 2 wrong command\n"
+           "line; 3 refused (the monitor did not take it, another program owns the monitor, the\n"
+           "picture mode does not allow it, the value is out of range, a path not allowed);\n"
+           "4 no answer (the monitor did not answer, or the utility is busy or did not answer).\n"
+           "Results go to standard output, errors to standard error.\n";
 }

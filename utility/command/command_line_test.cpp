@@ -1,6 +1,7 @@
 // The command line as users type it: what each accepted form asks for, and what is refused as a
 // wrong command line.
 #include "utility/command/command_line.h"
+#include "utility/command/start_line.h"
 
 #include <gtest/gtest.h>
 
@@ -103,6 +104,41 @@ TEST(CommandLine, RefusesWhatDoesNotFit) {
     std::string error;
     EXPECT_FALSE(ParseCommandLine({"/restore", ""}, request, error));
     EXPECT_EQ(error, "the data name is empty");
+}
+
+// The program's own line as Windows hands it over (a Run value is run as it is, unquoted), with
+// the module path C:\Program Files (x86)\Orvane\DimoraDdcci.exe: the command's words, or "" to
+// start the utility.
+TEST(CommandLine, TakesACommandOnlyAfterTheProgramsOwnPath) {
+    const std::string module = "C:\\Program Files (x86)\\Orvane\\DimoraDdcci.exe";
+    const struct {
+        std::string raw;
+        std::string words; // joined by '|'
+    } cases[] = {
+        {"\"" + module + "\"", ""},
+        {module, ""}, // the C runtime makes "Files" and "(x86)\..." arguments of it
+        {"\"" + module + "\" /list", "/list"},
+        {module + " /mode movie /monitor 1-2", "/mode|movie|/monitor|1-2"},
+        {"  " + module + "\t\t/restore   \"Night work\"  ", "/restore|Night work"},
+        {"\"" + module + "\"/help", "/help"},
+        {"c:\\program files (x86)\\orvane\\dimoraddcci.exe /list", "/list"},
+        {module + "x /list", ""},                      // another file: split at the blank
+        {"C:\\Program Files (x86)\\Orvane /list", ""}, // a prefix of the path, not it
+        {"DimoraDdcci.exe /filter \"C:\\My Pics\\a\\\"b\\\\\" x", "/filter|C:\\My Pics\\a\"b\\|x"},
+        {"DimoraDdcci /set gamma \"2.2\"\"\"", "/set|gamma|2.2\""},
+        {"DimoraDdcci.exe -help", ""},
+        {"DimoraDdcci.exe \"\" /list", ""},
+        {"\"" + module, ""},
+        {"", ""},
+    };
+    for (const auto& c : cases) {
+        const StartLine line = ReadStartLine(c.raw, module);
+        std::string words;
+        for (const auto& word : line.words)
+            words += (words.empty() ? "" : "|") + word;
+        EXPECT_EQ(words, c.words) << c.raw;
+        EXPECT_EQ(line.command, !c.words.empty()) << c.raw;
+    }
 }
 
 } // namespace

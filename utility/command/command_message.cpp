@@ -39,3 +39,34 @@ bool DecodeCommandMessage(const std::uint8_t* data, std::size_t size, CommandMes
     message = std::move(read);
     return true;
 }
+
+bool ReadCommandRequest(const CopyDataView& copy, CommandMessage& message) {
+    if (!copy.present || copy.tag != kCommandRequestTag || !copy.data || copy.size == 0 ||
+        copy.size > kCommandMessageMax)
+        return false;
+    return DecodeCommandMessage(static_cast<const std::uint8_t*>(copy.data), copy.size, message);
+}
+
+std::string EncodeCommandAnswer(const std::string& text, const std::string& errors) {
+    std::string data = text.substr(0, text.find('\0'));
+    if (!errors.empty())
+        data += '\0' + errors;
+    return data.substr(0, kCommandAnswerMax);
+}
+
+bool ReadCommandAnswer(const CopyDataView& copy, std::string& text, std::string& errors) {
+    if (!copy.present || copy.tag != kCommandAnswerTag || copy.size > kCommandAnswerMax ||
+        (copy.size > 0 && !copy.data))
+        return false;
+    const std::string data =
+        copy.size ? std::string(static_cast<const char*>(copy.data), copy.size) : std::string();
+    const std::size_t zero = data.find('\0');
+    text = data.substr(0, zero);
+    errors = zero == std::string::npos ? std::string() : data.substr(zero + 1);
+    return true;
+}
+
+bool ReplyWindowAcceptable(const ReplyWindowFacts& facts) {
+    return facts.exists && facts.className == kCommandReplyClass && facts.senderProcess != 0 &&
+           facts.process == facts.senderProcess;
+}

@@ -71,8 +71,8 @@ void SwitchMode(CommandContext& context, const CommandRequest& request, Report& 
         if (shown.ModeRead() == request.mode)
             report.Line(label + ": mode " + ModeText(request.mode));
         else
-            report.Fail(kCommandNoAnswer,
-                        label + ": the monitor did not take mode " + ModeText(request.mode));
+            ReportRefusal(context, monitor, label, report,
+                          "the monitor did not take mode " + ModeText(request.mode));
     });
 }
 
@@ -101,19 +101,21 @@ void RestoreData(CommandContext& context, const CommandRequest& request, Report&
                         label + ": no adjustment data is called \"" + request.dataName + "\"");
             return;
         }
-        shown.page.Restore();
+        const bool taken = shown.page.Restore();
         if (std::count(shown.window.warnings.begin(), shown.window.warnings.end(), kOtherModelId)) {
             report.Fail(kCommandRefused, label + ": \"" + request.dataName + "\" is data of a " +
                                              record.modelName + ", not of this monitor's model");
             return;
         }
         report.MonitorChanged();
-        if (shown.ModeRead() == static_cast<int>(record.mode))
+        if (taken && shown.ModeRead() == static_cast<int>(record.mode))
             report.Line(label + ": restored \"" + shown.window.box.text + "\", mode " +
                         ModeText(shown.ModeRead()));
+        else if (!monitor.IsAdjustmentPermitted())
+            ReportRefusal(context, monitor, label, report);
         else
-            report.Fail(kCommandNoAnswer,
-                        label + ": the monitor did not take \"" + request.dataName + "\"");
+            ReportRefusal(context, monitor, label, report,
+                          "the monitor did not take all of \"" + request.dataName + "\"");
     });
 }
 

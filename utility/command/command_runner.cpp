@@ -5,6 +5,7 @@
 #include "utility/monitor/picture_mode_names.h"
 #include "utility/monitor/vcp_codes.h"
 #include "utility/monitor/write_pauses.h"
+#include "utility/text/printable_text.h"
 
 #include <vector>
 
@@ -112,7 +113,7 @@ void ForEachTarget(CommandContext& context, const CommandRequest& request, Repor
 }
 
 void ReportRefusal(CommandContext& context, CurrentMonitor& monitor, const std::string& label,
-                   Report& report) {
+                   Report& report, const std::string& otherwise) {
     std::uint32_t owner = 0;
     std::uint32_t maximum = 0;
     if (!context.ctrl.ReadFeature(monitor.Status(), kStandardPage, kOwnerRegister, &owner, &maximum,
@@ -121,7 +122,7 @@ void ReportRefusal(CommandContext& context, CurrentMonitor& monitor, const std::
     } else if ((owner & kOwnerBits) != 0 && !context.ctrl.IsOwnerFree(owner)) {
         report.Fail(kCommandRefused, label + ": another program is working on the monitor");
     } else {
-        report.Fail(kCommandRefused, label + ": the monitor does not permit adjustment now");
+        report.Fail(kCommandRefused, label + ": " + otherwise);
     }
 }
 
@@ -138,7 +139,8 @@ void ListMonitors(CommandContext& context, Report& report) {
     ForEachTarget(context, every, report, [&](CurrentMonitor& monitor, const std::string& label) {
         const CMonitorStatus& status = monitor.Status();
         const bool isCurrent = &status == current;
-        std::string line = label + " model=" + status.modelName + " serial=" + status.serialNumber;
+        std::string line = label + " model=" + PrintableText(status.modelName) +
+                           " serial=" + PrintableText(status.serialNumber);
         std::uint32_t mode = 0;
         std::uint32_t maximum = 0;
         // The colour page's own reading of the mode, in its bracket.
@@ -151,7 +153,7 @@ void ListMonitors(CommandContext& context, Report& report) {
         if (read)
             report.Line(line);
         else
-            report.Fail(kCommandNoAnswer, line + " (the monitor did not answer)");
+            ReportRefusal(context, monitor, line, report, "the monitor did not give its mode");
     });
 }
 
@@ -164,9 +166,19 @@ CommandAnswer RunCommand(const CommandRequest& request, CommandContext& context)
     return answer;
 }
 
+CommandAnswer BusyAnswer() {
+    CommandAnswer answer;
+    answer.status = kCommandNoAnswer;
+    answer.errors = "DimoraDdcci: the utility is busy (another command runs, or a question is "
+                    "open); try again\n";
+    return answer;
+}
+
 CommandAnswer CommandLineError(const std::string& error) {
-    return {kCommandUsage,
-            "DimoraDdcci: " + error + "\n(DimoraDdcci.exe /help lists the commands)\n"};
+    CommandAnswer answer;
+    answer.status = kCommandUsage;
+    answer.errors = "DimoraDdcci: " + error + "\n(DimoraDdcci.exe /help lists the commands)\n";
+    return answer;
 }
 
 CommandAnswer RunCommand(const std::vector<std::string>& args, CommandContext& context) {

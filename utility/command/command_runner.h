@@ -40,7 +40,8 @@ struct CommandContext {
 
 struct CommandAnswer {
     int status = kCommandDone;
-    std::string text; // lines, each ended by '\n'
+    std::string text;   // the results: lines, each ended by '\n'
+    std::string errors; // what went wrong, in lines as well
     // A monitor's settings changed: a page that shows them should be filled anew.
     bool monitorChanged = false;
 };
@@ -49,5 +50,8 @@ struct CommandAnswer {
 CommandAnswer RunCommand(const std::vector<std::string>& args, CommandContext& context);
 // The answer to a command line that does not parse (`error` says why).
 CommandAnswer CommandLineError(const std::string& error);
+// The answer to a command that arrives while another runs or a question of the user is open:
+// it changes nothing, and the client may try again.
+CommandAnswer BusyAnswer();
 // Carries out a parsed command.
 CommandAnswer RunCommand(const CommandRequest& request, CommandContext& context);

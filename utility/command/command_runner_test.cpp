@@ -37,6 +37,16 @@ std::string Description(const std::string& file) {
     return text.str();
 }
 
+// The in-memory registry, refusing every write while `refuse` is set (a policy, a full hive).
+struct RefusingRegistry : MemoryRegistry {
+    RegistryStatus SetValue(RegistryKey key, const char* name, std::uint32_t type, const void* data,
+                            std::uint32_t size) override {
+        return refuse ? kRegistryAccessDenied
+                      : MemoryRegistry::SetValue(key, name, type, data, size);
+    }
+    bool refuse = false;
+};
+
 // A machine with the monitors of a shipped description (lines in `extra` replace registers of
 // its last monitor), the monitor list built as at start-up, and everything a command works with.
 struct Desk {
@@ -68,7 +78,7 @@ struct Desk {
     SimMachine sim;
     CMonitorStatusAll monitors;
     CurrentMonitor current{sim.ctrl, monitors};
-    MemoryRegistry registry;
+    RefusingRegistry registry;
     NumberedStrings strings;
     SingleByteCodePage codePage;
     ShellState shell;
@@ -205,7 +215,17 @@ TEST(CommandRunner, ValuesAreTakenAndShownInTheUnitsOfTheValueBoxes) {
 }
 
 TEST(CommandRunner, WhatIsRefusedOrNotOfferedChangesNothing) {
-    enum class Before { Nothing, NotPermitted, OtherOwner, Unplugged, DialogOpen, FilterDialog };
+    enum class Before {
+        Nothing,
+        NotPermitted,
+        OtherOwner,
+        Unplugged,
+        DialogOpen,
+        FilterDialog,
+        ModeWriteFails,
+        RegistryRefuses,
+        Evening, // "Evening" stored, which the monitor does not permit to restore
+    };
     constexpr int kNotOffered = kCommandNotOffered, kRefused = kCommandRefused;
     const struct {
         Before before;
@@ -227,12 +247,31 @@ TEST(CommandRunner, WhatIsRefusedOrNotOfferedChangesNothing) {
          "1: the monitor does not permit adjustment now"},
         {Before::OtherOwner, "/mode 1", kRefused, "1: another program is working on the monitor"},
         {Before::Nothing, "/set brightness 101", kRefused,
-         "1: brightness 101 is not offered; the monitor offers 0 to 100"},
+         "1: brightness 101 is out of range; the monitor offers 0 to 100"},
         {Before::Nothing, "/set temperature 15000K", kRefused,
-         "1: temperature 15000K is not offered; the monitor offers Native to 8500K"},
+         "1: temperature 15000K is out of range; the monitor offers Native to 8500K"},
         {Before::Nothing, "/set red 50", kRefused, "1: mode 0 (Text) does not let the red change"},
         {Before::Nothing, "/set volume 101", kRefused,
-         "1: volume 101 is not offered; the monitor offers 0 to 100"},
+         "1: volume 101 is out of range; the monitor offers 0 to 100"},
+        // The monitor answers but does not take it, or another program owns it: refused.
+        {Before::ModeWriteFails, "/mode 1", kRefused,
+         "1: the monitor did not take mode 1 (Picture)"},
+        {Before::OtherOwner, "/list", kRefused,
+         "1 model=EX-2451W serial=41234567 mode=? current: another program is working on the "
+         "monitor"},
+        {Before::OtherOwner, "/set brightness 60", kRefused,
+         "1: another program is working on the monitor"},
+        {Before::Evening, "/restore Evening", kRefused,
+         "1: the monitor does not permit adjustment now"},
+        {Before::RegistryRefuses, "/filter 1", kRefused,
+         "filter: the settings could not be stored"},
+        {Before::Nothing, "/filter \\\\host\\share\\a.png", kRefused,
+         "filter: network and device paths are not taken (\\\\host\\share\\a.png)"},
+        {Before::Nothing, "/filter \\\\?\\C:\\a.png", kRefused,
+         "filter: network and device paths are not taken (\\\\?\\C:\\a.png)"},
+        {Before::Nothing, "/restore " + std::string(1025, 'x'), kCommandUsage,
+         "DimoraDdcci: a word is longer than 1024 bytes\n(DimoraDdcci.exe /help lists the "
+         "commands)"},
         {Before::DialogOpen, "/get brightness", kRefused,
          "the Color Adjustment dialog is open: close it first"},
         {Before::FilterDialog, "/filter off", kRefused,
@@ -242,9 +281,14 @@ TEST(CommandRunner, WhatIsRefusedOrNotOfferedChangesNothing) {
          "DimoraDdcci: unknown command frobnicate\n(DimoraDdcci.exe /help lists the commands)"},
     };
     for (const auto& c : cases) {
-        Desk desk("typical.txt", c.before == Before::NotPermitted ? "vendor 20 e2 0 1\n"
+        const bool notPermitted = c.before == Before::NotPermitted || c.before == Before::Evening;
+        Desk desk("typical.txt", notPermitted                     ? "vendor 20 e2 0 1\n"
                                  : c.before == Before::OtherOwner ? "process 9029 OTHERTOOL.EXE\n"
-                                                                  : "");
+                                 : c.before == Before::ModeWriteFails ? "fault write 30 e2 20\n"
+                                                                      : "");
+        if (c.before == Before::Evening)
+            StoreEvening(desk);
+        desk.registry.refuse = c.before == Before::RegistryRefuses;
         if (c.before == Before::OtherOwner)
             desk.sim.system.bus.SetVcpFeature(SimBus::HandleOf(0), 0xE0, 9029);
         desk.Monitor(0).SetPlugged(c.before != Before::Unplugged);
@@ -253,13 +297,15 @@ TEST(CommandRunner, WhatIsRefusedOrNotOfferedChangesNothing) {
         const auto registers = desk.Registers(0);
         const CommandAnswer answer = desk.Run(Words(c.line));
         EXPECT_EQ(answer.status, c.status) << c.line;
-        EXPECT_EQ(answer.text, c.text + "\n");
+        EXPECT_EQ(answer.errors, c.text + "\n");
+        EXPECT_EQ(answer.text, "") << c.line;
         EXPECT_EQ(desk.Registers(0), registers) << c.line;
-        EXPECT_FALSE(answer.monitorChanged) << c.line;
+        EXPECT_EQ(answer.monitorChanged, c.before == Before::ModeWriteFails) << c.line;
         // No filter was stored or applied.
         std::uint32_t on = 7;
         EXPECT_FALSE(CRegistry(desk.registry).ReadDword("On", on, kVSFilterKey.data())) << c.line;
-        EXPECT_EQ(desk.applied.on, 0) << c.line;
+        // The running utility shows a filter the registry refused, as the dialog's OK does.
+        EXPECT_EQ(desk.applied.on, c.before == Before::RegistryRefuses) << c.line;
     }
 }
 

@@ -129,7 +129,9 @@ struct OpenColorDialog {
 struct Outcome {
     int status = kCommandDone;
     std::string text;
-    bool refused = false; // the monitor turned the dialog away
+    // The monitor turned the dialog away or did not take the write: the owner register says why,
+    // `text` (when not empty) being the reason when it is free.
+    bool refused = false;
 };
 
 Outcome UseColorDialog(CommandContext& context, const CommandRequest& request,
@@ -156,14 +158,14 @@ Outcome UseColorDialog(CommandContext& context, const CommandRequest& request,
     const SliderState& range = open.dialog.Slider(feature.slider);
     if (!position)
         return {kCommandRefused,
-                name + " " + request.value + " is not offered; the monitor offers " +
+                name + " " + request.value + " is out of range; the monitor offers " +
                     open.dialog.PositionText(feature.slider, range.minimum) + " to " +
                     open.dialog.PositionText(feature.slider, range.maximum)};
     if (!Declares(monitor.Status(), feature, open.dialog.PositionValue(feature.slider, *position)))
         return {kCommandRefused, "the monitor does not take " + name + " " + request.value};
     open.dialog.SliderMoved(feature.slider, *position);
     if (open.dialog.Slider(feature.slider).position != *position)
-        return {kCommandNoAnswer, "the monitor did not take " + name + " " + request.value};
+        return {kCommandRefused, "the monitor did not take " + name + " " + request.value, true};
     open.dialog.Ok();
     return {kCommandDone, name + " " + open.Shown(feature.slider)};
 }
@@ -190,12 +192,12 @@ Outcome UseSoundPage(CommandContext& context, const CommandRequest& request,
     const double wanted = raw ? static_cast<double>(*raw) : number.value_or(-1);
     if (wanted < 0 || wanted > window.maximum || wanted != std::floor(wanted))
         return {kCommandRefused, "volume " + request.value +
-                                     " is not offered; the monitor offers 0 to " +
+                                     " is out of range; the monitor offers 0 to " +
                                      std::to_string(window.maximum)};
     const int position = static_cast<int>(wanted);
     page.VolumeMoved(position);
     if (window.text != std::to_string(position))
-        return {kCommandNoAnswer, "the monitor did not take volume " + request.value};
+        return {kCommandRefused, "the monitor did not take volume " + request.value, true};
     // Leaving the page tells the monitor to keep its sound settings.
     page.PageHidden();
     return {kCommandDone, shown()};
@@ -208,7 +210,9 @@ void AccessSetting(CommandContext& context, const CommandRequest& request, Repor
         const Outcome outcome = request.control == CommandControl::Volume
                                     ? UseSoundPage(context, request, monitor)
                                     : UseColorDialog(context, request, monitor);
-        if (outcome.refused)
+        if (outcome.refused && !outcome.text.empty())
+            ReportRefusal(context, monitor, label, report, outcome.text);
+        else if (outcome.refused)
             ReportRefusal(context, monitor, label, report);
         else if (outcome.status == kCommandDone)
             report.Line(label + ": " + outcome.text);

@@ -20,7 +20,7 @@ class Report {
     void Text(const std::string& text) { m_answer.text += text; }
     // A line saying what went wrong; the status is the worst any monitor met.
     void Fail(int status, const std::string& text) {
-        Line(text);
+        m_answer.errors += text + '\n';
         m_answer.status = std::max(m_answer.status, status);
     }
     void MonitorChanged() { m_answer.monitorChanged = true; }
@@ -38,10 +38,11 @@ using MonitorWork = std::function<void(CurrentMonitor& monitor, const std::strin
 void ForEachTarget(CommandContext& context, const CommandRequest& request, Report& report,
                    const MonitorWork& work);
 
-// Reports why the monitor turned a page away: it did not answer, another program works on it,
-// or it does not permit adjustment now.
+// Reports why the monitor turned a page away or did not take a write, from one more read of its
+// owner register: it did not answer (4), another program works on it (3), or `otherwise` (3).
 void ReportRefusal(CommandContext& context, CurrentMonitor& monitor, const std::string& label,
-                   Report& report);
+                   Report& report,
+                   const std::string& otherwise = "the monitor does not permit adjustment now");
 
 // "2 (Movie)": a mode's number and English name.
 std::string ModeText(int mode);

@@ -172,17 +172,19 @@ void VSFilterModel::RestoreDefault() {
     ShowValues();
 }
 
-void VSFilterModel::Save() {
+bool VSFilterModel::Save() {
     m_working = NormalisedForSaving(m_working);
     const char* key = kVSFilterKey.data();
     const std::uint8_t on = m_working.on ? 1 : 0;
-    m_registry.WriteBinary("On", &on, sizeof on, key);
-    m_registry.WriteDword("FileType", static_cast<std::uint32_t>(m_working.fileType), key);
-    m_registry.WriteString("FilePath", m_working.filePath.c_str(),
-                           static_cast<std::uint32_t>(m_working.filePath.size() + 1), key);
-    m_registry.WriteDword("Alpha", static_cast<std::uint32_t>(m_working.alpha), key);
+    bool stored = m_registry.WriteBinary("On", &on, sizeof on, key);
+    stored &=
+        m_registry.WriteDword("FileType", static_cast<std::uint32_t>(m_working.fileType), key);
+    stored &=
+        m_registry.WriteString("FilePath", m_working.filePath.c_str(),
+                               static_cast<std::uint32_t>(m_working.filePath.size() + 1), key);
+    stored &= m_registry.WriteDword("Alpha", static_cast<std::uint32_t>(m_working.alpha), key);
     const std::int32_t luminance = m_working.luminance;
-    m_registry.WriteBinary("Luminance", &luminance, sizeof luminance, key);
+    stored &= m_registry.WriteBinary("Luminance", &luminance, sizeof luminance, key);
     if (m_working.on && m_working.fileType == kFilterTypeDefault && m_defaultIndex >= 0 &&
         m_defaultIndex < static_cast<int>(m_images.size())) {
         const std::string imageKey =
@@ -192,6 +194,7 @@ void VSFilterModel::Save() {
         m_registry.WriteBinary("ModLuminance", &luminance, sizeof luminance, imageKey.c_str());
     }
     m_applied = m_working;
+    return stored;
 }
 
 void VSFilterModel::Restore() {

@@ -55,8 +55,9 @@ class VSFilterModel {
     void AlphaSlider(int percent);
     void LuminanceSlider(int position);
     void RestoreDefault();
-    // OK: the working settings stored and applied program-wide.
-    void Save();
+    // OK: the working settings stored and applied program-wide; false when the registry did not
+    // take all of them.
+    bool Save();
     // Cancel, the system close, and an ending forced by a display change: what was applied
     // before the dialog is shown again.
     void Restore();

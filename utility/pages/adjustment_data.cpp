@@ -51,19 +51,19 @@ std::uint32_t ScaleToMonitor(const StoredFeature& stored, std::uint32_t presentM
 // Reads the setting, scales the stored value to the monitor's present maximum and writes it
 // when it differs. A stored maximum of 0 gives nothing to scale from: the setting is skipped.
 // A standard code (page 0) needs no page; a colour-page code selects the page as `run` says.
-void RestoreScaled(DeviceCtrl& ctrl, const CMonitorStatus& monitor, std::uint16_t page,
+// False when the read or the write failed.
+bool RestoreScaled(DeviceCtrl& ctrl, const CMonitorStatus& monitor, std::uint16_t page,
                    std::uint8_t code, const StoredFeature& stored, ColorPageRun* run = nullptr) {
     if (stored.valid == 0 || stored.maximum == 0)
-        return;
+        return true;
     auto select = [run] { return run ? run->Next() : PageSelect::Write; };
     auto note = [run](bool ok) { return run ? run->Note(ok) : ok; };
     std::uint32_t current = 0;
     std::uint32_t maximum = 0;
     if (!note(ctrl.ReadFeature(monitor, page, code, &current, &maximum, select(), Retry::Yes)))
-        return;
+        return false;
     const std::uint32_t wanted = ScaleToMonitor(stored, maximum);
-    if (wanted != current)
-        note(ctrl.WriteFeature(monitor, page, code, wanted, select()));
+    return wanted == current || note(ctrl.WriteFeature(monitor, page, code, wanted, select()));
 }
 
 void RemoveModeNameReferences(const CRegistry& registry, const std::string& name) {
@@ -179,29 +179,31 @@ void DeleteAdjustmentData(const CRegistry& registry, const std::string& name) {
     RemoveModeNameReferences(registry, name);
 }
 
-void ApplyRecord(DeviceCtrl& ctrl, const CMonitorStatus& monitor, const AdjustmentRecord& record) {
+bool ApplyRecord(DeviceCtrl& ctrl, const CMonitorStatus& monitor, const AdjustmentRecord& record) {
     const std::uint32_t flags = ModeFlags(monitor, record.mode);
     // Standard-code writes leave the page register alone; after a failed colour-page write the
     // page is selected again, so that no value lands on another page's code.
     ColorPageRun page;
-    page.Note(ctrl.WriteFeature(monitor, kColorPage, kModeCode, record.mode, page.Next()));
+    bool all =
+        page.Note(ctrl.WriteFeature(monitor, kColorPage, kModeCode, record.mode, page.Next()));
     if (flags & kAdjustTemperature)
-        page.Note(ctrl.WriteFeature(monitor, kColorPage, kTemperatureCode, record.temperature,
-                                    page.Next()));
+        all &= page.Note(ctrl.WriteFeature(monitor, kColorPage, kTemperatureCode,
+                                           record.temperature, page.Next()));
     if (flags & kAdjustBrightness)
-        RestoreScaled(ctrl, monitor, kStandardPage, kBrightnessCode, record.brightness);
+        all &= RestoreScaled(ctrl, monitor, kStandardPage, kBrightnessCode, record.brightness);
     if ((flags & kAdjustGains) &&
         (record.temperature == kNoTemperature || record.temperature == kUserTemperature)) {
-        RestoreScaled(ctrl, monitor, kStandardPage, kRedCode, record.red);
-        RestoreScaled(ctrl, monitor, kStandardPage, kGreenCode, record.green);
-        RestoreScaled(ctrl, monitor, kStandardPage, kBlueCode, record.blue);
+        all &= RestoreScaled(ctrl, monitor, kStandardPage, kRedCode, record.red);
+        all &= RestoreScaled(ctrl, monitor, kStandardPage, kGreenCode, record.green);
+        all &= RestoreScaled(ctrl, monitor, kStandardPage, kBlueCode, record.blue);
     }
     if (flags & kAdjustGamma)
-        RestoreScaled(ctrl, monitor, kColorPage, kGammaCode, record.gamma, &page);
+        all &= RestoreScaled(ctrl, monitor, kColorPage, kGammaCode, record.gamma, &page);
     if ((flags & kAdjustBrightness) && UsesFeatureGroup(monitor) && record.groupValid != 0)
-        ctrl.WriteFeatureGroup(monitor, record.group, PageSelect::Write);
+        all &= ctrl.WriteFeatureGroup(monitor, record.group, PageSelect::Write);
     if (flags & kAdjustContrast)
-        RestoreScaled(ctrl, monitor, kStandardPage, kContrastCode, record.contrast);
+        all &= RestoreScaled(ctrl, monitor, kStandardPage, kContrastCode, record.contrast);
+    return all;
 }
 
 bool RecordFitsModel(const AdjustmentRecord& record, const CMonitorStatus& monitor) {

@@ -52,5 +52,6 @@ bool RecordFitsModel(const AdjustmentRecord& record, const CMonitorStatus& monit
 
 // Writes `record` to the monitor: the picture mode, then each stored setting that the mode's
 // flags allow, scaled from the stored maximum to the monitor's present one and written only
-// when it differs from what the monitor shows. Failures do not stop the sequence.
-void ApplyRecord(DeviceCtrl& ctrl, const CMonitorStatus& monitor, const AdjustmentRecord& record);
+// when it differs from what the monitor shows. Failures do not stop the sequence; false when
+// any read or write failed.
+bool ApplyRecord(DeviceCtrl& ctrl, const CMonitorStatus& monitor, const AdjustmentRecord& record);

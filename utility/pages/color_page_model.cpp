@@ -238,30 +238,32 @@ void ColorPageModel::Delete() {
     m_view.FocusMainClose();
 }
 
-void ColorPageModel::Restore() {
+bool ColorPageModel::Restore() {
     ReadMembers();
     AdjustmentRecord record;
     const bool read = ReadAdjustmentRecord(m_registry, m_dataName, record);
     if (!m_monitor.Exists())
-        return;
+        return false;
     // A record that is gone or damaged is said to be so; nothing goes to the monitor.
     if (!read) {
         Warn(kDataUnreadableId);
-        return;
+        return false;
     }
     // Data restores to any monitor of the model it was taken from.
     if (!RecordFitsModel(record, m_monitor.Status())) {
         Warn(kOtherModelId);
-        return;
+        return false;
     }
     m_monitor.TakeOwnership(Retry::Yes);
     // The same permission check as every other write; then the monitor's store command.
-    if (m_monitor.IsAdjustmentPermitted()) {
-        ApplyRecord(m_monitor.Device(), m_monitor.Status(), record);
-        m_monitor.WriteFeature(kCommandPage, kStoreCode, 0, PageSelect::Write);
+    bool taken = m_monitor.IsAdjustmentPermitted();
+    if (taken) {
+        taken = ApplyRecord(m_monitor.Device(), m_monitor.Status(), record);
+        taken &= m_monitor.WriteFeature(kCommandPage, kStoreCode, 0, PageSelect::Write);
     }
     FillModes();
     SelectCurrentMode(PageSelect::Write);
     EnableByPermission();
     m_monitor.ReleaseOwnership();
+    return taken;
 }

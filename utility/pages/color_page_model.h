@@ -100,7 +100,8 @@ class ColorPageModel {
     // "&Register", "&Delete", "R&estore": the named adjustment data.
     void Register();
     void Delete();
-    void Restore();
+    // True when the monitor permitted the adjustment and took every write.
+    bool Restore();
 
     bool Enabled() const { return m_enabled; }
     const ColorPageControls& Controls() const { return m_controls; }

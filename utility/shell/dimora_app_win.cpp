@@ -3,6 +3,7 @@
 #include "framework/mingw_gaps_win.h"
 #include "framework/res_language_win.h"
 #include "framework/res_string_win.h"
+#include "utility/command/command_alone_win.h"
 #include "utility/res/resource.h"
 #include "utility/shell/dimora_dlg_win.h"
 #include "utility/text/ui_language.h"
@@ -14,6 +15,9 @@ namespace {
 constexpr DWORD kRestartNoCrash = 1;
 constexpr DWORD kRestartNoHang = 2;
 constexpr DWORD kRestartNoReboot = 8;
+
+// How long the start-up waits for a command run alone to leave the monitors.
+constexpr DWORD kCommandRunAloneWaitMs = 10000;
 
 // An installer that closes this program through Restart Manager, to replace its files, starts
 // it again afterwards. Where the function does not exist the program is simply not restarted.
@@ -58,6 +62,9 @@ bool CDimoraApp::InitInstance() {
         m_hMutex.Reset();
         return false;
     }
+    // A command run alone that started before this copy works on the monitors: its end is
+    // awaited (bounded), and later ones hand over to this copy.
+    WaitForCommandRunAlone(kCommandRunAloneWaitMs);
 
     OSVERSIONINFOA version{};
     version.dwOSVersionInfoSize = sizeof version;

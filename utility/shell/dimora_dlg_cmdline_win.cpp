@@ -7,14 +7,21 @@
 #include "utility/command/command_runner.h"
 #include "utility/eyecare/filter_text_codec_win.h"
 #include "utility/text/code_page_win.h"
+#include "utility/ui/user_messages.h"
 #include "xml/win/xml_dom_msxml_win.h"
 
-LRESULT CDimoraDlg::OnCommandRequest(const COPYDATASTRUCT& data) {
+LRESULT CDimoraDlg::OnCommandRequest(WPARAM sender, LPARAM lParam) {
+    // Any program can send this message: nothing is read before the message is checked.
     CommandMessage message;
-    if (!ReadCommandRequest(data, message))
+    if (!ReadCommandRequest(ViewOfCopyData(lParam), message))
         return FALSE;
-    CommandAnswer answer{kCommandNoAnswer, "DimoraDdcci: the utility is still starting\n"};
-    if (m_ready) {
+    CommandAnswer answer{kCommandNoAnswer, "", "DimoraDdcci: the utility is still starting\n"};
+    // One command at a time, and none while a question of the user is open: what the question
+    // acts on must not change under it.
+    if (m_ready && (m_commandRunning || m_context.shell.InModalLoop())) {
+        answer = BusyAnswer();
+    } else if (m_ready) {
+        m_commandRunning = true;
         HCURSOR previous = ::SetCursor(::LoadCursorA(nullptr, IDC_WAIT));
         const CXMLHandler xml([] { return std::make_unique<MsxmlDocument>(); });
         const FilterTextCodec codec = SystemCodePageCodec();
@@ -30,10 +37,11 @@ LRESULT CDimoraDlg::OnCommandRequest(const COPYDATASTRUCT& data) {
                                target};
         answer = RunCommand(message.words, context);
         ::SetCursor(previous);
-        // The page on show follows what the command changed.
+        m_commandRunning = false;
+        // The page on show follows what the command changed, once this message is answered.
         if (answer.monitorChanged && m_context.shell.m_mainShown)
-            RefreshPage(m_model.CurrentPage());
+            PostMessage(WM_PAGE_REFRESH);
     }
-    SendCommandAnswer(m_hWnd, message, answer.text);
+    SendCommandAnswer(m_hWnd, reinterpret_cast<HWND>(sender), message, answer.text, answer.errors);
     return static_cast<LRESULT>(kCommandAnswered | static_cast<unsigned>(answer.status));
 }

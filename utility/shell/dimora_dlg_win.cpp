@@ -110,7 +110,13 @@ LRESULT CDimoraDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         m_tab.ShowWindow(SW_SHOW);
         break;
     case WM_COPYDATA:
-        return OnCommandRequest(*reinterpret_cast<const COPYDATASTRUCT*>(lParam));
+        return OnCommandRequest(wParam, lParam);
+    case WM_PAGE_REFRESH:
+        // Posted after a command changed a monitor; a question opened since then refreshes
+        // nothing under it.
+        if (!m_context.shell.InModalLoop() && m_context.shell.m_mainShown)
+            RefreshPage(m_model.CurrentPage());
+        return 0;
     case WM_POWERBROADCAST:
     case WM_WTSSESSION_CHANGE: {
         LRESULT result = 0;

@@ -118,7 +118,7 @@ class CDimoraDlg : public CDialog, private MainWindowView {
 
     // dimora_dlg_cmdline_win.cpp
     // A command of the command line from another start of the program; answers its status.
-    LRESULT OnCommandRequest(const COPYDATASTRUCT& data);
+    LRESULT OnCommandRequest(WPARAM sender, LPARAM lParam);
 
     MainWindowContext m_context;
     HICON m_hIcon = nullptr; // shared resource icon, owned by the system
@@ -136,7 +136,8 @@ class CDimoraDlg : public CDialog, private MainWindowView {
     OverlaysWin m_overlayPort;
     ScreenFilter m_screenFilter;
     MainWindowModel m_model;
-    bool m_ready = false; // the initialisation has finished
+    bool m_ready = false;          // the initialisation has finished
+    bool m_commandRunning = false; // a command of the command line is being carried out
     LRESULT m_iconAfterMs = -1;
     DWORD m_iconTick = 0;
 };

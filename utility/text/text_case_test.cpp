@@ -1,10 +1,13 @@
 // Case folding and file names in the system code page, with code page 932 names whose second
 // bytes look like letters or a backslash.
 #include "utility/text/executable_name.h"
+#include "utility/text/printable_text.h"
 #include "utility/text/testing/code_pages.h"
 #include "utility/text/text_case.h"
 
 #include <gtest/gtest.h>
+
+#include <string>
 
 namespace {
 
@@ -50,6 +53,21 @@ TEST(TextCase, EqualIgnoringCaseFoldsOnlyOneByteLetters) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(EqualIgnoringCase(c.a, c.b, c.codePage), c.equal) << c.a << " / " << c.b;
+}
+
+TEST(TextCase, MonitorTextsPrintOnOneLineWithQuotesEscaped) {
+    const struct {
+        std::string from;
+        std::string printed;
+    } cases[] = {
+        {"EX-2451W", "EX-2451W"},
+        {"  41234567 ", "  41234567 "},
+        {std::string("A\nB\r\t\0C", 7), "A?B???C"},
+        {"\x7F\x80\xFF~", "???~"},
+        {"12\"3", "12\\\"3"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(PrintableText(c.from), c.printed) << c.from;
 }
 
 } // namespace

@@ -56,13 +56,16 @@ inline void Press(std::initializer_list<BYTE> chord) {
 
 class Utility {
   public:
-    explicit Utility(const char* monitors) {
+    explicit Utility(const char* monitors)
+        : Utility(monitors, kExe, std::string("\"") + kExe + "\"") {}
+    // Started as Windows starts a program: `exe` as the application name and `commandLine` as
+    // the raw line the program reads, as it is.
+    Utility(const char* monitors, const std::string& exe, std::string commandLine) {
         ::SetEnvironmentVariableA("DIMORA_SIM_MONITORS", Monitors(monitors).c_str());
         STARTUPINFOA startup{};
         startup.cb = sizeof startup;
-        std::string command = std::string("\"") + kExe + "\"";
-        m_started = ::CreateProcessA(kExe, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                                     nullptr, &startup, &m_process) != FALSE;
+        m_started = ::CreateProcessA(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
+                                     nullptr, nullptr, &startup, &m_process) != FALSE;
     }
     ~Utility() {
         if (m_started && ::WaitForSingleObject(m_process.hProcess, 0) == WAIT_TIMEOUT)
