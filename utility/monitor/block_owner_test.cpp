@@ -156,6 +156,39 @@ TEST_F(OwnerTest, OwnerIsMatchedOnTheLowSixteenBits) {
         << "our own claim does not lock us out";
 }
 
+TEST_F(OwnerTest, IdentifiersAboveSixteenBitsAreWrittenAndComparedAlike) {
+    struct Row {
+        const char* name;
+        std::uint32_t self;
+        std::uint32_t written; // what our claim leaves in the register
+    } const rows[] = {
+        {"below 65536", 8000, 8000},
+        {"low bits kept", 0x31F40, 0x1F40},
+        {"low bits zero write 1", 0x20000, 1},
+        {"65536 itself", 0x10000, 1},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        SimMachine sim(kMonitor);
+        sim.system.processes.self.id = row.self;
+        ASSERT_TRUE(sim.ctrl.TakeOwnership(sim.handle, Retry::No));
+        EXPECT_EQ(sim.Monitor().Owner(), row.written);
+        EXPECT_TRUE(sim.ctrl.TakeOwnership(sim.handle, Retry::No)) << "our own value is ours";
+    }
+    // A register of 1 belongs to whichever running process has low bits 0: another program
+    // keeps it, another copy of this one does not.
+    const struct {
+        const char* exe;
+        bool free;
+    } owners[] = {{"OTHERTOOL.EXE", false}, {"DimoraDdcci.exe", true}};
+    for (const auto& owner : owners) {
+        SCOPED_TRACE(owner.exe);
+        SimMachine sim(kMonitor + "owner 1\n");
+        sim.system.processes.others.push_back({0x50000, owner.exe});
+        EXPECT_EQ(sim.ctrl.TakeOwnership(sim.handle, Retry::No), owner.free);
+    }
+}
+
 TEST_F(OwnerTest, AnotherCopyOfThisProgramDoesNotKeepIt) {
     SimMachine sim(kMonitor + "owner 4100\n");
     sim.system.processes.others.push_back({4100, "C:\\Program Files\\Visomat\\DimoraDdcci.EXE"});

@@ -103,5 +103,13 @@ class DeviceCtrl {
     std::int32_t m_physicalCount = 0;
 };
 
+// The owner register carries 16 bits. A process writes the low 16 bits of its identifier, or 1
+// when those are 0 (0 would read as free to every program). Windows identifiers are multiples of
+// 4, so no process's low bits are 1 and a program that compares low bits reads 1 as an owner that
+// has exited: the same as 0 to it, but never a register held for good.
+inline constexpr std::uint32_t kOwnerRegisterMask = 0xFFFF;
+inline constexpr std::uint32_t kOwnerValueForZeroLowBits = 1;
+std::uint32_t OwnerValueOf(std::uint32_t processId);
+
 // This program's executable base name, upper case, as the owner check compares it.
 inline constexpr std::string_view kOwnExecutableBase = "DIMORADDCCI";
