@@ -11,6 +11,8 @@ class SimClock : public ClockPort {
         m_now += ms;
         m_trace.Add({SimEvent::Kind::Sleep, -1, 0, ms, 0, 0, true});
     }
+    // Time a transaction takes on the wire: the clock moves on, and no pause is recorded.
+    void Spend(std::uint32_t ms) { m_now += ms; }
     std::uint32_t TickCount() override { return static_cast<std::uint32_t>(m_now); }
     std::uint64_t Now() const { return m_now; }
 

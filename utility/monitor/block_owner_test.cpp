@@ -110,8 +110,8 @@ class OwnerTest : public testing::Test {};
 TEST_F(OwnerTest, FreeRegisterIsClaimedWithOurIdentifier) {
     SimMachine sim(kMonitor);
     EXPECT_TRUE(sim.ctrl.TakeOwnership(sim.handle, Retry::Yes));
-    EXPECT_EQ(sim.Take(),
-              (Lines{"get e0 ok cur=0 max=ffff", "sleep 20", "set e0=1f40 ok", "sleep 10"}));
+    EXPECT_EQ(sim.Take(), (Lines{"get e0 ok cur=0 max=ffff", "sleep 20", "set e0=1f40 ok",
+                                 "sleep 10", "get e0 ok cur=1f40 max=ffff", "sleep 20"}));
     EXPECT_EQ(sim.Monitor().Owner(), 8000u);
     EXPECT_TRUE(sim.ctrl.ReleaseOwnership(sim.handle));
     EXPECT_EQ(sim.Take(), (Lines{"set e0=0 ok", "sleep 10"}));

@@ -46,20 +46,30 @@ bool DeviceCtrl::IsOwnerFree(std::uint32_t value) {
 
 bool DeviceCtrl::TakeOwnership(PhysicalHandle handle, Retry retry) {
     m_ownership = false;
-    // No monitor: nothing to claim, and no pauses between attempts that cannot succeed.
-    if (!handle)
+    // No monitor, or one that stopped answering: nothing to claim, and no pauses between
+    // attempts that cannot succeed.
+    if (!Reachable(handle))
         return false;
     const bool free = RetryWithPause(
-        m_ports.clock, retry == Retry::Yes ? kOwnerAttempts : 1, kOwnerRetryPauseMs, [&] {
+        m_ports.clock, retry == Retry::Yes ? kOwnerAttempts : 1, kOwnerRetryPauseMs,
+        [&] {
             std::uint32_t current = 0;
             std::uint32_t maximum = 0;
             return GetVcp(m_ports, handle, kOwnerRegister, &current, &maximum, kReadPauseMs) &&
                    ((current & kOwnerRegisterMask) == 0 || IsOwnerFree(current));
-        });
-    if (free) {
-        const std::uint32_t own = OwnerValueOf(m_ports.processes.CurrentProcessId());
-        m_ownership = SetVcp(m_ports, handle, kOwnerRegister, own, kOwnerWritePauseMs);
-    }
+        },
+        TimedOut());
+    if (!free)
+        return false;
+    const std::uint32_t own = OwnerValueOf(m_ports.processes.CurrentProcessId());
+    if (!SetVcp(m_ports, handle, kOwnerRegister, own, kOwnerWritePauseMs))
+        return false;
+    // A write has no reply: only the register read back shows that the monitor took our value,
+    // and that no other program claimed it between our read and our write.
+    std::uint32_t current = 0;
+    std::uint32_t maximum = 0;
+    m_ownership = ReadWithRetry(handle, kOwnerRegister, &current, &maximum, retry) &&
+                  (current & kOwnerRegisterMask) == own;
     return m_ownership;
 }
 
@@ -67,7 +77,7 @@ bool DeviceCtrl::ReleaseOwnership(PhysicalHandle handle) {
     if (!m_ownership)
         return true;
     m_ownership = false;
-    if (!handle)
+    if (!Reachable(handle))
         return false;
     return SetVcp(m_ports, handle, kOwnerRegister, 0, kOwnerWritePauseMs);
 }
