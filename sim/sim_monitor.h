@@ -68,6 +68,12 @@ class SimMonitor {
     // again, as a display change would.
     void SetPlugged(bool plugged) { m_plugged = plugged; }
     bool Plugged() const { return m_plugged; }
+    // From now on the monitor answers nothing and every transaction takes `deadMs` before it
+    // fails, as a "vanish" line and "dead-ms" would; the desktop still lists it.
+    void StopAnswering(std::uint32_t deadMs) {
+        m_config.vanishAfter = m_transactions;
+        m_config.deadMs = deadMs;
+    }
     // Adds a fault while the monitor runs, as a description's "fault" line would.
     void InjectFault(const SimFault& fault) { m_config.faults.push_back(fault); }
     // How long the last transaction took on the wire, in ms.

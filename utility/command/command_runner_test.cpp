@@ -205,7 +205,15 @@ TEST(CommandRunner, ValuesAreTakenAndShownInTheUnitsOfTheValueBoxes) {
 }
 
 TEST(CommandRunner, WhatIsRefusedOrNotOfferedChangesNothing) {
-    enum class Before { Nothing, NotPermitted, OtherOwner, Unplugged, DialogOpen, FilterDialog };
+    enum class Before {
+        Nothing,
+        NotPermitted,
+        OtherOwner,
+        IgnoresMode,
+        Unplugged,
+        DialogOpen,
+        FilterDialog
+    };
     constexpr int kNotOffered = kCommandNotOffered, kRefused = kCommandRefused;
     const struct {
         Before before;
@@ -226,6 +234,8 @@ TEST(CommandRunner, WhatIsRefusedOrNotOfferedChangesNothing) {
         {Before::NotPermitted, "/set brightness 60", kRefused,
          "1: the monitor does not permit adjustment now"},
         {Before::OtherOwner, "/mode 1", kRefused, "1: another program is working on the monitor"},
+        {Before::IgnoresMode, "/mode 1", kRefused,
+         "1: the monitor kept mode 0 (Text), not 1 (Picture)"},
         {Before::Nothing, "/set brightness 101", kRefused,
          "1: brightness 101 is not offered; the monitor offers 0 to 100"},
         {Before::Nothing, "/set temperature 15000K", kRefused,
@@ -242,9 +252,10 @@ TEST(CommandRunner, WhatIsRefusedOrNotOfferedChangesNothing) {
          "DimoraDdcci: unknown command frobnicate\n(DimoraDdcci.exe /help lists the commands)"},
     };
     for (const auto& c : cases) {
-        Desk desk("typical.txt", c.before == Before::NotPermitted ? "vendor 20 e2 0 1\n"
-                                 : c.before == Before::OtherOwner ? "process 9029 OTHERTOOL.EXE\n"
-                                                                  : "");
+        Desk desk("typical.txt", c.before == Before::NotPermitted  ? "vendor 20 e2 0 1\n"
+                                 : c.before == Before::OtherOwner  ? "process 9029 OTHERTOOL.EXE\n"
+                                 : c.before == Before::IgnoresMode ? "ignore write 30 e2 1\n"
+                                                                   : "");
         if (c.before == Before::OtherOwner)
             desk.sim.system.bus.SetVcpFeature(SimBus::HandleOf(0), 0xE0, 9029);
         desk.Monitor(0).SetPlugged(c.before != Before::Unplugged);

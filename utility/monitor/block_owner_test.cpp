@@ -195,6 +195,17 @@ TEST_F(OwnerTest, AnotherCopyOfThisProgramDoesNotKeepIt) {
     EXPECT_TRUE(sim.ctrl.TakeOwnership(sim.handle, Retry::No));
 }
 
+TEST_F(OwnerTest, AClaimTheMonitorIgnoredIsNoticedAndNothingElseIsSent) {
+    SimMachine sim(kMonitor + "ignore write 0 e0 1\n");
+    EXPECT_FALSE(sim.ctrl.TakeOwnership(sim.handle, Retry::No));
+    EXPECT_EQ(sim.Take(), (Lines{"get e0 ok cur=0 max=ffff", "sleep 20", "set e0=1f40 ok",
+                                 "sleep 10", "get e0 ok cur=0 max=ffff", "sleep 20"}));
+    EXPECT_FALSE(sim.ctrl.HasOwnership());
+    EXPECT_FALSE(sim.ctrl.ReadBlock(sim.state, 2, nullptr, 0, PageSelect::Write));
+    EXPECT_TRUE(sim.ctrl.ReleaseOwnership(sim.handle));
+    EXPECT_TRUE(sim.Take().empty());
+}
+
 TEST_F(OwnerTest, UnreadableRegisterIsNotTaken) {
     SimMachine sim(kMonitor + "fault read 0 e0 5\n");
     EXPECT_FALSE(sim.ctrl.TakeOwnership(sim.handle, Retry::Yes));
