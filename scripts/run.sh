@@ -65,6 +65,8 @@ cmake --build "$build" -j "$(nproc)" --target "${targets[@]}" \
 
 monitors=${DIMORA_MONITORS:-sim/monitors/dual.txt}
 export DIMORA_SIM_MONITORS="Z:$DIMORA_ROOT/$monitors"
+# The simulated calls take what the descriptions say real ones take (the tests leave it out).
+export DIMORA_SIM_CALL_COSTS=1
 exe="$build/simrun/DimoraDdcci.exe"
 driver() { "$DIMORA_ROOT/scripts/wine-run" "$build/tools/uidriver/uidriver.exe" "$@"; }
 launcher="$build/disk/launcher.exe"
