@@ -108,8 +108,12 @@ std::string OwnerText(DeviceCtrl& ctrl, std::uint32_t value) {
     std::string holders;
     if (ctrl.Ports().processes.Snapshot(processes)) {
         for (const auto& p : processes) {
-            if (OwnerValueOf(p.id) == owner)
-                holders += " " + std::to_string(p.id) + " " + p.exeFile;
+            if (OwnerValueOf(p.id) != owner)
+                continue;
+            holders += ' ';
+            holders += std::to_string(p.id);
+            holders += ' ';
+            holders += p.exeFile;
         }
     }
     return std::to_string(owner) + (ctrl.IsOwnerFree(value) ? " (free to us:" : " (held by:") +
