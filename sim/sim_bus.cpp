@@ -22,32 +22,36 @@ int SimBus::IndexOf(PhysicalHandle handle) const {
     return static_cast<int>(value - kHandleBase);
 }
 
+bool SimBus::Record(SimEvent event, int index) {
+    event.ms = index >= 0 ? Monitor(index).LastMs() : 0;
+    if (event.ms > 0 && m_spend)
+        m_spend(event.ms);
+    m_trace.Add(event);
+    return event.ok;
+}
+
 bool SimBus::GetVcpFeature(PhysicalHandle handle, std::uint8_t code, std::uint32_t& current,
                            std::uint32_t& maximum) {
     const int index = IndexOf(handle);
     const bool ok = index >= 0 && Monitor(index).Read(code, current, maximum);
-    m_trace.Add({SimEvent::Kind::Get, index, code, 0, current, maximum, ok});
-    return ok;
+    return Record({SimEvent::Kind::Get, index, code, 0, current, maximum, ok}, index);
 }
 
 bool SimBus::SetVcpFeature(PhysicalHandle handle, std::uint8_t code, std::uint32_t value) {
     const int index = IndexOf(handle);
     const bool ok = index >= 0 && Monitor(index).Write(code, value);
-    m_trace.Add({SimEvent::Kind::Set, index, code, value, 0, 0, ok});
-    return ok;
+    return Record({SimEvent::Kind::Set, index, code, value, 0, 0, ok}, index);
 }
 
 bool SimBus::GetCapabilitiesStringLength(PhysicalHandle handle, std::uint32_t& length) {
     const int index = IndexOf(handle);
     const bool ok = index >= 0 && Monitor(index).CapabilitiesLength(length);
-    m_trace.Add({SimEvent::Kind::Caps, index, 0, 0, 0, 0, ok});
-    return ok;
+    return Record({SimEvent::Kind::Caps, index, 0, 0, 0, 0, ok}, index);
 }
 
 bool SimBus::CapabilitiesRequestAndReply(PhysicalHandle handle, char* buffer,
                                          std::uint32_t length) {
     const int index = IndexOf(handle);
     const bool ok = index >= 0 && Monitor(index).Capabilities(buffer, length);
-    m_trace.Add({SimEvent::Kind::Caps, index, 0, length, 0, 0, ok});
-    return ok;
+    return Record({SimEvent::Kind::Caps, index, 0, length, 0, 0, ok}, index);
 }

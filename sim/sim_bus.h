@@ -6,12 +6,17 @@
 #include "sim/sim_trace.h"
 #include "utility/monitor/ports.h"
 
+#include <functional>
 #include <memory>
 #include <vector>
 
 class SimBus : public DdcPort {
   public:
-    explicit SimBus(SimTrace& trace) : m_trace(trace) {}
+    // `spend` passes the time each transaction takes: onto the virtual clock in-process, into a
+    // real sleep in the Windows DLLs, as a driver's wait would.
+    using Spender = std::function<void(std::uint32_t ms)>;
+    SimBus(SimTrace& trace, Spender spend) : m_trace(trace), m_spend(std::move(spend)) {}
+    void SetSpender(Spender spend) { m_spend = std::move(spend); }
 
     int Add(SimMonitorConfig config);
     std::size_t Count() const { return m_monitors.size(); }
@@ -29,6 +34,10 @@ class SimBus : public DdcPort {
                                      std::uint32_t length) override;
 
   private:
+    // Spends the transaction's time and records it.
+    bool Record(SimEvent event, int index);
+
     SimTrace& m_trace;
+    Spender m_spend;
     std::vector<std::unique_ptr<SimMonitor>> m_monitors;
 };

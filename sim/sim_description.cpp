@@ -95,17 +95,41 @@ struct Reader {
         return true;
     }
 
-    bool Fault(std::istringstream& in) {
+    // "fault read|write PAGE CODE N" and "ignore write PAGE CODE N".
+    bool Fault(std::istringstream& in, bool ignore) {
         std::string kind;
         unsigned long long page = 0, code = 0, count = 0;
         in >> kind;
-        if ((kind != "read" && kind != "write") || !Hex(in, 0xFFFF, page) || !Hex(in, 0xFF, code) ||
-            !Value(in, count))
-            return Fail("expected: fault read|write PAGE CODE COUNT");
-        monitor.faults.push_back({kind == "read" ? SimFault::Kind::Read : SimFault::Kind::Write,
-                                  static_cast<std::uint16_t>(page), static_cast<std::uint8_t>(code),
-                                  static_cast<int>(count)});
+        const bool kindOk = ignore ? kind == "write" : kind == "read" || kind == "write";
+        if (!kindOk || !Hex(in, 0xFFFF, page) || !Hex(in, 0xFF, code) || !Value(in, count))
+            return Fail(ignore ? "expected: ignore write PAGE CODE COUNT"
+                               : "expected: fault read|write PAGE CODE COUNT");
+        const auto faultKind = ignore           ? SimFault::Kind::Ignore
+                               : kind == "read" ? SimFault::Kind::Read
+                                                : SimFault::Kind::Write;
+        monitor.faults.push_back({faultKind, static_cast<std::uint16_t>(page),
+                                  static_cast<std::uint8_t>(code), static_cast<int>(count)});
         return true;
+    }
+
+    bool Milliseconds(std::istringstream& in, std::uint32_t& out, const char* expected) {
+        unsigned long long ms = 0;
+        if (!Value(in, ms))
+            return Fail(std::string("expected: ") + expected);
+        out = static_cast<std::uint32_t>(ms);
+        return true;
+    }
+
+    bool CallCost(std::istringstream& in) {
+        std::string call;
+        in >> call;
+        std::uint32_t* cost = call == "get"    ? &monitor.getCostMs
+                              : call == "set"  ? &monitor.setCostMs
+                              : call == "caps" ? &monitor.capsCostMs
+                                               : nullptr;
+        if (!cost)
+            return Fail("expected: call-cost get|set|caps MS");
+        return Milliseconds(in, *cost, "call-cost get|set|caps MS");
     }
 
     bool Process(std::istringstream& in, bool self) {
@@ -181,8 +205,18 @@ struct Reader {
         if (directive == "owner")
             return Value(in, a) ? (monitor.owner = static_cast<std::uint32_t>(a) & 0xFFFF, true)
                                 : Fail("expected: owner VALUE");
-        if (directive == "fault")
-            return Fault(in);
+        if (directive == "fault" || directive == "ignore")
+            return Fault(in, directive == "ignore");
+        if (directive == "dead")
+            return monitor.dead = true;
+        if (directive == "acknowledge-writes")
+            return monitor.acknowledgeWrites = true;
+        if (directive == "dead-ms")
+            return Milliseconds(in, monitor.deadMs, "dead-ms MS");
+        if (directive == "answer-ms")
+            return Milliseconds(in, monitor.answerMs, "answer-ms MS");
+        if (directive == "call-cost")
+            return CallCost(in);
         if (directive == "vanish")
             return Value(in, a) ? (monitor.vanishAfter = static_cast<int>(a), true)
                                 : Fail("expected: vanish AFTER");

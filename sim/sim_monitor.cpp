@@ -19,7 +19,7 @@ SimMonitor::SimMonitor(SimMonitorConfig config) : m_config(std::move(config)), m
 
 bool SimMonitor::Answering() {
     ++m_transactions;
-    if (!m_plugged)
+    if (!m_plugged || m_config.dead)
         return false;
     return !m_config.vanishAfter || m_transactions <= *m_config.vanishAfter;
 }
@@ -33,6 +33,16 @@ bool SimMonitor::Faulted(SimFault::Kind kind, std::uint8_t code) {
         }
     }
     return false;
+}
+
+bool SimMonitor::Unanswered() {
+    m_lastMs = m_config.deadMs;
+    return false;
+}
+
+bool SimMonitor::Answered(bool ok, std::uint32_t costMs) {
+    m_lastMs = costMs + (ok ? m_config.answerMs : 0);
+    return ok;
 }
 
 int SimMonitor::SlotOf(std::uint8_t code) const {
@@ -66,7 +76,11 @@ bool SimMonitor::ReadSlot(int slot, int reg, std::uint32_t& current, std::uint32
 
 bool SimMonitor::Read(std::uint8_t code, std::uint32_t& current, std::uint32_t& maximum) {
     if (!Answering() || Faulted(SimFault::Kind::Read, code))
-        return false;
+        return Unanswered();
+    return Answered(ReadRegister(code, current, maximum), m_config.getCostMs);
+}
+
+bool SimMonitor::ReadRegister(std::uint8_t code, std::uint32_t& current, std::uint32_t& maximum) {
     if (code == 0xE0 || code == 0xE1) {
         current = code == 0xE0 ? m_config.owner : m_page;
         maximum = 0xFFFF;
@@ -92,7 +106,15 @@ bool SimMonitor::Read(std::uint8_t code, std::uint32_t& current, std::uint32_t& 
 
 bool SimMonitor::Write(std::uint8_t code, std::uint32_t value) {
     if (!Answering() || Faulted(SimFault::Kind::Write, code))
-        return false;
+        return Unanswered();
+    // A write has no reply: an ignored one is acknowledged like any other.
+    if (Faulted(SimFault::Kind::Ignore, code))
+        return Answered(true, m_config.setCostMs);
+    const bool ok = WriteRegister(code, value) || m_config.acknowledgeWrites;
+    return Answered(ok, m_config.setCostMs);
+}
+
+bool SimMonitor::WriteRegister(std::uint8_t code, std::uint32_t value) {
     if (code == 0xE0) {
         m_config.owner = value & 0xFFFF; // the register is 16 bits wide
         return true;
@@ -144,22 +166,22 @@ void SimMonitor::RestoreColourDefaults() {
 
 bool SimMonitor::CapabilitiesLength(std::uint32_t& length) {
     if (!Answering())
-        return false;
+        return Unanswered();
     if (m_config.capabilitiesFailures > 0) {
         --m_config.capabilitiesFailures;
-        return false;
+        return Unanswered();
     }
     length = static_cast<std::uint32_t>(m_config.capabilities.size() + 1);
-    return true;
+    return Answered(true, m_config.capsCostMs);
 }
 
 bool SimMonitor::Capabilities(char* buffer, std::uint32_t length) {
     if (!Answering())
-        return false;
+        return Unanswered();
     if (!buffer || length < m_config.capabilities.size() + 1)
-        return false;
+        return Answered(false, m_config.capsCostMs);
     std::memcpy(buffer, m_config.capabilities.c_str(), m_config.capabilities.size() + 1);
-    return true;
+    return Answered(true, m_config.capsCostMs);
 }
 
 std::optional<std::uint32_t> SimMonitor::Value(std::uint16_t page, std::uint8_t code) const {

@@ -23,7 +23,7 @@ class SimCodePage : public CodePage {
 struct SimSystem {
     SimTrace trace;
     SimClock clock{trace};
-    SimBus bus{trace};
+    SimBus bus{trace, [this](std::uint32_t ms) { clock.Spend(ms); }};
     SimProcesses processes;
     SimDisplay display{bus};
     SimCodePage codePage;

@@ -30,7 +30,7 @@ TEST_P(ShippedDescription, LoadsAndParses) {
 
 INSTANTIATE_TEST_SUITE_P(Files, ShippedDescription,
                          testing::Values("typical.txt", "odd.txt", "busy.txt", "dual.txt",
-                                         "none.txt"));
+                                         "single.txt", "dead.txt", "none.txt"));
 
 TEST(SimDescription, ErrorsNameTheLine) {
     const std::pair<const char*, const char*> bad[] = {
@@ -39,6 +39,9 @@ TEST(SimDescription, ErrorsNameTheLine) {
         {"monitor m\nslot 4 text x\n", "line 2: expected: slot N text|hex|length ..."},
         {"monitor m\nslot 1 hex 123\n", "line 2: hex bytes come in pairs of digits: 123"},
         {"monitor m\nfrobnicate\n", "line 2: unknown directive 'frobnicate'"},
+        {"monitor m\ncall-cost put 40\n", "line 2: expected: call-cost get|set|caps MS"},
+        {"monitor m\nignore read 0 10 1\n", "line 2: expected: ignore write PAGE CODE COUNT"},
+        {"monitor m\ndead-ms soon\n", "line 2: expected: dead-ms MS"},
         {"# nothing\n", "no monitor described"},
     };
     for (const auto& [text, message] : bad) {
@@ -84,6 +87,55 @@ TEST(SimMonitor, RegistersFollowWritesAndTheOwnerKeepsSixteenBits) {
     EXPECT_TRUE(bus.GetVcpFeature(sim.handle, 0xE7, cur, max));
     EXPECT_EQ(max, 0x0500u) << "bytes past the end read as zero";
     EXPECT_FALSE(bus.SetVcpFeature(sim.handle, 0xE7, 1)) << "data register is read only";
+}
+
+TEST(SimMonitor, TransactionsTakeAndApplyWhatTheDescriptionSays) {
+    enum class Op { Get, Set, Caps };
+    struct Row {
+        const char* lines;
+        Op op;
+        std::uint32_t value; // written to 0x10 (or to 0x20, which the monitor lacks, when 0)
+        bool ok;
+        std::uint32_t ms;
+        std::uint32_t brightness; // 0x10 afterwards
+        const char* line;
+    } const rows[] = {
+        {"call-cost get 40", Op::Get, 0, true, 40, 1, "get 10 ok cur=1 max=64"},
+        {"call-cost set 50\nanswer-ms 5", Op::Set, 7, true, 55, 7, "set 10=7 ok"},
+        {"call-cost get 40\nvanish 0\ndead-ms 3500", Op::Get, 0, false, 3500, 1,
+         "get 10 fail after 3500 ms"},
+        {"dead\ndead-ms 3300\ncall-cost caps 900", Op::Caps, 0, false, 3300, 1,
+         "caps fail after 3300 ms"},
+        {"fault write 0 10 1", Op::Set, 7, false, 0, 1, "set 10=7 fail"},
+        {"ignore write 0 10 1", Op::Set, 7, true, 0, 1, "set 10=7 ok"},
+        {"acknowledge-writes", Op::Set, 0, true, 0, 1, "set 20=5 ok"},
+        {"", Op::Set, 0, false, 0, 1, "set 20=5 fail"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.lines);
+        SimMachine sim(std::string("monitor m\ncaps vcp(10)\nvcp 10 1 100\n") + row.lines + "\n");
+        auto& bus = sim.system.bus;
+        std::uint32_t cur = 0, max = 0;
+        bool ok = false;
+        switch (row.op) {
+        case Op::Get:
+            ok = bus.GetVcpFeature(sim.handle, 0x10, cur, max);
+            break;
+        case Op::Set:
+            ok = row.value ? bus.SetVcpFeature(sim.handle, 0x10, row.value)
+                           : bus.SetVcpFeature(sim.handle, 0x20, 5);
+            break;
+        case Op::Caps:
+            ok = bus.GetCapabilitiesStringLength(sim.handle, cur);
+            break;
+        }
+        EXPECT_EQ(ok, row.ok);
+        EXPECT_EQ(sim.system.clock.Now(), row.ms) << "spent on the virtual clock";
+        EXPECT_EQ(sim.system.trace.CallMs(), row.ms);
+        EXPECT_EQ(sim.system.trace.PausedMs(), 0u) << "a transaction's time is not a pause";
+        EXPECT_EQ(sim.Monitor().Value(0, 0x10), row.brightness);
+        EXPECT_EQ(sim.Take(), std::vector<std::string>{row.line});
+    }
 }
 
 TEST(SimTrace, CountsTransactionsAndPauses) {

@@ -1,6 +1,7 @@
 #include "sim/sim_trace.h"
 
 #include <cstdio>
+#include <string>
 
 std::size_t SimTrace::Transactions() const {
     std::size_t count = 0;
@@ -14,6 +15,15 @@ std::uint64_t SimTrace::PausedMs() const {
     for (const auto& event : m_events) {
         if (event.kind == SimEvent::Kind::Sleep)
             ms += event.value;
+    }
+    return ms;
+}
+
+std::uint64_t SimTrace::CallMs() const {
+    std::uint64_t ms = 0;
+    for (const auto& event : m_events) {
+        if (event.kind != SimEvent::Kind::Sleep)
+            ms += event.ms;
     }
     return ms;
 }
@@ -49,5 +59,8 @@ std::string SimTrace::Format(const SimEvent& event) {
         std::snprintf(line, sizeof line, "sleep %u", static_cast<unsigned>(event.value));
         break;
     }
+    // A failure that took time is a time-out, and says so; answered calls keep their short line.
+    if (event.kind != SimEvent::Kind::Sleep && !event.ok && event.ms > 0)
+        return std::string(line) + " after " + std::to_string(event.ms) + " ms";
     return line;
 }

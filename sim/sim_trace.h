@@ -14,6 +14,7 @@ struct SimEvent {
     std::uint32_t current;
     std::uint32_t maximum;
     bool ok;
+    std::uint32_t ms = 0; // Get, Set, Caps: what the transaction itself took on the wire
 };
 
 class SimTrace {
@@ -29,6 +30,8 @@ class SimTrace {
     // Gets, sets and capabilities requests.
     std::size_t Transactions() const;
     std::uint64_t PausedMs() const;
+    // What the transactions themselves took: the calls' costs, slow answers and time-outs.
+    std::uint64_t CallMs() const;
 
     // One line per event in the format that ddcdiag prints:
     //   get CC ok cur=X max=Y | get CC fail | set CC=V ok | set CC=V fail | caps ok | sleep MS

@@ -1,6 +1,7 @@
 // dxva2.dll of the simulator: the monitor-configuration calls the monitor layer makes, answered by
 // the simulated monitors. A real desktop monitor gets the described monitors whose device name
-// equals its own, in description order. Pauses are the caller's business: nothing here sleeps.
+// equals its own, in description order. Pauses are the caller's business; a call sleeps only what
+// the description says the transaction itself takes (its cost, a slow answer, a time-out).
 #include "sim/win/sim_dll_win.h"
 #include "utility/monitor/win/windows_win.h"
 

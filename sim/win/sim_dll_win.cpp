@@ -31,6 +31,18 @@ void Report(const std::string& message) {
     std::fputs(line.c_str(), stderr);
 }
 
+// The program sleeps its own pauses; what a transaction takes on the wire (a slow answer, a
+// time-out) is slept here, inside the call, as the system's driver would. The calls' own costs
+// only with DIMORA_SIM_CALL_COSTS=1 (the run command and the benchmarks): the tests would
+// otherwise sleep them at every transaction.
+void RunInRealTime(SimSystem& system) {
+    system.bus.SetSpender([](std::uint32_t ms) { ::Sleep(ms); });
+    if (EnvironmentValue("DIMORA_SIM_CALL_COSTS") == "1")
+        return;
+    for (std::size_t i = 0; i < system.bus.Count(); ++i)
+        system.bus.Monitor(static_cast<int>(i)).DropCallCosts();
+}
+
 std::unique_ptr<SimSystem> Load() {
     auto system = std::make_unique<SimSystem>();
     // The DLL lives as long as the program; a trace of every transaction would only grow.
@@ -41,8 +53,10 @@ std::unique_ptr<SimSystem> Load() {
         return system;
     }
     std::string error;
-    if (LoadSimDescriptionFile(path, *system, error))
+    if (LoadSimDescriptionFile(path, *system, error)) {
+        RunInRealTime(*system);
         return system;
+    }
     Report(path + ": " + error + "; no monitors");
     system = std::make_unique<SimSystem>();
     system->trace.SetRecording(false);

@@ -39,3 +39,7 @@ int CapsCommand(const std::vector<std::string>& args, std::ostream& out, std::os
 enum class AccessKind { Get, Set, Vendor };
 int AccessCommand(AccessKind kind, const std::vector<std::string>& args, std::ostream& out,
                   std::ostream& err);
+
+// report [--sim FILE]: everything a support request needs, as one text. -1 when the arguments do
+// not fit.
+int ReportCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);

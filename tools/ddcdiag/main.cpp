@@ -72,6 +72,10 @@ int Vendor(Args args) {
     return AccessCommand(AccessKind::Vendor, Strings(args), std::cout, std::cerr);
 }
 
+int Report(Args args) {
+    return ReportCommand(Strings(args), std::cout, std::cerr);
+}
+
 int Help(Args args);
 
 const Command kCommands[] = {
@@ -154,6 +158,17 @@ const Command kCommands[] = {
       the same way: the page register is written first, and the owner register must be held.
 )",
      Vendor},
+    {"report", "[--sim FILE]",
+     R"(      Writes the text to attach to a support request (redirect it: ddcdiag report > report.txt):
+      the system, whether the utility runs (quit it first), every display device, every EDID
+      the system keeps (as parse-edid) and libpanq's records, then per physical monitor what
+      list, caps and the owner register show, its picture mode, and per code over five reads
+      the call's fastest, median and slowest time in ms with its failures and time-outs; then
+      the utility's settings under HKEY_CURRENT_USER and the bus totals. A monitor whose DDC/CI
+      channel timed out at discovery is reported as not answering and read no further, so a
+      dead channel adds one time-out. Exit code 0, 2 when FILE cannot be loaded.
+)",
+     Report},
     {"run", "--sim FILE",
      R"(      Runs monitor operations against the monitors described in FILE (format: sim/README.md).
       Input, one operation per line (PAGE and CODE in hex as in "30 e2"; VALUE, SLOT and

@@ -7,34 +7,45 @@
 
 class TracingDdcPort : public DdcPort {
   public:
-    TracingDdcPort(DdcPort& inner, SimTrace& trace) : m_inner(inner), m_trace(trace) {}
+    // With a clock, each event also records how long its call took (a failure that took time
+    // is then traced as "... fail after N ms").
+    TracingDdcPort(DdcPort& inner, SimTrace& trace, ClockPort* clock = nullptr)
+        : m_inner(inner), m_trace(trace), m_clock(clock) {}
 
     bool GetVcpFeature(PhysicalHandle handle, std::uint8_t code, std::uint32_t& current,
                        std::uint32_t& maximum) override {
+        const std::uint32_t start = Now();
         const bool ok = m_inner.GetVcpFeature(handle, code, current, maximum);
-        m_trace.Add({SimEvent::Kind::Get, 0, code, 0, current, maximum, ok});
-        return ok;
+        return Add({SimEvent::Kind::Get, 0, code, 0, current, maximum, ok}, start);
     }
     bool SetVcpFeature(PhysicalHandle handle, std::uint8_t code, std::uint32_t value) override {
+        const std::uint32_t start = Now();
         const bool ok = m_inner.SetVcpFeature(handle, code, value);
-        m_trace.Add({SimEvent::Kind::Set, 0, code, value, 0, 0, ok});
-        return ok;
+        return Add({SimEvent::Kind::Set, 0, code, value, 0, 0, ok}, start);
     }
     bool GetCapabilitiesStringLength(PhysicalHandle handle, std::uint32_t& length) override {
+        const std::uint32_t start = Now();
         const bool ok = m_inner.GetCapabilitiesStringLength(handle, length);
-        m_trace.Add({SimEvent::Kind::Caps, 0, 0, 0, 0, 0, ok});
-        return ok;
+        return Add({SimEvent::Kind::Caps, 0, 0, 0, 0, 0, ok}, start);
     }
     bool CapabilitiesRequestAndReply(PhysicalHandle handle, char* buffer,
                                      std::uint32_t length) override {
+        const std::uint32_t start = Now();
         const bool ok = m_inner.CapabilitiesRequestAndReply(handle, buffer, length);
-        m_trace.Add({SimEvent::Kind::Caps, 0, 0, length, 0, 0, ok});
-        return ok;
+        return Add({SimEvent::Kind::Caps, 0, 0, length, 0, 0, ok}, start);
     }
 
   private:
+    std::uint32_t Now() { return m_clock ? m_clock->TickCount() : 0; }
+    bool Add(SimEvent event, std::uint32_t start) {
+        event.ms = Now() - start;
+        m_trace.Add(event);
+        return event.ok;
+    }
+
     DdcPort& m_inner;
     SimTrace& m_trace;
+    ClockPort* m_clock;
 };
 
 class TracingClock : public ClockPort {

@@ -14,6 +14,7 @@ bool MeasureStartupPauses(const std::string& description, StartupPauses& pauses,
     system.trace.Clear();
     RebuildMonitorList(ctrl, all);
     pauses.pausedMs = system.trace.PausedMs();
+    pauses.callMs = system.trace.CallMs();
     pauses.described = system.bus.Count();
     pauses.controlled = all.monitors.size();
     return true;

@@ -58,6 +58,7 @@ StartupMedians Medians(const std::vector<StartupRun>& runs) {
 std::string FormatStartupReport(const StartupMedians& ours, const StartupMedians& baseline,
                                 const StartupPauses& pauses, long utilityMonitors) {
     const double pausedMs = static_cast<double>(pauses.pausedMs);
+    const double callMs = static_cast<double>(pauses.callMs);
     const double privateRatio = ours.privateBytes / baseline.privateBytes;
     std::string text;
     text += Line("start-up, medians of %u rounds      DimoraDdcci     baseline  ours/baseline\n",
@@ -96,16 +97,23 @@ std::string FormatStartupReport(const StartupMedians& ours, const StartupMedians
     text += Line("mandated monitor pauses before the icon: %.0f ms (enumeration and state "
                  "build, simulator's clock)\n",
                  pausedMs);
+    // The icon (own) is the pauses, the calls and our own work; the baseline's own figure is
+    // what any program with one window and an icon spends.
+    const double ownWorkMs = ours.ownIconMs - baseline.ownIconMs - pausedMs - callMs;
+    text += Line("of the icon (own) %.0f ms: pauses %.0f ms, calls %.0f ms (the description's "
+                 "call costs and time-outs), our own time %.0f ms over the baseline's %.0f ms\n",
+                 ours.ownIconMs, pausedMs, callMs, ownWorkMs, baseline.ownIconMs);
     const double regionsRatio = ours.privateRegions / baseline.privateRegions;
     text += Line("goal: private bytes at most %.1fx the baseline's: commit charge %.2fx, %s; "
                  "private regions %.2fx, %s\n",
                  kPrivateBytesGoal, privateRatio, Verdict(privateRatio <= kPrivateBytesGoal),
                  regionsRatio, Verdict(regionsRatio <= kPrivateBytesGoal));
-    const double iconLimit = baseline.iconMs + pausedMs + kIconSlackMs;
-    text += Line("goal: icon at most baseline + pauses + %.0f ms = %.0f ms: %.0f ms, %s\n",
+    const double iconLimit = baseline.iconMs + pausedMs + callMs + kIconSlackMs;
+    text += Line("goal: icon at most baseline + pauses + calls + %.0f ms = %.0f ms: %.0f ms, %s\n",
                  kIconSlackMs, iconLimit, ours.iconMs, Verdict(ours.iconMs <= iconLimit));
-    const double ownLimit = baseline.ownIconMs + pausedMs + kIconSlackMs;
-    text += Line("goal: icon (own) at most baseline + pauses + %.0f ms = %.0f ms: %.0f ms, %s\n",
+    const double ownLimit = baseline.ownIconMs + pausedMs + callMs + kIconSlackMs;
+    text += Line("goal: icon (own) at most baseline + pauses + calls + %.0f ms = %.0f ms: %.0f ms, "
+                 "%s\n",
                  kIconSlackMs, ownLimit, ours.ownIconMs,
                  Verdict(ours.ownIconMs >= 0 && ours.ownIconMs <= ownLimit));
     return text;

@@ -67,6 +67,13 @@ void SwitchMode(CommandContext& context, const CommandRequest& request, Report& 
         const auto item = std::find_if(modes.begin(), modes.end(),
                                        [&](const ModeItem& m) { return m.mode == request.mode; });
         shown.page.ModeChanged(static_cast<int>(item - modes.begin()));
+        // Read back, and another mode: the monitor acknowledged the write and ignored it.
+        if (shown.ModeRead() >= 0 && shown.ModeRead() != request.mode) {
+            report.Fail(kCommandRefused, label + ": the monitor kept mode " +
+                                             ModeText(shown.ModeRead()) + ", not " +
+                                             ModeText(request.mode));
+            return;
+        }
         report.MonitorChanged();
         if (shown.ModeRead() == request.mode)
             report.Line(label + ": mode " + ModeText(request.mode));

@@ -219,6 +219,7 @@ TEST(CommandRunner, WhatIsRefusedOrNotOfferedChangesNothing) {
         Nothing,
         NotPermitted,
         OtherOwner,
+        IgnoresMode,
         Unplugged,
         DialogOpen,
         FilterDialog,
@@ -246,6 +247,8 @@ TEST(CommandRunner, WhatIsRefusedOrNotOfferedChangesNothing) {
         {Before::NotPermitted, "/set brightness 60", kRefused,
          "1: the monitor does not permit adjustment now"},
         {Before::OtherOwner, "/mode 1", kRefused, "1: another program is working on the monitor"},
+        {Before::IgnoresMode, "/mode 1", kRefused,
+         "1: the monitor kept mode 0 (Text), not 1 (Picture)"},
         {Before::Nothing, "/set brightness 101", kRefused,
          "1: brightness 101 is out of range; the monitor offers 0 to 100"},
         {Before::Nothing, "/set temperature 15000K", kRefused,
@@ -282,9 +285,10 @@ TEST(CommandRunner, WhatIsRefusedOrNotOfferedChangesNothing) {
     };
     for (const auto& c : cases) {
         const bool notPermitted = c.before == Before::NotPermitted || c.before == Before::Evening;
-        Desk desk("typical.txt", notPermitted                     ? "vendor 20 e2 0 1\n"
-                                 : c.before == Before::OtherOwner ? "process 9029 OTHERTOOL.EXE\n"
+        Desk desk("typical.txt", notPermitted                         ? "vendor 20 e2 0 1\n"
+                                 : c.before == Before::OtherOwner     ? "process 9029 OTHERTOOL.EXE\n"
                                  : c.before == Before::ModeWriteFails ? "fault write 30 e2 20\n"
+                                 : c.before == Before::IgnoresMode    ? "ignore write 30 e2 1\n"
                                                                       : "");
         if (c.before == Before::Evening)
             StoreEvening(desk);

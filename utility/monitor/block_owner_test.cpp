@@ -110,8 +110,8 @@ class OwnerTest : public testing::Test {};
 TEST_F(OwnerTest, FreeRegisterIsClaimedWithOurIdentifier) {
     SimMachine sim(kMonitor);
     EXPECT_TRUE(sim.ctrl.TakeOwnership(sim.handle, Retry::Yes));
-    EXPECT_EQ(sim.Take(),
-              (Lines{"get e0 ok cur=0 max=ffff", "sleep 20", "set e0=1f40 ok", "sleep 10"}));
+    EXPECT_EQ(sim.Take(), (Lines{"get e0 ok cur=0 max=ffff", "sleep 20", "set e0=1f40 ok",
+                                 "sleep 10", "get e0 ok cur=1f40 max=ffff", "sleep 20"}));
     EXPECT_EQ(sim.Monitor().Owner(), 8000u);
     EXPECT_TRUE(sim.ctrl.ReleaseOwnership(sim.handle));
     EXPECT_EQ(sim.Take(), (Lines{"set e0=0 ok", "sleep 10"}));
@@ -156,10 +156,54 @@ TEST_F(OwnerTest, OwnerIsMatchedOnTheLowSixteenBits) {
         << "our own claim does not lock us out";
 }
 
+TEST_F(OwnerTest, IdentifiersAboveSixteenBitsAreWrittenAndComparedAlike) {
+    struct Row {
+        const char* name;
+        std::uint32_t self;
+        std::uint32_t written; // what our claim leaves in the register
+    } const rows[] = {
+        {"below 65536", 8000, 8000},
+        {"low bits kept", 0x31F40, 0x1F40},
+        {"low bits zero write 1", 0x20000, 1},
+        {"65536 itself", 0x10000, 1},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        SimMachine sim(kMonitor);
+        sim.system.processes.self.id = row.self;
+        ASSERT_TRUE(sim.ctrl.TakeOwnership(sim.handle, Retry::No));
+        EXPECT_EQ(sim.Monitor().Owner(), row.written);
+        EXPECT_TRUE(sim.ctrl.TakeOwnership(sim.handle, Retry::No)) << "our own value is ours";
+    }
+    // A register of 1 belongs to whichever running process has low bits 0: another program
+    // keeps it, another copy of this one does not.
+    const struct {
+        const char* exe;
+        bool free;
+    } owners[] = {{"OTHERTOOL.EXE", false}, {"DimoraDdcci.exe", true}};
+    for (const auto& owner : owners) {
+        SCOPED_TRACE(owner.exe);
+        SimMachine sim(kMonitor + "owner 1\n");
+        sim.system.processes.others.push_back({0x50000, owner.exe});
+        EXPECT_EQ(sim.ctrl.TakeOwnership(sim.handle, Retry::No), owner.free);
+    }
+}
+
 TEST_F(OwnerTest, AnotherCopyOfThisProgramDoesNotKeepIt) {
     SimMachine sim(kMonitor + "owner 4100\n");
     sim.system.processes.others.push_back({4100, "C:\\Program Files\\Visomat\\DimoraDdcci.EXE"});
     EXPECT_TRUE(sim.ctrl.TakeOwnership(sim.handle, Retry::No));
+}
+
+TEST_F(OwnerTest, AClaimTheMonitorIgnoredIsNoticedAndNothingElseIsSent) {
+    SimMachine sim(kMonitor + "ignore write 0 e0 1\n");
+    EXPECT_FALSE(sim.ctrl.TakeOwnership(sim.handle, Retry::No));
+    EXPECT_EQ(sim.Take(), (Lines{"get e0 ok cur=0 max=ffff", "sleep 20", "set e0=1f40 ok",
+                                 "sleep 10", "get e0 ok cur=0 max=ffff", "sleep 20"}));
+    EXPECT_FALSE(sim.ctrl.HasOwnership());
+    EXPECT_FALSE(sim.ctrl.ReadBlock(sim.state, 2, nullptr, 0, PageSelect::Write));
+    EXPECT_TRUE(sim.ctrl.ReleaseOwnership(sim.handle));
+    EXPECT_TRUE(sim.Take().empty());
 }
 
 TEST_F(OwnerTest, UnreadableRegisterIsNotTaken) {

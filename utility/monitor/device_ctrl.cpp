@@ -3,6 +3,7 @@
 #include "utility/monitor/capabilities.h"
 #include "utility/monitor/retry.h"
 #include "utility/monitor/vcp.h"
+#include "utility/monitor/vcp_codes.h"
 #include "utility/monitor/write_pauses.h"
 
 namespace {
@@ -21,7 +22,7 @@ bool DeviceCtrl::ReadWithRetry(PhysicalHandle handle, std::uint8_t code, std::ui
                                std::uint32_t* maximum, Retry retry) {
     return RetryWithPause(
         m_ports.clock, retry == Retry::Yes ? kReadAttempts : 1, kRetryPauseMs,
-        [&] { return GetVcp(m_ports, handle, code, current, maximum, kReadPauseMs); });
+        [&] { return GetVcp(m_ports, handle, code, current, maximum, kReadPauseMs); }, TimedOut());
 }
 
 bool DeviceCtrl::SelectPage(PhysicalHandle handle, std::uint16_t page, PageSelect pageSelect) {
@@ -33,7 +34,7 @@ bool DeviceCtrl::ReadFeature(const CMonitorStatus& state, std::uint16_t page, st
                              std::uint32_t* current, std::uint32_t* maximum, PageSelect pageSelect,
                              Retry retry) {
     const PhysicalHandle handle = state.Handle();
-    if (!handle)
+    if (!Reachable(handle))
         return false;
     if (page == 0) {
         if (!Contains(state.capabilityCodes, code, kAnyValue))
@@ -50,7 +51,7 @@ bool DeviceCtrl::ReadFeature(const CMonitorStatus& state, std::uint16_t page, st
 bool DeviceCtrl::WriteFeature(const CMonitorStatus& state, std::uint16_t page, std::uint8_t code,
                               std::uint32_t value, PageSelect pageSelect) {
     const PhysicalHandle handle = state.Handle();
-    if (!handle)
+    if (!Reachable(handle))
         return false;
     // Values above the 32-bit signed range can never match a listed value.
     const auto asListed = static_cast<std::int32_t>(value > 0x7FFFFFFFu ? 0x7FFFFFFFu : value);
@@ -73,7 +74,7 @@ bool DeviceCtrl::WriteFeature(const CMonitorStatus& state, std::uint16_t page, s
 bool DeviceCtrl::ReadFeatureGroup(const CMonitorStatus& state, std::array<std::uint32_t, 4>& values,
                                   PageSelect pageSelect) {
     const PhysicalHandle handle = state.Handle();
-    if (!handle || !m_ownership)
+    if (!Reachable(handle) || !m_ownership)
         return false;
     for (int i = 0; i < 4; ++i) {
         const auto code = static_cast<std::uint8_t>(kGroupFirst + i);
@@ -97,7 +98,7 @@ bool DeviceCtrl::WriteFeatureGroup(const CMonitorStatus& state,
                                    const std::array<std::uint32_t, 4>& values,
                                    PageSelect pageSelect) {
     const PhysicalHandle handle = state.Handle();
-    if (!handle || !m_ownership)
+    if (!Reachable(handle) || !m_ownership)
         return false;
     for (std::uint8_t code = kGroupFirst; code <= kGroupCommit; ++code) {
         if (!Contains(state.vendorPages, VendorKey{kGroupPage, code}, kAnyValue))
@@ -111,6 +112,16 @@ bool DeviceCtrl::WriteFeatureGroup(const CMonitorStatus& state,
             return false;
     }
     return SetVcp(m_ports, handle, kGroupCommit, 1, kGroupCommitPauseMs);
+}
+
+bool DeviceCtrl::WritePictureMode(const CMonitorStatus& state, std::uint32_t mode,
+                                  PageSelect pageSelect) {
+    if (!WriteFeature(state, kColorPage, kModeCode, mode, pageSelect))
+        return false;
+    std::uint32_t current = 0;
+    std::uint32_t maximum = 0;
+    return ReadWithRetry(state.Handle(), kModeCode, &current, &maximum, Retry::Yes) &&
+           current == mode;
 }
 
 bool DeviceCtrl::IsAdjustmentPermitted(const CMonitorStatus& state) {

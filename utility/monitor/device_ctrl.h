@@ -3,6 +3,7 @@
 // transfer.
 #pragma once
 
+#include "utility/monitor/answer_watch.h"
 #include "utility/monitor/monitor_entry.h"
 #include "utility/monitor/monitor_status.h"
 #include "utility/monitor/ports.h"
@@ -29,7 +30,11 @@ enum class Retry { No, Yes };
 
 class DeviceCtrl {
   public:
-    explicit DeviceCtrl(const MonitorPorts& ports) : m_ports(ports) {}
+    // Every DDC/CI call goes through the answer watch (time-outs, monitors that stopped
+    // answering); the other ports are used as given.
+    explicit DeviceCtrl(const MonitorPorts& ports)
+        : m_watch(ports.ddc, ports.clock), m_ports{m_watch,       ports.clock, ports.processes,
+                                                   ports.display, ports.panq,  ports.codePage} {}
     DeviceCtrl(const DeviceCtrl&) = delete;
     DeviceCtrl& operator=(const DeviceCtrl&) = delete;
     virtual ~DeviceCtrl();
@@ -54,7 +59,8 @@ class DeviceCtrl {
     std::int32_t PhysicalCount() const { return m_physicalCount; }
 
     // Every operation on a monitor state fails at once, without a transaction, when the state
-    // has no physical handle (the null monitor of an empty list among them).
+    // has no physical handle (the null monitor of an empty list among them), or when the monitor
+    // stopped answering (three time-outs in a row) since the last enumeration.
     //
     // Page 0 is the standard MCCS codes; any other page selects a vendor page first (unless
     // PageSelect::Skip) and needs ownership.
@@ -82,6 +88,13 @@ class DeviceCtrl {
     // True when an owner register value no longer belongs to another running program.
     bool IsOwnerFree(std::uint32_t value);
     bool IsAdjustmentPermitted(const CMonitorStatus& state);
+    // Writes the picture mode (page 0x30 code 0xE2) and reads it back: true only when the
+    // monitor then holds that mode (a write is acknowledged whether or not the monitor applied
+    // it).
+    bool WritePictureMode(const CMonitorStatus& state, std::uint32_t mode, PageSelect pageSelect);
+
+    // False for a monitor that stopped answering since the last enumeration.
+    bool IsAnswering(PhysicalHandle handle) const { return m_watch.Answering(handle); }
 
     // The program-wide ownership flag: set while this program holds the monitor it works on.
     bool HasOwnership() const { return m_ownership; }
@@ -90,18 +103,33 @@ class DeviceCtrl {
     const MonitorPorts& Ports() const { return m_ports; }
 
   private:
+    // The handle exists and its monitor still answers.
+    bool Reachable(PhysicalHandle handle) const { return handle && m_watch.Answering(handle); }
+    // The retry loops' reason to stop early: the last call timed out.
+    auto TimedOut() const {
+        return [this] { return m_watch.LastTimedOut(); };
+    }
     bool ReadWithRetry(PhysicalHandle handle, std::uint8_t code, std::uint32_t* current,
                        std::uint32_t* maximum, Retry retry);
     bool SelectPage(PhysicalHandle handle, std::uint16_t page, PageSelect pageSelect);
     EntryCheck CheckEntry(std::size_t index);
     void ReleaseEntries();
 
+    AnswerWatch m_watch;
     MonitorPorts m_ports;
     bool m_ownership = false;
     // Entries are held by pointer: monitor states keep the address of an entry's handle.
     std::vector<std::unique_ptr<MonitorEntry>> m_entries;
     std::int32_t m_physicalCount = 0;
 };
+
+// The owner register carries 16 bits. A process writes the low 16 bits of its identifier, or 1
+// when those are 0 (0 would read as free to every program). Windows identifiers are multiples of
+// 4, so no process's low bits are 1 and a program that compares low bits reads 1 as an owner that
+// has exited: the same as 0 to it, but never a register held for good.
+inline constexpr std::uint32_t kOwnerRegisterMask = 0xFFFF;
+inline constexpr std::uint32_t kOwnerValueForZeroLowBits = 1;
+std::uint32_t OwnerValueOf(std::uint32_t processId);
 
 // This program's executable base name, upper case, as the owner check compares it.
 inline constexpr std::string_view kOwnExecutableBase = "DIMORADDCCI";

@@ -21,7 +21,7 @@ bool DeviceCtrl::ReadBlock(const CMonitorStatus& state, int slot, std::uint8_t* 
                            std::size_t capacity, PageSelect pageSelect, std::size_t* length,
                            BlockEnd end) {
     const PhysicalHandle handle = state.Handle();
-    if (!handle || !buffer || slot < 0 || slot > 3)
+    if (!Reachable(handle) || !buffer || slot < 0 || slot > 3)
         return false;
     const auto lengthCode = static_cast<std::uint8_t>(0xE2 + 3 * slot);
     const auto offsetCode = static_cast<std::uint8_t>(lengthCode + 1);
@@ -66,7 +66,8 @@ bool DeviceCtrl::ReadBlock(const CMonitorStatus& state, int slot, std::uint8_t* 
                 break;
             continue;
         }
-        if (++failures >= kMaxWordFailures)
+        // A word that timed out ends the block: the monitor is not answering.
+        if (++failures >= kMaxWordFailures || m_watch.LastTimedOut())
             return false;
         // Put the monitor's read position back on the word that failed, then read it again.
         if (SetVcp(m_ports, handle, offsetCode, offset, kPageWritePauseMs))

@@ -65,6 +65,8 @@ const char* EntryCheckName(EntryCheck check) {
         return "vendor page list empty";
     case EntryCheck::VendorPageParse:
         return "vendor page list not parsable";
+    case EntryCheck::NotAnswering:
+        return "DDC/CI channel does not answer (timed out)";
     }
     return "?";
 }
@@ -87,6 +89,8 @@ void DeviceCtrl::ReleaseEntries() {
 bool DeviceCtrl::Enumerate() {
     m_physicalCount = 0;
     ReleaseEntries();
+    // A monitor that stopped answering is tried again at every enumeration.
+    m_watch.Forget();
     std::vector<DesktopMonitor> monitors;
     if (!m_ports.display.EnumDisplayMonitors(monitors))
         return false;
@@ -109,13 +113,13 @@ EntryCheck DeviceCtrl::CheckEntry(std::size_t index) {
     if (!IsMakerMonitor(index, Retry::Yes))
         return EntryCheck::NotMakerMonitor;
     if (!ReadCapabilities(index, Retry::Yes))
-        return EntryCheck::NoCapabilities;
+        return m_watch.LastTimedOut() ? EntryCheck::NotAnswering : EntryCheck::NoCapabilities;
     if (!ParseCapabilities(entry.capabilities, entry.capabilityCodes))
         return EntryCheck::CapabilitiesParse;
     if (!HasVendorControl(index))
         return EntryCheck::NoVendorControl;
     if (!ReadVendorPageList(index, PageSelect::Write))
-        return EntryCheck::NoVendorPageList;
+        return m_watch.LastTimedOut() ? EntryCheck::NotAnswering : EntryCheck::NoVendorPageList;
     if (entry.vendorPageList.empty())
         return EntryCheck::EmptyVendorPageList;
     if (!ParseVendorPages(entry.vendorPageList, entry.vendorPages))
@@ -184,11 +188,12 @@ bool DeviceCtrl::IsMakerMonitor(std::size_t index, Retry retry) {
 }
 
 bool DeviceCtrl::ReadCapabilities(std::size_t index, Retry retry) {
-    if (index >= m_entries.size())
+    if (index >= m_entries.size() || !Reachable(m_entries[index]->physicalHandle))
         return false;
     MonitorEntry& entry = *m_entries[index];
     return RetryWithPause(
-        m_ports.clock, retry == Retry::Yes ? kCapabilitiesAttempts : 1, kRetryPauseMs, [&] {
+        m_ports.clock, retry == Retry::Yes ? kCapabilitiesAttempts : 1, kRetryPauseMs,
+        [&] {
             std::uint32_t length = 0;
             if (!m_ports.ddc.GetCapabilitiesStringLength(entry.physicalHandle, length) ||
                 length == 0)
@@ -199,7 +204,8 @@ bool DeviceCtrl::ReadCapabilities(std::size_t index, Retry retry) {
                 return false;
             entry.capabilities = TextUpToZero(buffer.data(), buffer.size());
             return true;
-        });
+        },
+        TimedOut());
 }
 
 bool DeviceCtrl::HasVendorControl(std::size_t index) const {

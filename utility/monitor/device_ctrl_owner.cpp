@@ -15,16 +15,17 @@ namespace {
 constexpr int kOwnerAttempts = 5;
 constexpr std::uint32_t kOwnerRetryPauseMs = 200;
 
-// The register carries 16 bits, so only the low 16 bits of an identifier reach the monitor.
-constexpr std::uint32_t kOwnerMask = 0xFFFF;
-
 } // namespace
 
+std::uint32_t OwnerValueOf(std::uint32_t processId) {
+    const std::uint32_t low = processId & kOwnerRegisterMask;
+    return low != 0 ? low : kOwnerValueForZeroLowBits;
+}
+
 bool DeviceCtrl::IsOwnerFree(std::uint32_t value) {
-    const std::uint32_t owner = value & kOwnerMask;
-    // Our own identifier, seen through the same 16 bits, is ours.
-    const std::uint32_t self = m_ports.processes.CurrentProcessId();
-    if ((self & kOwnerMask) == owner)
+    const std::uint32_t owner = value & kOwnerRegisterMask;
+    // Our own identifier, encoded as we write it, is ours.
+    if (OwnerValueOf(m_ports.processes.CurrentProcessId()) == owner)
         return true;
     // Without a process table nobody can tell whether the owner still runs: the monitor stays
     // its.
@@ -33,7 +34,7 @@ bool DeviceCtrl::IsOwnerFree(std::uint32_t value) {
         return false;
     bool otherProgram = false;
     for (const auto& process : processes) {
-        if ((process.id & kOwnerMask) != owner)
+        if (OwnerValueOf(process.id) != owner)
             continue;
         // Another copy of this program (one that crashed, or an earlier run) never keeps us out.
         if (ExecutableBaseName(process.exeFile, m_ports.codePage) == kOwnExecutableBase)
@@ -45,20 +46,30 @@ bool DeviceCtrl::IsOwnerFree(std::uint32_t value) {
 
 bool DeviceCtrl::TakeOwnership(PhysicalHandle handle, Retry retry) {
     m_ownership = false;
-    // No monitor: nothing to claim, and no pauses between attempts that cannot succeed.
-    if (!handle)
+    // No monitor, or one that stopped answering: nothing to claim, and no pauses between
+    // attempts that cannot succeed.
+    if (!Reachable(handle))
         return false;
     const bool free = RetryWithPause(
-        m_ports.clock, retry == Retry::Yes ? kOwnerAttempts : 1, kOwnerRetryPauseMs, [&] {
+        m_ports.clock, retry == Retry::Yes ? kOwnerAttempts : 1, kOwnerRetryPauseMs,
+        [&] {
             std::uint32_t current = 0;
             std::uint32_t maximum = 0;
             return GetVcp(m_ports, handle, kOwnerRegister, &current, &maximum, kReadPauseMs) &&
-                   ((current & kOwnerMask) == 0 || IsOwnerFree(current));
-        });
-    if (free) {
-        const std::uint32_t pid = m_ports.processes.CurrentProcessId();
-        m_ownership = SetVcp(m_ports, handle, kOwnerRegister, pid, kOwnerWritePauseMs);
-    }
+                   ((current & kOwnerRegisterMask) == 0 || IsOwnerFree(current));
+        },
+        TimedOut());
+    if (!free)
+        return false;
+    const std::uint32_t own = OwnerValueOf(m_ports.processes.CurrentProcessId());
+    if (!SetVcp(m_ports, handle, kOwnerRegister, own, kOwnerWritePauseMs))
+        return false;
+    // A write has no reply: only the register read back shows that the monitor took our value,
+    // and that no other program claimed it between our read and our write.
+    std::uint32_t current = 0;
+    std::uint32_t maximum = 0;
+    m_ownership = ReadWithRetry(handle, kOwnerRegister, &current, &maximum, retry) &&
+                  (current & kOwnerRegisterMask) == own;
     return m_ownership;
 }
 
@@ -66,7 +77,7 @@ bool DeviceCtrl::ReleaseOwnership(PhysicalHandle handle) {
     if (!m_ownership)
         return true;
     m_ownership = false;
-    if (!handle)
+    if (!Reachable(handle))
         return false;
     return SetVcp(m_ports, handle, kOwnerRegister, 0, kOwnerWritePauseMs);
 }

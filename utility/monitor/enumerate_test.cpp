@@ -1,5 +1,7 @@
 // Enumeration against simulated desktops: entries, labels, and every check that can fail.
+#include "sim/testing/sim_desktop.h"
 #include "sim/testing/sim_machine.h"
+#include "utility/monitor/monitor_list.h"
 
 #include <gtest/gtest.h>
 
@@ -62,6 +64,10 @@ INSTANTIATE_TEST_SUITE_P(
                   EntryCheck::NoVendorControl},
         CheckCase{"PageListUnreadable", Monitor("a", 1, 0, "fault read 10 e2 1\n"),
                   EntryCheck::NoVendorPageList},
+        CheckCase{"ChannelTimesOut", Monitor("a", 1, 0, "dead\ndead-ms 3500\n"),
+                  EntryCheck::NotAnswering},
+        CheckCase{"PageListTimesOut", Monitor("a", 1, 0, "fault read 10 e2 1\ndead-ms 3500\n"),
+                  EntryCheck::NotAnswering},
         CheckCase{"EmptyPageList", Monitor("a", 1, 0, "slot 0 length 0\nslot 0 text\n"),
                   EntryCheck::EmptyVendorPageList}),
     [](const testing::TestParamInfo<CheckCase>& info) { return std::string(info.param.name); });
@@ -82,6 +88,20 @@ TEST(Enumerate, CapabilitiesAreRetriedWithPauses) {
     const auto trace = sim.Take();
     EXPECT_EQ(std::count(trace.begin(), trace.end(), "caps fail"), 3);
     EXPECT_EQ(std::count(trace.begin(), trace.end(), "sleep 200"), 3);
+}
+
+TEST(Enumerate, ADeadChannelCostsOneTimeOutAndTheHealthyMonitorIsFound) {
+    std::uint64_t took[2] = {};
+    const char* files[] = {"single.txt", "dead.txt"};
+    for (int i = 0; i < 2; ++i) {
+        SimDesktop desk(files[i]);
+        CMonitorStatusAll monitors;
+        EXPECT_TRUE(RebuildMonitorList(desk.ctrl, monitors)) << files[i];
+        ASSERT_EQ(monitors.monitors.size(), 1u) << files[i];
+        EXPECT_EQ(monitors.monitors[0]->modelName, "EX-2451W");
+        took[i] = desk.system.clock.Now();
+    }
+    EXPECT_EQ(took[1] - took[0], 3500u) << "one time-out, not fifty capabilities attempts";
 }
 
 TEST(Enumerate, PreviousHandlesAreReleasedOnRebuild) {

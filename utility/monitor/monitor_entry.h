@@ -17,6 +17,7 @@ enum class EntryCheck {
     NoVendorPageList,  // block slot 0 could not be read
     EmptyVendorPageList,
     VendorPageParse,
+    NotAnswering, // a DDC/CI call timed out: the channel passes the EDID but not DDC/CI
 };
 
 const char* EntryCheckName(EntryCheck check);

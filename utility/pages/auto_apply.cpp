@@ -31,8 +31,7 @@ bool AutoApplier::ApplyModeTo(CMonitorStatus& monitor, std::int32_t mode) {
     if (m_ctrl.ReadFeature(monitor, kColorPage, kModeCode, &present, &maximum, PageSelect::Write,
                            Retry::Yes) &&
         present != static_cast<std::uint32_t>(mode) && offered &&
-        m_ctrl.WriteFeature(monitor, kColorPage, kModeCode, static_cast<std::uint32_t>(mode),
-                            PageSelect::Skip)) {
+        m_ctrl.WritePictureMode(monitor, static_cast<std::uint32_t>(mode), PageSelect::Skip)) {
         monitor.lastAutoMode = mode;
         written = true;
     }

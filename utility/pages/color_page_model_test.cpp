@@ -122,6 +122,7 @@ TEST_F(ColorPageModelTest, ModeChangeWritesTheModeWithinOneOwnershipBracket) {
     EXPECT_EQ(desktop.Take(),
               (Lines{// TakeOwnership: the register is free, our identifier goes in
                      "get e0 ok cur=0 max=ffff", "sleep 20", "set e0=1f40 ok", "sleep 10",
+                     "get e0 ok cur=1f40 max=ffff", "sleep 20",
                      // the mode: page register, then the mode and its pause
                      "set e1=30 ok", "sleep 20", "set e2=11 ok", "sleep 340",
                      // read back on the same page
@@ -160,10 +161,10 @@ TEST_F(ColorPageModelTest, DataNameDecidesRegisterDeleteAndRestore) {
         bool registerButton, deleteButton;
     };
     const Case cases[] = {
-        {"", -1, false, false},       // nothing typed or picked
-        {"", 0, true, true},          // an item picked, its text not yet read
-        {"Evening", -1, true, false}, // a new name
-        {"OFFICE", -1, true, true},   // a stored name in other letter case
+        {"", -1, false, false},        // nothing typed or picked
+        {"", 0, true, true},           // an item picked, its text not yet read
+        {"Evening", -1, true, false},  // a new name
+        {"OFFICE", -1, true, true},    // a stored name in other letter case
         {"\x83\x61", -1, true, false}, // "ヂ", which differs from "ア" only in a second byte
     };
     for (const Case& c : cases) {

@@ -217,6 +217,51 @@ TEST_F(ForegroundWatcherTest, AMonitorAlreadyInTheModeIsNotWrittenAgain) {
         EXPECT_NE(line.rfind("set e2=", 0), 0u) << "read, found in mode 2, not written: " << line;
 }
 
+TEST_F(ForegroundWatcherTest, AModeWriteTheMonitorIgnoredIsTriedAgainAtTheNextSwitch) {
+    sim.system.bus.Monitor(0).InjectFault({SimFault::Kind::Ignore, 0x30, 0xE2, 1});
+    windows.Front(1);
+    Tick();
+    EXPECT_EQ(Mode(0), 0) << "acknowledged, not applied";
+    EXPECT_EQ(monitors.monitors[0]->lastAutoMode, -1) << "the read-back shows the old mode";
+    EXPECT_EQ(monitors.monitors[1]->lastAutoMode, 2);
+    windows.Front(2);
+    Tick();
+    windows.Front(1);
+    Tick();
+    EXPECT_EQ(Mode(0), 2);
+    EXPECT_EQ(monitors.monitors[0]->lastAutoMode, 2);
+}
+
+TEST_F(ForegroundWatcherTest, AMonitorThatStoppedAnsweringCostsThreeTimeOutsUntilTheRescan) {
+    const auto timeOuts = [this] {
+        const Lines trace = sim.Take();
+        return std::count_if(trace.begin(), trace.end(), [](const std::string& line) {
+            return line.find(" fail after 3500 ms") != std::string::npos;
+        });
+    };
+    sim.system.bus.Monitor(0).StopAnswering(3500);
+    const CMonitorStatus& gone = *monitors.monitors[0];
+    for (int round = 0; round < 10; ++round) {
+        windows.Front(1 + round % 2); // a watcher switch to every monitor
+        Tick();
+        // and a page action: claim, permission, a read, release
+        std::uint32_t current = 0, maximum = 0;
+        sim.ctrl.TakeOwnership(gone.Handle(), Retry::Yes);
+        sim.ctrl.IsAdjustmentPermitted(gone);
+        sim.ctrl.ReadFeature(gone, 0, 0x10, &current, &maximum, PageSelect::Write, Retry::Yes);
+        sim.ctrl.ReleaseOwnership(gone.Handle());
+        if (round == 0)
+            EXPECT_LE(timeOuts(), 3);
+        else
+            EXPECT_EQ(timeOuts(), 0) << "round " << round;
+    }
+    EXPECT_FALSE(sim.ctrl.IsAnswering(gone.Handle()));
+    EXPECT_EQ(Mode(1), 2) << "the other monitor goes on switching";
+    RebuildMonitorList(sim.ctrl, monitors);
+    EXPECT_EQ(timeOuts(), 1) << "a rescan tries it once again";
+    EXPECT_EQ(monitors.monitors.size(), 1u);
+}
+
 TEST_F(ForegroundWatcherTest, NothingHappensWhenSwitchedOffOrWhileAnotherPageIsAdjusted) {
     windows.Front(1);
     inputs.activate = false;

@@ -126,6 +126,7 @@ TEST(SoundPageModel, ResetSendsTheCommandAndReloadsTheVolume) {
     EXPECT_EQ(page.desktop.Take(),
               (Lines{// TakeOwnership
                      "get e0 ok cur=0 max=ffff", "sleep 20", "set e0=1f40 ok", "sleep 10",
+                     "get e0 ok cur=1f40 max=ffff", "sleep 20",
                      // IsAdjustmentPermitted
                      "set e1=20 ok", "sleep 20", "get e2 ok cur=1 max=1", "sleep 20",
                      "set e1=20 ok", "sleep 20", "get e6 ok cur=0 max=1", "sleep 20",
@@ -154,8 +155,9 @@ TEST(SoundPageModel, HidingThePageStoresTheSoundSettingsOfAMonitorThatHasThem) {
         {"sound functions",
          "typical.txt",
          kAudioReset | kAudioVolume,
-         {"get e0 ok cur=0 max=ffff", "sleep 20", "set e0=1f40 ok", "sleep 10", "set e1=f0 ok",
-          "sleep 20", "set e3=a ok", "sleep 120", "set e0=0 ok", "sleep 10"}},
+         {"get e0 ok cur=0 max=ffff", "sleep 20", "set e0=1f40 ok", "sleep 10",
+          "get e0 ok cur=1f40 max=ffff", "sleep 20", "set e1=f0 ok", "sleep 20", "set e3=a ok",
+          "sleep 120", "set e0=0 ok", "sleep 10"}},
         {"no sound functions", "typical.txt", 0, {}},
         {"no monitor", "none.txt", 0, {}},
     };

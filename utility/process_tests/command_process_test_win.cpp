@@ -326,6 +326,35 @@ TEST_F(CommandProcess, HostileRequestsAreRefusedAndTheNextCommandIsAnsweredAtOnc
     ::DeleteFileA(dump.c_str());
 }
 
+// A maker monitor behind a dock that passes the EDID but not DDC/CI: every call on it waits for the
+// driver's time-out (3.5 s, slept inside the simulated DLL). It costs one time-out before the
+// icon, and the healthy monitor beside it answers commands.
+TEST_F(CommandProcess, ADeadMonitorCostsOneTimeOutAndTheHealthyOneStillAnswers) {
+    const auto iconAfter = [](const char* monitors) {
+        Utility utility(monitors);
+        const HWND main = utility.Main();
+        const LRESULT ms = main ? utility.Query(kQueryIconAfterMs) : -1;
+        if (main)
+            utility.Exit();
+        return ms;
+    };
+    const LRESULT alone = iconAfter("single.txt");
+    ASSERT_GE(alone, 0);
+    const std::string dump = DumpPath("command_dead");
+    ::SetEnvironmentVariableA("DIMORA_SIM_DUMP", dump.c_str());
+    Utility utility("dead.txt");
+    ::SetEnvironmentVariableA("DIMORA_SIM_DUMP", nullptr);
+    ASSERT_NE(utility.Main(), nullptr);
+    const LRESULT withDead = utility.Query(kQueryIconAfterMs);
+    EXPECT_LE(withDead, alone + 5000) << "alone " << alone << " ms";
+    EXPECT_EQ(utility.Query(kQueryMonitorCount), 1);
+    const Outcome out = Command("/set brightness 40 /monitor 1-1", 0);
+    EXPECT_EQ(out.status, 0u) << out.text;
+    EXPECT_EQ(Dumped(dump, 0, "vcp 10"), 40);
+    EXPECT_EQ(utility.Exit(), 0u);
+    ::DeleteFileA(dump.c_str());
+}
+
 TEST_F(CommandProcess, ACommandDuringTheDeleteQuestionIsBusyAndOkDeletesTheChosenData) {
     StoreEvening();
     Utility utility("dual.txt");
