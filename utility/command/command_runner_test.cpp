@@ -285,8 +285,8 @@ TEST(CommandRunner, WhatIsRefusedOrNotOfferedChangesNothing) {
     };
     for (const auto& c : cases) {
         const bool notPermitted = c.before == Before::NotPermitted || c.before == Before::Evening;
-        Desk desk("typical.txt", notPermitted                         ? "vendor 20 e2 0 1\n"
-                                 : c.before == Before::OtherOwner     ? "process 9029 OTHERTOOL.EXE\n"
+        Desk desk("typical.txt", notPermitted                     ? "vendor 20 e2 0 1\n"
+                                 : c.before == Before::OtherOwner ? "process 9029 OTHERTOOL.EXE\n"
                                  : c.before == Before::ModeWriteFails ? "fault write 30 e2 20\n"
                                  : c.before == Before::IgnoresMode    ? "ignore write 30 e2 1\n"
                                                                       : "");
