@@ -263,13 +263,18 @@ std::intptr_t ShellActionPort::StartInstaller(const std::wstring& file,
 }
 
 void ShellActionPort::WaitForInstallers() {
-    std::vector<ScopedKernelHandle>& installers = RunningInstallers();
-    if (installers.empty())
+    if (RunningInstallers().empty())
         return;
     const HCURSOR previous = ::SetCursor(::LoadCursorW(nullptr, IDC_WAIT));
-    for (const ScopedKernelHandle& installer : installers)
-        WaitAnswering(installer.Get(), INFINITE, [] { return true; });
-    installers.clear();
+    // The wait dispatches the menu's messages: an Install clicked meanwhile adds to the program's
+    // list, and an Exit clicked meanwhile waits too. Each wait takes the list out first, so no
+    // dispatched click reshapes the list being waited on, and goes on until no installer is left.
+    while (!RunningInstallers().empty()) {
+        std::vector<ScopedKernelHandle> installers;
+        installers.swap(RunningInstallers());
+        for (const ScopedKernelHandle& installer : installers)
+            WaitAnswering(installer.Get(), INFINITE, [] { return true; });
+    }
     ::SetCursor(previous);
 }
 
