@@ -111,6 +111,8 @@ LRESULT CDimoraDlg::AnswerStateQuery(WPARAM what) {
         return static_cast<LRESULT>(OwnGdiObjects());
     case kQueryUserObjects:
         return static_cast<LRESULT>(OwnUserObjects());
+    case kQueryModalLoops:
+        return m_context.shell.m_modalLoops;
     case kQueryKeepOnTop:
         return (::GetMenuState(::GetSystemMenu(m_hWnd, FALSE), IDM_KEEPONTOP, MF_BYCOMMAND) &
                 MF_CHECKED) != 0;

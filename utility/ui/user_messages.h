@@ -60,3 +60,6 @@ inline constexpr unsigned kQueryVersion = 14;
 // that answers 0, as under Wine): what the soak samples to find a leak.
 inline constexpr unsigned kQueryGdiObjects = 15;
 inline constexpr unsigned kQueryUserObjects = 16;
+// Message boxes and modal dialogs of the program now open (counted by ModalLoop): what tests read
+// while a box is open to see that it holds off the work that must wait for it.
+inline constexpr unsigned kQueryModalLoops = 17;
