@@ -80,8 +80,8 @@ TEST(OnScreenValue, ShowsAtTheBottomCentreOfTheNamedDisplayWithoutTakingTheFocus
         char name[64] = {};
         ::GetClassNameA(window, name, sizeof name);
         EXPECT_STREQ(name, kOnScreenValueClass);
-        EXPECT_EQ(::GetWindowLongPtrA(window, GWL_EXSTYLE) & kOnScreenValueExStyle,
-                  kOnScreenValueExStyle);
+        const auto exStyle = static_cast<DWORD>(::GetWindowLongPtrA(window, GWL_EXSTYLE));
+        EXPECT_EQ(exStyle & kOnScreenValueExStyle, kOnScreenValueExStyle);
         EXPECT_TRUE(::GetWindowLongPtrA(window, GWL_STYLE) & WS_POPUP);
         EXPECT_EQ(::GetWindow(window, GW_OWNER), owner);
         EXPECT_TRUE(::IsWindowVisible(window)) << display.device;

@@ -96,8 +96,10 @@ void OnScreenValueWnd::Present(const OnScreenValue& value, const RECT& workArea,
     KillTimer(kFadeTimer);
     m_fadeStep = 0;
     ::SetLayeredWindowAttributes(m_hWnd, 0, static_cast<BYTE>(OsdFadeAlpha(0)), LWA_ALPHA);
+    // Raised above the other topmost windows alone: without SWP_NOOWNERZORDER the main window,
+    // when shown, would come along above the program the user works in.
     SetWindowPos(HWND_TOPMOST, place.left, place.top, place.Width(), place.Height(),
-                 SWP_NOACTIVATE);
+                 SWP_NOACTIVATE | SWP_NOOWNERZORDER);
     Invalidate(false);
     ShowWindow(SW_SHOWNOACTIVATE);
     UpdateWindow();
