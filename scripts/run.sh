@@ -4,7 +4,8 @@
 # description with DIMORA_MONITORS=sim/monitors/NAME.txt). With a display it runs until you choose
 # Exit in its notification-area menu. Without one it runs on Xvfb and photographs every window of
 # the utility (the notification menu, the main window and its pages, the About box, the dialogs,
-# the reminder's balloon, the EyeCare Filter dialog previewing a default picture) and of the disk
+# the reminder's balloon, the EyeCare Filter dialog previewing a default picture, the shortcut
+# keys' on-screen value from its preview) and of the disk
 # menu, launcher (on the disk folder the build lays out, build/<tree>/disk/), in English and in
 # Japanese, at 96, 120 and 144 dpi (DIMORA_SHOTS_DPI="96" for fewer), into build/shots/, with
 # build/shots/index.html and build/shots/contact-sheet.png to see them all at once; then it prints
