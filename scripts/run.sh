@@ -4,7 +4,8 @@
 # description with DIMORA_MONITORS=sim/monitors/NAME.txt). With a display it runs until you choose
 # Exit in its notification-area menu. Without one it runs on Xvfb and photographs every window of
 # the utility (the notification menu, the main window and its pages, the About box, the dialogs,
-# the reminder's balloon, the EyeCare Filter dialog previewing a default picture) and of the disk
+# the reminder's balloon, the EyeCare Filter dialog previewing a default picture, the shortcut
+# keys' on-screen value from its preview) and of the disk
 # menu, launcher (on the disk folder the build lays out, build/<tree>/disk/), in English and in
 # Japanese, at 96, 120 and 144 dpi (DIMORA_SHOTS_DPI="96" for fewer), into build/shots/, with
 # build/shots/index.html and build/shots/contact-sheet.png to see them all at once; then it prints
@@ -59,6 +60,7 @@ cmake -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE=$toolchain -DCMAKE_BUILD_
 targets=(DimoraDdcci uidriver dimora_baseline watcher_bench_win filter_bench_win launcher
   launcher_floor launcher_start_bench)
 [ "$only_bench" = 1 ] || targets+=(ddcdiag launcherdriver utility_package disk_image)
+[ "$only_bench" = 1 ] || targets+=(on_screen_value_preview)
 [ "$soak" = 1 ] && targets=(DimoraDdcci uidriver dimora_foreground_app)
 cmake --build "$build" -j "$(nproc)" --target "${targets[@]}" \
   >"$DIMORA_BUILD/$tree.run-build.log" || { tail -n 30 "$DIMORA_BUILD/$tree.run-build.log"; exit 1; }
@@ -212,6 +214,31 @@ utility_shots() { # utility_shots LANG
   wait "$app" || true
 }
 
+# The shortcut keys' on-screen value with sample contents (a value with its bar, a picture mode's
+# name, a refused key), shown by its preview over the primary display; it never takes the focus,
+# so it is photographed as it is.
+osd_shots() { # osd_shots LANG
+  shots_program=on_screen_value_preview.exe
+  shots_caption[osd-value]="On-screen value after a shortcut key: a value"
+  shots_caption[osd-mode]="On-screen value after a shortcut key: a picture mode"
+  shots_caption[osd-refused]="On-screen value after a shortcut key: refused"
+  local kind preview
+  for kind in value mode refused; do
+    shots_as_they_are[osd-$kind]=1
+    env LANG=$1 LC_ALL=$1 "$DIMORA_ROOT/scripts/wine-run" \
+      "$build/utility/hotkeys/on_screen_value_preview.exe" "$kind" 30 &
+    preview=$!
+    for _ in $(seq 40); do # the first program of a session may take a few seconds to start
+      [ -n "$(driver frame "$shots_program" 2>/dev/null | tr -d '\r')" ] && break
+      sleep 0.25
+    done
+    sleep 0.5
+    shots_snap "osd-$kind" || failed_steps+=("$(shots_file "osd-$kind")")
+    kill "$preview" 2>/dev/null || true
+    wait "$preview" 2>/dev/null || true
+  done
+}
+
 # A dialog the disk menu opens from an item, photographed and closed again.
 ldialog() { # ldialog NAME DRIVER-ARGS...
   local name=$1
@@ -251,6 +278,7 @@ for dpi in ${DIMORA_SHOTS_DPI:-96 120 144}; do
     echo "== screenshots ($lang, $dpi dpi)"
     shots_session "$dpi" "$lang"
     utility_shots "$lang"
+    osd_shots "$lang"
     launcher_shots "$lang"
   done
 done

@@ -7,13 +7,16 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <string>
+
+class OnScreenValueWnd;
 
 inline constexpr char kOnScreenValueClass[] = "DimoraOnScreenValue";
 
 class OnScreenValueWindow {
   public:
-    OnScreenValueWindow() = default;
+    OnScreenValueWindow();
     ~OnScreenValueWindow();
     OnScreenValueWindow(const OnScreenValueWindow&) = delete;
     OnScreenValueWindow& operator=(const OnScreenValueWindow&) = delete;
@@ -24,8 +27,8 @@ class OnScreenValueWindow {
     // Takes the window away at once (Exit, a display change).
     void Hide();
     // The window while it exists, for tests.
-    HWND Window() const { return m_hWnd; }
+    HWND Window() const;
 
   private:
-    HWND m_hWnd = nullptr;
+    std::unique_ptr<OnScreenValueWnd> m_window;
 };
