@@ -188,6 +188,7 @@ TEST_F(VSFilterTest, CancelPutsBackWhatWasApplied) {
 TEST_F(VSFilterTest, EndingAfterADisplayChangeTookTheOverlaysPutsTheRampsBack) {
     const FilterSettings rows[] = {{}, {1, kFilterTypeDefault, folder + "amber.png", 100, 20}};
     for (const FilterSettings& before : rows) {
+        SCOPED_TRACE(before.on ? "a filter applied" : "none applied");
         applied = before;
         filter.CreateOverlayWindows();
         auto model = Open();
