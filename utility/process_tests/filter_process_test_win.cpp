@@ -120,6 +120,9 @@ void PostBrowse(HWND dialog) {
                    reinterpret_cast<LPARAM>(::GetDlgItem(dialog, IDC_FILTER_BROWSE)));
 }
 
+// A message box's text.
+constexpr int kBoxText = 0xFFFF;
+
 // A dialog of the utility with control `id` other than `dialog`, once it shows.
 HWND OtherDialogWith(HWND main, HWND dialog, int id) {
     DWORD pid = 0;
@@ -136,10 +139,6 @@ HWND OtherDialogWith(HWND main, HWND dialog, int id) {
         Pump(50);
     }
     return nullptr;
-}
-
-HWND Warning(HWND main, HWND dialog) {
-    return OtherDialogWith(main, dialog, 0xFFFF); // a message box's text
 }
 
 // The open-file dialog over `dialog` takes `path` and OK.
@@ -253,9 +252,9 @@ TEST_F(FilterProcess, CancelPutsBackTheAppliedFilterAndAnUnreadablePictureGivesN
     dialog = OpenFilterDialog(main);
     ASSERT_NE(dialog, nullptr);
     PostChoice(dialog, 4);
-    const HWND warning = Warning(main, dialog);
+    const HWND warning = OtherDialogWith(main, dialog, kBoxText);
     ASSERT_NE(warning, nullptr);
-    EXPECT_EQ(TextOf(::GetDlgItem(warning, 0xFFFF)), "Failed to import Image4.");
+    EXPECT_EQ(TextOf(::GetDlgItem(warning, kBoxText)), "Failed to import Image4.");
     EXPECT_EQ(utility.Query(kQueryModalLoops), 2) << "the warning over the dialog";
     ::PostMessageA(warning, WM_COMMAND, IDOK, 0);
     WaitGone(warning);
@@ -290,7 +289,6 @@ TEST_F(FilterProcess, ADisplayChangeWhileTheFileDialogOrAWarningIsOpenEndsTheDia
     ASSERT_NE(files, nullptr);
     EXPECT_EQ(utility.Query(kQueryModalLoops), 2) << "the file dialog over the dialog";
     ChangeDisplays(main, dialog);
-    WaitGone(files);
     WaitGone(dialog);
     EXPECT_FALSE(::IsWindow(files));
     EXPECT_FALSE(::IsWindow(dialog));
@@ -305,7 +303,7 @@ TEST_F(FilterProcess, ADisplayChangeWhileTheFileDialogOrAWarningIsOpenEndsTheDia
     Slide(dialog, IDC_FILTER_LUM_SLIDER, 130);
     ExpectLuminance(utility, 30);
     PostChoice(dialog, 4);
-    const HWND warning = Warning(main, dialog);
+    const HWND warning = OtherDialogWith(main, dialog, kBoxText);
     ASSERT_NE(warning, nullptr);
     ChangeDisplays(main, dialog);
     EXPECT_EQ(utility.Query(kQueryModalLoops), 2) << "the warning waits for its answer";
