@@ -46,8 +46,8 @@ bool CDlgEyeCare::OnInitDialog() {
 }
 
 void CDlgEyeCare::OnOK() {
-    m_model.Save(m_hours.GetWindowText());
-    EndDialog(IDOK);
+    if (m_model.Save(m_hours.GetWindowText()))
+        EndDialog(IDOK);
 }
 
 LRESULT CDlgEyeCare::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {

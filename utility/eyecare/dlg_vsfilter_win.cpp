@@ -10,7 +10,6 @@
 
 #include <algorithm>
 #include <iterator>
-#include <utility>
 
 namespace {
 
@@ -32,7 +31,6 @@ CDlgVSFilter::CDlgVSFilter(RegistryPort& registry, const VSFilterSources& source
 bool CDlgVSFilter::OnInitDialog() {
     CDialog::OnInitDialog();
     m_shell.m_hwndFilterDialog = m_hWnd;
-    m_ownLoops = m_shell.m_modalLoops;
     m_images.Attach(GetDlgItem(IDC_FILTER_IMAGE));
     m_path.Attach(GetDlgItem(IDC_FILTER_PATH));
     m_alpha.Attach(GetDlgItem(IDC_FILTER_ALPHA_SLIDER));
@@ -49,35 +47,47 @@ bool CDlgVSFilter::OnInitDialog() {
 
 void CDlgVSFilter::OnOK() {
     m_model.Save();
-    EndDialog(IDOK);
+    Finish(IDOK);
 }
 
 void CDlgVSFilter::OnCancel() {
     m_model.Restore();
-    EndDialog(IDCANCEL);
+    Finish(IDCANCEL);
 }
 
 LRESULT CDlgVSFilter::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    LRESULT result = 0;
     if (message == WM_CLOSE_FOR_RESCAN) {
         // What was previewed must not stay on the screen once the dialog is gone.
         EndPuttingBack(kFilterClosedForRescan);
-        return 0;
+    } else {
+        result = CDialog::WindowProc(message, wParam, lParam);
     }
-    return CDialog::WindowProc(message, wParam, lParam);
+    // Whichever handler opened the loop that held an end back, the end comes once it is done.
+    if (m_pendingEnd && m_ownLoops == 0)
+        EndPuttingBack(*m_pendingEnd);
+    return result;
 }
 
 void CDlgVSFilter::EndPuttingBack(INT_PTR result) {
-    if (m_shell.m_modalLoops > m_ownLoops) {
+    if (m_ownLoops > 0) {
         m_pendingEnd = result;
         return;
     }
     m_model.Restore();
-    EndDialog(result);
+    Finish(result);
 }
 
-void CDlgVSFilter::EndIfPending() {
-    if (m_pendingEnd && m_shell.m_modalLoops <= m_ownLoops)
-        EndPuttingBack(*std::exchange(m_pendingEnd, std::nullopt));
+void CDlgVSFilter::Finish(INT_PTR result) {
+    EndDialog(result);
+    m_pendingEnd.reset();
+}
+
+template <typename Dialog> auto CDlgVSFilter::RunOwnLoop(Dialog&& dialog) {
+    ++m_ownLoops;
+    const auto result = RunModal(m_shell, dialog);
+    --m_ownLoops;
+    return result;
 }
 
 LRESULT CDlgVSFilter::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -119,12 +129,10 @@ bool CDlgVSFilter::OnCommand(UINT id, UINT code, HWND control) {
     case IDC_FILTER_IMAGE:
         if (code == CBN_SELCHANGE)
             m_model.ImageSelected(m_images.GetCurSel());
-        EndIfPending();
         return true;
     case IDC_FILTER_BROWSE:
         if (code == BN_CLICKED)
             m_model.Browse();
-        EndIfPending();
         return true;
     case IDC_FILTER_RESTORE:
         if (code == BN_CLICKED)
@@ -181,7 +189,7 @@ void CDlgVSFilter::Enable(const FilterEnabling& enabling) {
 bool CDlgVSFilter::BrowseFile(const std::string& defaultExtension, const std::string& filter,
                               std::string& path) {
     CFileDialogEx dialog(m_shell, defaultExtension, filter);
-    if (RunModal(m_shell, [&] { return dialog.DoModal(m_hWnd); }) != IDOK)
+    if (RunOwnLoop([&] { return dialog.DoModal(m_hWnd); }) != IDOK)
         return false;
     path = dialog.GetPathName();
     return true;
@@ -190,7 +198,6 @@ bool CDlgVSFilter::BrowseFile(const std::string& defaultExtension, const std::st
 void CDlgVSFilter::ShowWarning(const std::string& text) {
     char title[128] = {};
     ::GetWindowTextA(m_hWnd, title, sizeof title);
-    RunModal(m_shell, [&] {
-        return ::MessageBoxA(m_hWnd, text.c_str(), title, MB_OK | MB_ICONEXCLAMATION);
-    });
+    RunOwnLoop(
+        [&] { return ::MessageBoxA(m_hWnd, text.c_str(), title, MB_OK | MB_ICONEXCLAMATION); });
 }

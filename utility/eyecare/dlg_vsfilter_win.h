@@ -39,9 +39,13 @@ class CDlgVSFilter : public CDialog, private VSFilterView {
     void OnHScroll(UINT code, HWND control);
     // Ends the dialog for a rescan or a display change, putting back what was applied. Asked
     // while the dialog's own file dialog or message box is open, it waits until the handler that
-    // opened it is done, since that handler goes on with the filter it previews.
+    // opened it is done, since that handler goes on with the filter it previews. A loop opened
+    // over the dialog by someone else (the notification menu) does not hold it.
     void EndPuttingBack(INT_PTR result);
-    void EndIfPending();
+    // Ends the dialog and forgets an end asked for meanwhile: this is that end.
+    void Finish(INT_PTR result);
+    // Runs `dialog` (the file dialog or a message box) as one of this dialog's own loops.
+    template <typename Dialog> auto RunOwnLoop(Dialog&& dialog);
 
     // VSFilterView.
     void SetImageList(const std::vector<std::string>& lines, int selected) override;
@@ -60,7 +64,7 @@ class CDlgVSFilter : public CDialog, private VSFilterView {
     CSliderCtrl m_luminance;
     ScopedBrush m_brush;
     SIZE m_pattern{0, 0};
-    int m_ownLoops = 0; // the program's modal loops with this dialog's own
+    int m_ownLoops = 0; // this dialog's own file dialog and message boxes now open
     std::optional<INT_PTR> m_pendingEnd;
     VSFilterModel m_model;
 };

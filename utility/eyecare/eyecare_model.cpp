@@ -128,12 +128,12 @@ void EyeCareModel::EditMessage() {
         m_message = message;
 }
 
-void EyeCareModel::Save(const std::string& hoursText) {
+bool EyeCareModel::Save(const std::string& hoursText) {
     // The reminder knows its monitor by model name and serial number: a monitor that reports no
     // model name cannot be told from others, and the user hears why nothing was stored.
     if (m_popup && m_chosen && m_choice.model.empty()) {
         RunModal(m_shell, [&] { m_view.ShowWarning(m_strings.Load(kNoModelNameId)); });
-        return;
+        return false;
     }
     if (m_popup && m_chosen) {
         if (m_choice.model != m_stored.model || m_choice.serial != m_stored.serial)
@@ -152,6 +152,7 @@ void EyeCareModel::Save(const std::string& hoursText) {
         m_registry.DeleteSubKey(kReminderName, kEyeCareKey.data());
         m_registry.DeleteSubKey(kEyeCareSubKey, kRootKey);
     }
+    return true;
 }
 
 void EyeCareModel::Close() {

@@ -63,8 +63,10 @@ class EyeCareModel {
     void HoursLeft(const std::string& text);
     // "Edit Message...": the Edit Message dialog on the current message.
     void EditMessage();
-    // "Close": the choice, interval and message stored, or the stored reminder deleted.
-    void Save(const std::string& hoursText);
+    // "Close": the choice, interval and message stored, or the stored reminder deleted. False
+    // when nothing could be stored (the user was told why): the dialog stays open with the
+    // user's choices.
+    bool Save(const std::string& hoursText);
     // The window goes, saved or not.
     void Close();
 

@@ -25,7 +25,10 @@ class RecordingEyeCareView : public EyeCareView {
     void SetPopupCheck(bool c) override { checked = c; }
     void SetHoursText(const std::string& text) override { hours = text; }
     void EnableReminderControls(bool e) override { enabled = e; }
-    void ShowWarning(const std::string& text) override { warnings.push_back(text); }
+    void ShowWarning(const std::string& text) override {
+        warnings.push_back(text);
+        warningLoops = shell ? shell->m_modalLoops : -1;
+    }
     bool RunEditMessage(std::string& message) override {
         shownMessage = message;
         if (!edited)
@@ -41,12 +44,17 @@ class RecordingEyeCareView : public EyeCareView {
     bool enabled = true;
     std::string shownMessage;
     std::vector<std::string> warnings;
+    int warningLoops = -1;             // the program's modal loops while the last warning showed
     std::optional<std::string> edited; // the Edit Message dialog's OK with this text
+    const ShellState* shell = nullptr;
 };
 
 class EyeCareModelTest : public testing::Test {
   protected:
-    EyeCareModelTest() { RebuildMonitorList(desktop.ctrl, monitors); }
+    EyeCareModelTest() {
+        RebuildMonitorList(desktop.ctrl, monitors);
+        view.shell = &shell;
+    }
 
     // A reminder stored for dual.txt's monitor `index` (0: EX-2451W, 1: EX-2780).
     void Store(int index, std::uint8_t hours, const std::string& message) {
@@ -146,9 +154,17 @@ TEST_F(EyeCareModelTest, AMonitorWithoutAModelNameIsNotStoredAndTheUserHearsWhy)
     monitors.monitors[0]->modelName.clear();
     Open();
     model.PopupClicked(true);
-    model.Save("2");
+    view.edited = "Tea";
+    model.EditMessage();
+    EXPECT_FALSE(model.Save("2")) << "the dialog stays open";
     EXPECT_EQ(view.warnings, (std::vector<std::string>{"s262"}));
+    EXPECT_EQ(view.warningLoops, 1) << "the warning is a counted loop";
     EXPECT_EQ(Stored().serial, "") << "nothing written";
+    // The user's edits are still there for another monitor.
+    model.MonitorSelected(1);
+    EXPECT_TRUE(model.Save("2"));
+    EXPECT_EQ(Stored().serial, "52000002");
+    EXPECT_EQ(Stored().message, "Tea");
 }
 
 TEST_F(EyeCareModelTest, UncheckingDeletesTheStoredReminderAndItsMonitor) {

@@ -92,12 +92,14 @@ bool ScreenFilter::LoadPicture(const std::string& path) {
 }
 
 void ScreenFilter::ShowFilter(const FilterSettings& settings) {
+    // The ramps are set whether or not the monitor still has an overlay: a display change
+    // destroys the overlays before the filter dialog puts back what it previewed.
     for (auto& monitor : m_monitors.monitors) {
-        if (!monitor->overlay)
-            continue;
-        monitor->overlay->SetPicture(m_filterImage.get());
-        monitor->overlay->SetAlpha(settings.alpha);
-        monitor->overlay->Show(true);
+        if (monitor->overlay) {
+            monitor->overlay->SetPicture(m_filterImage.get());
+            monitor->overlay->SetAlpha(settings.alpha);
+            monitor->overlay->Show(true);
+        }
         ApplyFilterLuminance(m_gammaList, monitor->deviceName, settings.luminance, false);
         NoteReadBack(monitor->deviceName);
         m_appliedLuminance = settings.luminance;
@@ -106,18 +108,17 @@ void ScreenFilter::ShowFilter(const FilterSettings& settings) {
 
 void ScreenFilter::HideFilter() {
     for (auto& monitor : m_monitors.monitors) {
-        if (!monitor->overlay)
-            continue;
-        monitor->overlay->SetAlpha(0);
-        monitor->overlay->Show(false);
-        for (auto& gamma : m_gammaList) {
-            if (gamma->DeviceName() == monitor->deviceName) {
-                gamma->Restore();
-                m_rampStartReadBack = gamma->ReadBackStart();
-            }
+        if (monitor->overlay) {
+            monitor->overlay->SetAlpha(0);
+            monitor->overlay->Show(false);
         }
-        m_appliedLuminance = kNoFilterLuminance;
     }
+    // Every display device, overlay or not: none keeps a luminance once the filter is off.
+    for (auto& gamma : m_gammaList) {
+        gamma->Restore();
+        m_rampStartReadBack = gamma->ReadBackStart();
+    }
+    m_appliedLuminance = kNoFilterLuminance;
 }
 
 void ScreenFilter::SetAlpha(int alpha) {

@@ -54,9 +54,10 @@ class ScreenFilter {
     // none is left pointing at the discarded one.
     bool LoadPicture(const std::string& path);
     // Every overlay shows the shared picture at `settings.alpha`, and every monitor's device
-    // takes `settings.luminance`.
+    // takes `settings.luminance`, also a monitor whose overlay is gone.
     void ShowFilter(const FilterSettings& settings);
-    // Every overlay hidden with opacity 0; every device gets its start-up ramp back.
+    // Every overlay hidden with opacity 0; every display device of the gamma list gets its
+    // start-up ramp back, whether or not a monitor with an overlay shows on it.
     void HideFilter();
     // Opacity `alpha` on every overlay.
     void SetAlpha(int alpha);

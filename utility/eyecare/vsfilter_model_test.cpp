@@ -183,6 +183,26 @@ TEST_F(VSFilterTest, CancelPutsBackWhatWasApplied) {
     ExpectOverlays(-1);
 }
 
+// A display change destroys the overlays and builds the gamma list again before the dialog
+// hears of it (or before its deferred end): the ramps still go back to what was applied.
+TEST_F(VSFilterTest, EndingAfterADisplayChangeTookTheOverlaysPutsTheRampsBack) {
+    const FilterSettings rows[] = {{}, {1, kFilterTypeDefault, folder + "amber.png", 100, 20}};
+    for (const FilterSettings& before : rows) {
+        SCOPED_TRACE(before.on ? "a filter applied" : "none applied");
+        applied = before;
+        filter.CreateOverlayWindows();
+        auto model = Open();
+        model->ImageSelected(3);
+        model->LuminanceSlider(150);
+        ExpectRampStart(50);
+        filter.DestroyOverlays();
+        filter.BuildGammaList();
+        model->Restore();
+        ExpectRampStart(before.on ? 20 : 0);
+        EXPECT_EQ(filter.AppliedLuminance(), before.on ? 20 : ScreenFilter::kNoFilterLuminance);
+    }
+}
+
 TEST_F(VSFilterTest, TheUsersOwnFilesAndPicturesThatCannotBeRead) {
     auto model = Open();
     model->ImageSelected(4); // missing.png is listed but not there

@@ -64,6 +64,7 @@ TEST_F(EyeCareProcess, EyeCareDialogStoresTheChosenMonitorIntervalAndMessage) {
     ::PostMessageA(main, WM_COMMAND, ID_TRAY_EYECARE, 0);
     const HWND dialog = DialogWith(main, IDC_EYECARE_POPUP);
     ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(utility.Query(kQueryModalLoops), 1) << "the dialog";
     const HWND monitors = ::GetDlgItem(dialog, IDC_EYECARE_MONITOR);
     const HWND hours = ::GetDlgItem(dialog, IDC_EYECARE_HOURS);
     EXPECT_EQ(::SendMessageA(monitors, CB_GETCOUNT, 0, 0), 2);
@@ -84,6 +85,7 @@ TEST_F(EyeCareProcess, EyeCareDialogStoresTheChosenMonitorIntervalAndMessage) {
                    reinterpret_cast<LPARAM>(::GetDlgItem(dialog, IDC_EYECARE_EDIT_MSG)));
     const HWND editor = DialogWith(main, IDC_EDITMSG_CAPTION);
     ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(utility.Query(kQueryModalLoops), 2) << "the editor over the dialog";
     const HWND text = ::GetDlgItem(editor, IDC_EDITMSG_TEXT);
     EXPECT_EQ(TextOf(text), "Won't you have a break to rest your eyes?");
     const std::string pasted(300, 'z');
@@ -97,6 +99,7 @@ TEST_F(EyeCareProcess, EyeCareDialogStoresTheChosenMonitorIntervalAndMessage) {
 
     ::PostMessageA(dialog, WM_COMMAND, IDOK, 0); // "Close"
     WaitGone(dialog);
+    EXPECT_EQ(utility.Query(kQueryModalLoops), 0);
     DWORD type = 0;
     EXPECT_EQ(Stored(kEyeCareKey, "Display Name"), "\\\\.\\DISPLAY1");
     EXPECT_EQ(Stored(kEyeCareKey, "Model Name", &type), "EX-2780");
@@ -128,6 +131,7 @@ TEST_F(EyeCareProcess, ADisplayChangeEndsBothDialogsWithoutSaving) {
         WaitGone(editor);
         WaitGone(dialog);
         EXPECT_FALSE(::IsWindow(dialog)) << ending;
+        EXPECT_EQ(utility.Query(kQueryModalLoops), 0) << ending;
         EXPECT_EQ(Stored(kEyeCareKey, "Model Name"), "<missing>") << ending;
     }
     EXPECT_EQ(utility.Exit(), 0u);

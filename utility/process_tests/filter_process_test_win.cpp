@@ -1,7 +1,8 @@
 // The EyeCare Filter as a user meets it in the real DimoraDdcci.exe, with the default pictures
 // installed in the all-users data folder: a default picture chosen, adjusted and stored, and
 // shown again at the next start; Cancel putting back the applied filter; a default picture
-// that cannot be read.
+// that cannot be read; a display change while the file dialog or a warning is open. Each
+// dialog and box it opens is counted among the program's open loops.
 #include "utility/process_tests/testing/utility_process_win.h"
 #include "utility/res/resource.h"
 #include "utility/ui/user_messages.h"
@@ -9,6 +10,7 @@
 #include <windows.h>
 
 #include <commctrl.h>
+#include <dlgs.h>
 #include <shlobj.h>
 
 #include <gtest/gtest.h>
@@ -106,6 +108,66 @@ HWND OpenFilterDialog(HWND main) {
     return DialogWith(main, IDC_FILTER_IMAGE);
 }
 
+// Posted: the box or dialog it opens holds the filter dialog's handler until it ends.
+void PostChoice(HWND dialog, int line) {
+    ::SendDlgItemMessageA(dialog, IDC_FILTER_IMAGE, CB_SETCURSEL, static_cast<WPARAM>(line), 0);
+    ::PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_FILTER_IMAGE, CBN_SELCHANGE),
+                   reinterpret_cast<LPARAM>(::GetDlgItem(dialog, IDC_FILTER_IMAGE)));
+}
+
+void PostBrowse(HWND dialog) {
+    ::PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_FILTER_BROWSE, BN_CLICKED),
+                   reinterpret_cast<LPARAM>(::GetDlgItem(dialog, IDC_FILTER_BROWSE)));
+}
+
+// A message box's text.
+constexpr int kBoxText = 0xFFFF;
+
+// A dialog of the utility with control `id` other than `dialog`, once it shows.
+HWND OtherDialogWith(HWND main, HWND dialog, int id) {
+    DWORD pid = 0;
+    ::GetWindowThreadProcessId(main, &pid);
+    for (int i = 0; i < 200; ++i) {
+        for (HWND window = ::FindWindowExA(nullptr, nullptr, "#32770", nullptr); window;
+             window = ::FindWindowExA(nullptr, window, "#32770", nullptr)) {
+            DWORD owner = 0;
+            ::GetWindowThreadProcessId(window, &owner);
+            if (owner == pid && window != dialog && ::IsWindowVisible(window) &&
+                ::GetDlgItem(window, id))
+                return window;
+        }
+        Pump(50);
+    }
+    return nullptr;
+}
+
+// The open-file dialog over `dialog` takes `path` and OK.
+void ChooseFile(HWND main, HWND dialog, const std::string& path) {
+    const HWND files = OtherDialogWith(main, dialog, IDOK);
+    ASSERT_NE(files, nullptr);
+    HWND name = ::GetDlgItem(files, cmb13);
+    if (!name)
+        name = ::GetDlgItem(files, edt1);
+    ::SendMessageA(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
+    ::PostMessageA(files, WM_COMMAND, IDOK, 0);
+    WaitGone(files);
+}
+
+// Makes a default picture a file that is no picture.
+void Break(const char* picture) {
+    if (FILE* file = std::fopen((DataFolder() + picture).c_str(), "wb")) {
+        std::fputs("not a picture", file);
+        std::fclose(file);
+    }
+}
+
+// The display change as Windows broadcasts it, the main window first: its overlays are gone
+// before the filter dialog hears of it.
+void ChangeDisplays(HWND main, HWND dialog) {
+    for (HWND window : {main, dialog})
+        ::SendMessageA(window, WM_DISPLAYCHANGE, 32, MAKELPARAM(1600, 1000));
+}
+
 class FilterProcess : public testing::Test {
   protected:
     void SetUp() override {
@@ -125,6 +187,7 @@ TEST_F(FilterProcess, ADefaultPictureChosenAdjustedStoredAndShownAtTheNextStart)
         ASSERT_NE(main, nullptr);
         const HWND dialog = OpenFilterDialog(main);
         ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(utility.Query(kQueryModalLoops), 1) << "the dialog";
         EXPECT_EQ(::SendDlgItemMessageA(dialog, IDC_FILTER_IMAGE, CB_GETCOUNT, 0, 0), 7)
             << "None, five pictures, Select File";
         ExpectOverlays(main, -1);
@@ -141,6 +204,7 @@ TEST_F(FilterProcess, ADefaultPictureChosenAdjustedStoredAndShownAtTheNextStart)
 
         ::PostMessageA(dialog, WM_COMMAND, IDOK, 0);
         WaitGone(dialog);
+        EXPECT_EQ(utility.Query(kQueryModalLoops), 0);
         EXPECT_EQ(StoredNumber("On") & 0xFF, 1u);
         EXPECT_EQ(StoredNumber("FileType"), 1u);
         EXPECT_EQ(StoredText("FilePath"), DataFolder() + "amber.png");
@@ -184,26 +248,14 @@ TEST_F(FilterProcess, CancelPutsBackTheAppliedFilterAndAnUnreadablePictureGivesN
     EXPECT_EQ(StoredText("FilePath"), DataFolder() + "paper.jpg") << "Cancel stores nothing";
 
     // A picture that is no picture: a warning, and the list goes back to "None".
-    const std::string broken = DataFolder() + "forest.gif";
-    if (FILE* file = std::fopen(broken.c_str(), "wb")) {
-        std::fputs("not a picture", file);
-        std::fclose(file);
-    }
+    Break("forest.gif");
     dialog = OpenFilterDialog(main);
     ASSERT_NE(dialog, nullptr);
-    // Posted: the warning holds the dialog's handler until it is answered.
-    ::SendDlgItemMessageA(dialog, IDC_FILTER_IMAGE, CB_SETCURSEL, 4, 0);
-    ::PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_FILTER_IMAGE, CBN_SELCHANGE),
-                   reinterpret_cast<LPARAM>(::GetDlgItem(dialog, IDC_FILTER_IMAGE)));
-    HWND warning = nullptr;
-    for (int i = 0; i < 200 && !warning; ++i) {
-        Pump(50);
-        HWND candidate = DialogWith(main, 0xFFFF); // a message box's text
-        if (candidate && candidate != dialog)
-            warning = candidate;
-    }
+    PostChoice(dialog, 4);
+    const HWND warning = OtherDialogWith(main, dialog, kBoxText);
     ASSERT_NE(warning, nullptr);
-    EXPECT_EQ(TextOf(::GetDlgItem(warning, 0xFFFF)), "Failed to import Image4.");
+    EXPECT_EQ(TextOf(::GetDlgItem(warning, kBoxText)), "Failed to import Image4.");
+    EXPECT_EQ(utility.Query(kQueryModalLoops), 2) << "the warning over the dialog";
     ::PostMessageA(warning, WM_COMMAND, IDOK, 0);
     WaitGone(warning);
     EXPECT_EQ(::SendDlgItemMessageA(dialog, IDC_FILTER_IMAGE, CB_GETCURSEL, 0, 0), 0);
@@ -211,6 +263,57 @@ TEST_F(FilterProcess, CancelPutsBackTheAppliedFilterAndAnUnreadablePictureGivesN
     ::PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
     WaitGone(dialog);
     ExpectOverlays(main, 77);
+    EXPECT_EQ(utility.Exit(), 0u);
+}
+
+// The display change ends the dialog once the file dialog (which it cancels) or the warning
+// (which waits for its answer) is done, and the displays get their own ramps back although the
+// overlays went first.
+TEST_F(FilterProcess, ADisplayChangeWhileTheFileDialogOrAWarningIsOpenEndsTheDialogAfterIt) {
+    Utility utility("dual.txt");
+    const HWND main = utility.Main();
+    ASSERT_NE(main, nullptr);
+    const LRESULT rescans = utility.Query(kQueryRescans);
+    HWND dialog = OpenFilterDialog(main);
+    ASSERT_NE(dialog, nullptr);
+    Choose(dialog, 6); // Select File
+    PostBrowse(dialog);
+    ChooseFile(main, dialog, DataFolder() + "rose.bmp");
+    // Answered once the handler that opened the file dialog is done.
+    EXPECT_EQ(utility.Query(kQueryModalLoops), 1);
+    ExpectOverlays(main, 64);
+    Slide(dialog, IDC_FILTER_LUM_SLIDER, 130);
+    ExpectLuminance(utility, 30);
+    PostBrowse(dialog);
+    const HWND files = OtherDialogWith(main, dialog, IDOK);
+    ASSERT_NE(files, nullptr);
+    EXPECT_EQ(utility.Query(kQueryModalLoops), 2) << "the file dialog over the dialog";
+    ChangeDisplays(main, dialog);
+    WaitGone(dialog);
+    EXPECT_FALSE(::IsWindow(files));
+    EXPECT_FALSE(::IsWindow(dialog));
+    EXPECT_EQ(utility.Query(kQueryFilterLuminance), -1000) << "the displays' own ramps";
+    // The rescan waited for the dialog and made the overlays again.
+    EXPECT_EQ(utility.QueryUntil(kQueryRescans, rescans + 1), rescans + 1);
+
+    Break("forest.gif");
+    dialog = OpenFilterDialog(main);
+    ASSERT_NE(dialog, nullptr);
+    Choose(dialog, 1);
+    Slide(dialog, IDC_FILTER_LUM_SLIDER, 130);
+    ExpectLuminance(utility, 30);
+    PostChoice(dialog, 4);
+    const HWND warning = OtherDialogWith(main, dialog, kBoxText);
+    ASSERT_NE(warning, nullptr);
+    ChangeDisplays(main, dialog);
+    EXPECT_EQ(utility.Query(kQueryModalLoops), 2) << "the warning waits for its answer";
+    EXPECT_TRUE(::IsWindow(dialog)) << "and the dialog for the warning";
+    ::PostMessageA(warning, WM_COMMAND, IDOK, 0);
+    WaitGone(dialog);
+    EXPECT_FALSE(::IsWindow(dialog));
+    EXPECT_EQ(utility.Query(kQueryFilterLuminance), -1000);
+    EXPECT_EQ(utility.Query(kQueryModalLoops), 0);
+    EXPECT_EQ(StoredNumber("FileType"), 0xDEADu) << "nothing stored";
     EXPECT_EQ(utility.Exit(), 0u);
 }
 
