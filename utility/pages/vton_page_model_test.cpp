@@ -57,7 +57,11 @@ class RecordingVtonView : public VtonPageView {
         if (during)
             during();
     }
-    void ShowWarning(const std::string& text) override { notices.push_back(text); }
+    void ShowWarning(const std::string& text) override {
+        notices.push_back(text);
+        if (during)
+            during();
+    }
     WindowHandle PageWindow() override { return FakeWindows::Handle(99); }
     bool PageOnView() override { return true; }
     void PostForeground(const std::string& identifier) override { posted.push_back(identifier); }
@@ -281,6 +285,14 @@ TEST_F(VtonPageModelTest, AQuestionKeepsThePageAsItWasUntilItIsAnswered) {
          {},
          3},
         {"data notice", [](VtonPage& t) { t.PickMode("Evening"); }, {}, {"Only M-SAME change."}, 2},
+        {"failed delete's warning",
+         [](VtonPage& t) {
+             t.model.Delete();
+             t.model.Delete(); // nothing stored any more: the delete fails
+         },
+         {"Delete PLAYER?", "Delete PLAYER?"},
+         {"s121"},
+         999},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -86,24 +87,63 @@ TEST_F(MainWindowEventsTest, RescanWaitsWhileAColourAdjustmentRuns) {
 }
 
 // A dialog's message loop dispatches the display change's rescan and the menu's Exit while the
-// code that opened the dialog waits: both wait until it has ended.
-TEST_F(MainWindowEventsTest, RescanAndExitWaitWhileADialogRuns) {
+// code that opened it waits: both ask every open loop to end and wait until none runs.
+TEST_F(MainWindowEventsTest, RescanAndExitAskTheOpenLoopsToEndAndWaitForThem) {
     Running();
     const int rescans = Model().RescanCount();
     Model().OnEyeCareCommand([&] {
         Model().OnDisplayChange();
         FireRescan();
         EXPECT_EQ(Model().RescanCount(), rescans) << "the monitor list stays";
+        EXPECT_EQ(timers.running[TIMER_RESCAN], 100u) << "looked at again once they have ended";
         EXPECT_FALSE(Model().OnExitCommand()) << "the window stays";
         Model().OnTimer(TIMER_EXIT_RETRY);
-        EXPECT_EQ(view.Take(), (Lines{"close-dialogs"})) << "the dialogs are asked to close";
+        EXPECT_EQ(view.Take(), (Lines{"end-loops", "end-loops", "end-loops"}));
     });
     FireRescan();
     EXPECT_EQ(Model().RescanCount(), rescans + 1);
+    EXPECT_FALSE(timers.Runs(TIMER_RESCAN));
     Model().OnTimer(TIMER_EXIT_RETRY);
     EXPECT_EQ(view.Take(), (Lines{"page -1", "hide", "exit"})) << "Exit posted again";
     EXPECT_FALSE(timers.Runs(TIMER_EXIT_RETRY));
     EXPECT_TRUE(Model().OnExitCommand());
+}
+
+// However Exit comes, it asks the open loops to end at every retry, not once: the first request
+// ended a box whose caller then opened another loop. It ends well within 5 s.
+TEST_F(MainWindowEventsTest, ExitAsksAtEveryRetryAndEndsInBoundedTime) {
+    const struct {
+        const char* name;
+        std::function<bool(MainWindowModel&)> exit; // true: the window may go at once
+    } cases[] = {
+        {"the menu's Exit", [](MainWindowModel& m) { return m.OnExitCommand(); }},
+        {"an installer's close of the hidden window",
+         [](MainWindowModel& m) { return m.OnClose(), false; }},
+        {"ENDSESSION_CLOSEAPP",
+         [](MainWindowModel& m) { return m.OnEndSession(true, true), false; }},
+    };
+    Running();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        state.m_modalLoops = 2;
+        int asked = 0;
+        view.endLoops = [&] {
+            if (++asked == 2)
+                state.m_modalLoops = 0;
+        };
+        bool destroyed = c.exit(Model());
+        int waitedMs = 0;
+        for (; !destroyed && waitedMs < 5000; waitedMs += 100) {
+            for (const std::string& posted : view.Take())
+                destroyed = destroyed || (posted == "exit" && Model().OnExitCommand());
+            if (!destroyed && timers.Runs(TIMER_EXIT_RETRY))
+                Model().OnTimer(TIMER_EXIT_RETRY);
+        }
+        EXPECT_TRUE(destroyed);
+        EXPECT_EQ(asked, 2);
+        EXPECT_LE(waitedMs, 500);
+        EXPECT_FALSE(timers.Runs(TIMER_EXIT_RETRY));
+    }
 }
 
 class TwoMonitorEventsTest : public MainWindowEventsTest {
@@ -292,6 +332,18 @@ TEST_F(MainWindowEventsTest, ReminderTimersShowTheBalloonRemoveItAndWatchTheScre
     EXPECT_TRUE(Model().OnTimer(TIMER_SCREENSAVER_WATCH));
     EXPECT_FALSE(timers.Runs(TIMER_REMINDER));
     EXPECT_TRUE(Model().Reminder().Paused());
+}
+
+TEST_F(MainWindowEventsTest, AReminderWhoseMonitorComesWithARescanStartsThen) {
+    StoreReminder(2);
+    desktop.system.bus.Monitor(0).SetPlugged(false);
+    Running();
+    EXPECT_FALSE(timers.Runs(TIMER_REMINDER)) << "its monitor is not there";
+    desktop.system.bus.Monitor(0).SetPlugged(true);
+    Model().OnDisplayChange();
+    FireRescan();
+    EXPECT_EQ(timers.running[TIMER_REMINDER], 2u * 3'600'000);
+    EXPECT_TRUE(timers.Runs(TIMER_SCREENSAVER_WATCH));
 }
 
 TEST_F(MainWindowEventsTest, EyeCareDialogRunsOnlyWithAMonitorAndTheReminderFollowsIt) {
