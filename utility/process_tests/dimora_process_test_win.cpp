@@ -13,7 +13,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -450,17 +449,12 @@ TEST_F(UtilityProcess, ColourAdjustmentReachesTheMonitorCancelPutsItBackAndDataR
 // Xvfb runs no window manager, and Wine waits 2 s for one to confirm every managed window it
 // hides or destroys, which would add 2 s to every box a test closes. While this lives the
 // utilities started are left unmanaged; Wine reads the setting when a program starts.
-class UnmanagedUtilityWindows {
-  public:
+struct UnmanagedUtilityWindows {
+    static constexpr char kKey[] = "Software\\Wine\\AppDefaults\\DimoraDdcci.exe\\X11 Driver";
     UnmanagedUtilityWindows() {
         ::RegSetKeyValueA(HKEY_CURRENT_USER, kKey, "Managed", REG_SZ, "N", 2);
     }
     ~UnmanagedUtilityWindows() { ::RegDeleteKeyValueA(HKEY_CURRENT_USER, kKey, "Managed"); }
-    UnmanagedUtilityWindows(const UnmanagedUtilityWindows&) = delete;
-    UnmanagedUtilityWindows& operator=(const UnmanagedUtilityWindows&) = delete;
-
-  private:
-    static constexpr char kKey[] = "Software\\Wine\\AppDefaults\\DimoraDdcci.exe\\X11 Driver";
 };
 
 // The ms from a display change sent now until the utility shows what the displays give (a rescan
@@ -489,33 +483,15 @@ long SettleAfterDisplayChange(Utility& utility, HWND main, LRESULT rescans, DWOR
 TEST_F(UtilityProcess, ADisplayChangeEndsWhateverLoopIsOpenAndRescansAtOnce) {
     const struct {
         const char* name;
-        std::function<bool(Utility&, HWND)> open; // false: the loop could not be opened
+        UINT message; // posted to the main window; 0: the colour page's button `wParam` clicked
+        WPARAM wParam;
+        LPARAM lParam;
     } loops[] = {
-        {"About box",
-         [](Utility&, HWND main) {
-             return ::PostMessageA(main, WM_SYSCOMMAND, IDM_ABOUTBOX, 0) != FALSE;
-         }},
-        {"notification menu",
-         [](Utility&, HWND main) {
-             return ::PostMessageA(main, WM_TRAY_NOTIFY, 0, WM_RBUTTONUP) != FALSE;
-         }},
-        {"monitor connection list",
-         [](Utility&, HWND main) {
-             return ::PostMessageA(main, WM_COMMAND, ID_TRAY_MONITOR_LIST, 0) != FALSE;
-         }},
-        {"colour adjustment dialog",
-         [](Utility& utility, HWND main) {
-             const HWND page = ShowColourPage(utility, main);
-             PostClick(page, IDC_COLOR_ADJUST);
-             return page != nullptr;
-         }},
-        {"colour page's question (Delete)",
-         [](Utility& utility, HWND main) {
-             const HWND page = ShowColourPage(utility, main);
-             RegisterData(page, "Evening");
-             PostClick(page, IDC_COLOR_DELETE);
-             return page != nullptr;
-         }},
+        {"About box", WM_SYSCOMMAND, IDM_ABOUTBOX, 0},
+        {"notification menu", WM_TRAY_NOTIFY, 0, WM_RBUTTONUP},
+        {"monitor connection list", WM_COMMAND, ID_TRAY_MONITOR_LIST, 0},
+        {"colour adjustment dialog", 0, IDC_COLOR_ADJUST, 0},
+        {"colour page's question (Delete)", 0, IDC_COLOR_DELETE, 0},
     };
     SetFilter(nullptr);
     const UnmanagedUtilityWindows unmanaged;
@@ -528,7 +504,15 @@ TEST_F(UtilityProcess, ADisplayChangeEndsWhateverLoopIsOpenAndRescansAtOnce) {
     std::printf("nothing open: settled %ld ms after the display change\n", floorMs);
     for (const auto& loop : loops) {
         SCOPED_TRACE(loop.name);
-        ASSERT_TRUE(loop.open(utility, main));
+        if (loop.message) {
+            ::PostMessageA(main, loop.message, loop.wParam, loop.lParam);
+        } else {
+            const HWND page = ShowColourPage(utility, main);
+            ASSERT_NE(page, nullptr);
+            if (loop.wParam == IDC_COLOR_DELETE)
+                RegisterData(page, "Evening");
+            PostClick(page, static_cast<int>(loop.wParam));
+        }
         ASSERT_EQ(utility.QueryUntil(kQueryModalLoops, 1), 1) << "counted while it is open";
         const long ms = SettleAfterDisplayChange(utility, main, utility.Query(kQueryRescans),
                                                  static_cast<DWORD>(floorMs) + 2000);
