@@ -12,3 +12,9 @@ bool IsMultiDisplay(GammaPort& devices) {
     }
     return count > 1;
 }
+
+bool DisplayLayout::IsMultiDisplay() {
+    if (!m_multiDisplay)
+        m_multiDisplay = ::IsMultiDisplay(m_devices);
+    return *m_multiDisplay;
+}

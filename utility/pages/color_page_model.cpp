@@ -198,7 +198,11 @@ void ColorPageModel::OpenColorDialog() {
         EnableByPermission();
         m_monitor.ReleaseOwnership();
     }
-    m_view.ComeBackAfterAdjustment();
+    // The window closed meanwhile (another program's close hides it) stays hidden: shown again
+    // it would be on the screen while the program takes it for hidden, and the watcher would
+    // switch modes under the user's adjustments.
+    if (m_shell.m_mainShown)
+        m_view.ComeBackAfterAdjustment();
     m_monitors.adjustmentBusy = 0;
     m_view.FocusColorButton();
 }

@@ -21,6 +21,8 @@ using Lines = std::vector<std::string>;
 
 class RecordingColorView : public ColorPageView {
   public:
+    explicit RecordingColorView(const ShellState& s) : shell(s) {}
+
     void SetMonitorList(const std::vector<std::string>& entries, int selected) override {
         monitors = entries;
         selectedMonitor = selected;
@@ -37,10 +39,14 @@ class RecordingColorView : public ColorPageView {
             this->caret = caret;
     }
     void EnableControls(const ColorPageControls& c) override { controls = c; }
-    void ShowWarning(std::uint32_t id) override { warnings.push_back(id); }
+    void ShowWarning(std::uint32_t id) override {
+        warnings.push_back(id);
+        loopsAtQuestions.push_back(shell.m_modalLoops);
+    }
     void SelectMonitor(int index) override { selectRequests.push_back(index); }
     bool ConfirmDelete() override {
         events.push_back("confirm-delete");
+        loopsAtQuestions.push_back(shell.m_modalLoops);
         return confirmDelete;
     }
     void FocusMainClose() override { events.push_back("focus-close"); }
@@ -49,6 +55,7 @@ class RecordingColorView : public ColorPageView {
     void ComeBackAfterAdjustment() override { events.push_back("come-back"); }
     void RunColorDialog() override {
         events.push_back("dialog");
+        loopsAtQuestions.push_back(shell.m_modalLoops);
         if (duringDialog)
             duringDialog();
     }
@@ -66,6 +73,9 @@ class RecordingColorView : public ColorPageView {
     std::vector<std::string> events;
     bool confirmDelete = true;
     std::function<void()> duringDialog;
+    // The program's open loops as each box and dialog saw them: each runs in one.
+    const ShellState& shell;
+    std::vector<int> loopsAtQuestions;
 };
 
 class ColorPageModelTest : public testing::Test {
@@ -83,7 +93,7 @@ class ColorPageModelTest : public testing::Test {
     CMonitorColor snapshot;
     JapaneseCodePage codePage;
     ShellState shell;
-    RecordingColorView view;
+    RecordingColorView view{shell};
     ColorPageModel model{view, current, monitors, registry, strings, codePage, snapshot, shell};
 };
 
@@ -275,6 +285,7 @@ TEST_F(ColorPageModelTest, RegisterRefusedByTheRegistrySaysSoAndKeepsThePage) {
     const ColorPageControls before = view.controls;
     model.Register();
     EXPECT_EQ(view.warnings, (std::vector<std::uint32_t>{261}));
+    EXPECT_EQ(view.loopsAtQuestions, (std::vector<int>{1})) << "the warning is a counted loop";
     EXPECT_EQ(view.controls, before);
     EXPECT_TRUE(ListAdjustmentDataNames(CRegistry(registry)).empty());
 }
@@ -291,9 +302,11 @@ TEST_F(ColorPageModelTest, DeleteAsksFirst) {
     EXPECT_TRUE(ListAdjustmentDataNames(CRegistry(registry)).empty());
     EXPECT_TRUE(view.names.empty());
     EXPECT_EQ(view.events.back(), "focus-close");
+    EXPECT_EQ(view.loopsAtQuestions, (std::vector<int>{1, 1})) << "each question a counted loop";
 }
 
 TEST_F(ColorPageModelTest, TheColourDialogHoldsOffTheRescanAndTheModeIsReadAfterIt) {
+    shell.m_mainShown = 1; // the user works in the shown window
     model.Refresh();
     int busyDuring = -1;
     view.duringDialog = [&] {
@@ -305,7 +318,15 @@ TEST_F(ColorPageModelTest, TheColourDialogHoldsOffTheRescanAndTheModeIsReadAfter
     EXPECT_EQ(busyDuring, 1);
     EXPECT_EQ(monitors.adjustmentBusy, 0);
     EXPECT_EQ(view.events, (Lines{"step-aside", "dialog", "come-back", "focus-color"}));
+    EXPECT_EQ(view.loopsAtQuestions, (std::vector<int>{1}));
     EXPECT_EQ(view.selectedMode, 2) << "the list shows the mode the dialog left";
+
+    // Another program's close hid the window while the dialog ran: it stays hidden, as the
+    // program (and the watcher) take it to be.
+    view.events.clear();
+    view.duringDialog = [&] { shell.m_mainShown = 0; };
+    model.OpenColorDialog();
+    EXPECT_EQ(view.events, (Lines{"step-aside", "dialog", "focus-color"}));
 }
 
 class ColorPageWithoutMonitorTest : public ColorPageModelTest {

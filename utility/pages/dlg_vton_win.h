@@ -23,7 +23,10 @@ class CDlgVton : public CDialog, private VtonPageView {
 
     bool PreTranslateMessage(MSG& msg) override;
     // The display configuration changed (the main window hears of it).
-    void DisplaysChanged() { m_windows.ForgetDisplays(); }
+    void DisplaysChanged() {
+        m_windows.ForgetDisplays();
+        m_model.DisplaysChanged();
+    }
 
   protected:
     bool OnInitDialog() override;

@@ -28,6 +28,7 @@
 #include <iostream>
 #include <optional>
 #include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -41,7 +42,10 @@ enum class Fault { None, Refuse, Vanish, OwnerTaken };
 using PagedCode = std::pair<std::uint16_t, std::uint8_t>;
 
 // The simulated bus with one fault armed at the transaction numbered `at` (from 0). It also
-// notes every vendor code that reached a monitor, with the page the monitor had selected.
+// notes every vendor code that reached a monitor, with the page the monitor had selected, and
+// every one that reached another page than the program last asked for: the picture mode and the
+// adjustment permission are both code 0xE2, so a mode read on page 0x20 is a pair the fault-free
+// run has too (the permission), and only the page asked for tells the two apart.
 class FaultyBus : public DdcPort {
   public:
     explicit FaultyBus(SimSystem& system) : m_system(system) {}
@@ -50,9 +54,14 @@ class FaultyBus : public DdcPort {
         m_fault = fault;
         m_at = at;
         m_count = 0;
+        m_asked.clear();
+        for (std::size_t i = 0; i < m_system.bus.Count(); ++i)
+            m_asked.push_back(m_system.bus.Monitor(static_cast<int>(i)).Page());
     }
     int Count() const { return m_count; }
     const std::set<PagedCode>& VendorCodes() const { return m_vendorCodes; }
+    // "code e2 meant for page 30 reached page 20", one line per such transaction.
+    const std::vector<std::string>& Misplaced() const { return m_misplaced; }
 
     bool GetVcpFeature(PhysicalHandle handle, std::uint8_t code, std::uint32_t& current,
                        std::uint32_t& maximum) override {
@@ -62,6 +71,10 @@ class FaultyBus : public DdcPort {
         return m_system.bus.GetVcpFeature(handle, code, current, maximum);
     }
     bool SetVcpFeature(PhysicalHandle handle, std::uint8_t code, std::uint32_t value) override {
+        // The page the program means from now on, whether or not the monitor takes it.
+        const int monitor = m_system.bus.IndexOf(handle);
+        if (code == 0xE1 && monitor >= 0 && static_cast<std::size_t>(monitor) < m_asked.size())
+            m_asked[static_cast<std::size_t>(monitor)] = static_cast<std::uint16_t>(value);
         if (!Pass())
             return false;
         Note(handle, code);
@@ -79,8 +92,17 @@ class FaultyBus : public DdcPort {
     // Codes 0xE2 and up are the page's; 0xE0 and 0xE1 are the owner and page registers.
     void Note(PhysicalHandle handle, std::uint8_t code) {
         const int monitor = m_system.bus.IndexOf(handle);
-        if (code >= 0xE2 && monitor >= 0)
-            m_vendorCodes.insert({m_system.bus.Monitor(monitor).Page(), code});
+        if (code < 0xE2 || monitor < 0)
+            return;
+        const std::uint16_t page = m_system.bus.Monitor(monitor).Page();
+        m_vendorCodes.insert({page, code});
+        const auto index = static_cast<std::size_t>(monitor);
+        if (index < m_asked.size() && m_asked[index] != page) {
+            std::ostringstream line;
+            line << std::hex << "code " << int{code} << " meant for page " << m_asked[index]
+                 << " reached page " << page;
+            m_misplaced.push_back(line.str());
+        }
     }
 
     bool Pass() {
@@ -107,6 +129,8 @@ class FaultyBus : public DdcPort {
     int m_at = -1;
     int m_count = 0;
     std::set<PagedCode> m_vendorCodes;
+    std::vector<std::uint16_t> m_asked; // per monitor, the page last written to its register
+    std::vector<std::string> m_misplaced;
 };
 
 class PlainSoundView : public SoundPageView {
@@ -322,6 +346,7 @@ TEST(FaultMatrix, EveryActionSurvivesAFaultAtEachOfItsTransactions) {
             transactions = clean.bus.Count();
             cleanMs = clean.system.clock.Now() - start;
             cleanCodes = clean.bus.VendorCodes();
+            EXPECT_EQ(clean.bus.Misplaced(), std::vector<std::string>{}) << action.name;
             EXPECT_FALSE(clean.ctrl.HasOwnership()) << action.name;
             EXPECT_GT(transactions, 0) << action.name;
         }
@@ -345,6 +370,7 @@ TEST(FaultMatrix, EveryActionSurvivesAFaultAtEachOfItsTransactions) {
                     EXPECT_TRUE(cleanCodes.count({page, code}))
                         << "code " << std::hex << int{code} << " reached page " << page;
                 }
+                EXPECT_EQ(p.bus.Misplaced(), std::vector<std::string>{});
                 if (action.shown) {
                     EXPECT_EQ(action.shown(p), p.ExpectedPosition())
                         << "the control shows what the monitor holds";

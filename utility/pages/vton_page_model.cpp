@@ -2,7 +2,6 @@
 // and hiding, the enabled controls, and what it shows after a refresh, a rescan or the watcher.
 #include "utility/pages/vton_page_model.h"
 
-#include "utility/monitor/display_devices.h"
 #include "utility/pages/vton_page_items.h"
 #include "utility/settings/settings_keys.h"
 #include "utility/ui/modal_loop.h"
@@ -97,8 +96,8 @@ void VtonPageModel::Shown(bool shown) {
 void VtonPageModel::Enable() {
     const bool active = m_view.Activate();
     VtonPageControls controls;
-    // Asked each time: a second screen may have been docked since the page was made.
-    controls.independent = active && IsMultiDisplay(m_displays);
+    // Kept until the display configuration changes (a second screen docked, one undocked).
+    controls.independent = active && m_displays.IsMultiDisplay();
     controls.lists = active;
     const bool ready = active && m_view.SelectedApplication() >= 0 && SelectedModeData() >= 0;
     controls.registerButton = ready;

@@ -5,6 +5,7 @@
 // through VtonPageView.
 #pragma once
 
+#include "utility/monitor/display_devices.h"
 #include "utility/monitor/gamma_port.h"
 #include "utility/monitor/monitor_list.h"
 #include "utility/pages/app_mode_table.h"
@@ -100,6 +101,9 @@ class VtonPageModel {
     void MonitorsChanged();
     // The watcher brought application `identifier` forward: the page shows it.
     void ShowForeground(const std::string& identifier);
+    // The display configuration changed: whether the desktop has more than one display is asked
+    // again when the controls are next enabled.
+    void DisplaysChanged() { m_displays.Forget(); }
 
     const std::vector<AppModeEntry>& Table() const { return m_table; }
     const std::vector<AppModeEntry>& Applications() const { return m_applications; }
@@ -135,7 +139,7 @@ class VtonPageModel {
     VtonPageView& m_view;
     CMonitorStatusAll& m_monitors;
     CRegistry m_registry;
-    GammaPort& m_displays;
+    DisplayLayout m_displays;
     const StringTable& m_strings;
     const CodePage& m_codePage;
     ShellState& m_shell;

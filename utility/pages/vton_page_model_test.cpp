@@ -28,10 +28,7 @@ class RecordingVtonView : public VtonPageView {
     void SetActivate(bool checked) override { activate = checked; }
     bool Activate() override { return activate; }
     void SetIndependent(bool checked) override { independent = checked; }
-    bool Independent() override {
-        ++detailAsks;
-        return independent;
-    }
+    bool Independent() override { return independent; }
     // A combo box holds as many items as its memory allows; `capacity` plays its limit.
     bool AddApplication(const std::string& name) override {
         if (applications.size() >= capacity)
@@ -45,10 +42,7 @@ class RecordingVtonView : public VtonPageView {
     int SelectedMode() override { return mode; }
     void SelectMode(int index) override { mode = index; }
     void SetDefaultList(const std::vector<ModeItem>& items) override { defaults = items; }
-    int SelectedDefault() override {
-        ++detailAsks;
-        return defaultIndex;
-    }
+    int SelectedDefault() override { return defaultIndex; }
     void SelectDefault(int index) override { defaultIndex = index; }
     void EnableControls(const VtonPageControls& c) override { controls = c; }
     // A message box runs a message loop: `during` plays what it dispatches meanwhile.
@@ -63,7 +57,11 @@ class RecordingVtonView : public VtonPageView {
         if (during)
             during();
     }
-    void ShowWarning(const std::string& text) override { notices.push_back(text); }
+    void ShowWarning(const std::string& text) override {
+        notices.push_back(text);
+        if (during)
+            during();
+    }
     WindowHandle PageWindow() override { return FakeWindows::Handle(99); }
     bool PageOnView() override { return true; }
     void PostForeground(const std::string& identifier) override { posted.push_back(identifier); }
@@ -81,7 +79,6 @@ class RecordingVtonView : public VtonPageView {
     bool activate = false, independent = false, answer = true;
     Lines applications, questions, notices, posted;
     int application = -1, mode = -1, defaultIndex = -1;
-    int detailAsks = 0; // the controls only a switch needs (per-screen switching, the default)
     std::vector<ModeItem> modes, defaults;
     VtonPageControls controls;
 };
@@ -150,11 +147,16 @@ TEST_F(VtonPageModelTest, StartWritesTheSwitchesAndListsStoredAndRunningApplicat
         << "no DefMode: Not change the mode";
     EXPECT_EQ(view.controls, (VtonPageControls{true, true, false, false}));
 
-    // One screen undocked, then docked again: the switch follows at the next enabling.
+    // One screen undocked, then docked again: the displays are counted again once the display
+    // change is heard of, not at every enabling (each foreground switch enables).
     displays.devices.pop_back();
+    model.ActivateClicked();
+    EXPECT_TRUE(view.controls.independent) << "kept until the display change";
+    model.DisplaysChanged();
     model.ActivateClicked();
     EXPECT_FALSE(view.controls.independent);
     displays.devices.emplace_back("\\\\.\\DISPLAY2");
+    model.DisplaysChanged();
     model.ShowSelected();
     EXPECT_TRUE(view.controls.independent);
 }
@@ -246,17 +248,20 @@ TEST_F(VtonPageModelTest, TheWatcherRunsOnThePageTimerAndThePageShowsTheForegrou
     EXPECT_EQ(view.application, 1);
 
     windows.Front(1);
-    int asked = view.detailAsks;
     model.OnTimer(TIMER_FOREGROUND_WATCH);
     EXPECT_EQ(Mode(0), 2);
     EXPECT_EQ(model.Watcher().Evaluations(), 1);
     EXPECT_EQ(view.posted, (Lines{"PLAYER"}));
-    EXPECT_EQ(view.detailAsks, asked + 2); // per-screen switching and the default, for the switch
-    model.OnTimer(TIMER_REMINDER);         // not the page's timer
-    asked = view.detailAsks;
-    model.OnTimer(TIMER_FOREGROUND_WATCH); // the same window in front: neither is asked again
+    model.OnTimer(TIMER_REMINDER); // not the page's timer
+    // The same window in front, tick after tick: the idle watcher costs the program no monitor
+    // transaction and no process snapshot.
+    sim.Take();
+    const int snapshots = windows.snapshots;
+    for (int tick = 0; tick < 10; ++tick)
+        model.OnTimer(TIMER_FOREGROUND_WATCH);
     EXPECT_EQ(model.Watcher().Evaluations(), 1);
-    EXPECT_EQ(view.detailAsks, asked);
+    EXPECT_EQ(sim.Take(), Lines{});
+    EXPECT_EQ(windows.snapshots, snapshots);
 }
 
 // While a question or notice is open its message loop runs the watcher's timer and the page's
@@ -280,6 +285,14 @@ TEST_F(VtonPageModelTest, AQuestionKeepsThePageAsItWasUntilItIsAnswered) {
          {},
          3},
         {"data notice", [](VtonPage& t) { t.PickMode("Evening"); }, {}, {"Only M-SAME change."}, 2},
+        {"failed delete's warning",
+         [](VtonPage& t) {
+             t.model.Delete();
+             t.model.Delete(); // nothing stored any more: the delete fails
+         },
+         {"Delete PLAYER?", "Delete PLAYER?"},
+         {"s121"},
+         999},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

@@ -364,6 +364,32 @@ void MoveSlider(HWND dialog, int slider, int position) {
                    reinterpret_cast<LPARAM>(control));
 }
 
+// The colour page on view: the main window shown as the menu's first item shows it, one Ctrl+Tab
+// on; null when it did not come.
+HWND ShowColourPage(Utility& utility, HWND main) {
+    utility.ShowSettings();
+    Press({VK_CONTROL, VK_TAB});
+    if (utility.QueryUntil(kQueryCurrentPage, 1) != 1)
+        return nullptr;
+    Pump(500);
+    return ::GetParent(VisibleControl(main, IDC_COLOR_ADJUST));
+}
+
+// A click whose handler opens a loop: posted, so that the test does not wait inside it.
+void PostClick(HWND page, int id) {
+    ::PostMessageA(page, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                   reinterpret_cast<LPARAM>(::GetDlgItem(page, id)));
+}
+
+// The colour page's settings registered under `name`, typed as the user types it.
+void RegisterData(HWND page, const char* name) {
+    const HWND box = ::GetDlgItem(page, IDC_COLOR_DATA_NAME);
+    ::SetWindowTextA(box, name);
+    ::SendMessageA(page, WM_COMMAND, MAKEWPARAM(IDC_COLOR_DATA_NAME, CBN_EDITCHANGE),
+                   reinterpret_cast<LPARAM>(box));
+    Click(page, IDC_COLOR_REGISTER);
+}
+
 DWORD StoredRecordSize(const char* name, DWORD* type) {
     const std::string key = std::string(kRootKey) + "\\Color";
     BYTE data[512];
@@ -381,27 +407,19 @@ TEST_F(UtilityProcess, ColourAdjustmentReachesTheMonitorCancelPutsItBackAndDataR
     ::SetEnvironmentVariableA("DIMORA_SIM_DUMP", nullptr);
     const HWND main = utility.Main();
     ASSERT_NE(main, nullptr);
-    utility.ShowSettings();
-    Press({VK_CONTROL, VK_TAB});
-    ASSERT_EQ(utility.QueryUntil(kQueryCurrentPage, 1), 1);
-    Pump(500);
-    const HWND page = ::GetParent(VisibleControl(main, IDC_COLOR_ADJUST));
+    const HWND page = ShowColourPage(utility, main);
     ASSERT_NE(page, nullptr);
     ASSERT_EQ(Dumped(dump, 0, "vcp 10"), 50);
 
     // Register the settings as they are under a typed name.
     const HWND name = ::GetDlgItem(page, IDC_COLOR_DATA_NAME);
-    ::SetWindowTextA(name, "Evening");
-    ::SendMessageA(page, WM_COMMAND, MAKEWPARAM(IDC_COLOR_DATA_NAME, CBN_EDITCHANGE),
-                   reinterpret_cast<LPARAM>(name));
-    Click(page, IDC_COLOR_REGISTER);
+    RegisterData(page, "Evening");
     DWORD type = 0;
     EXPECT_EQ(StoredRecordSize("Evening", &type), 172u);
     EXPECT_EQ(type, static_cast<DWORD>(REG_BINARY));
 
     // A slider move reaches the monitor at once; Cancel puts the opening value back.
-    ::PostMessageA(page, WM_COMMAND, MAKEWPARAM(IDC_COLOR_ADJUST, BN_CLICKED),
-                   reinterpret_cast<LPARAM>(::GetDlgItem(page, IDC_COLOR_ADJUST)));
+    PostClick(page, IDC_COLOR_ADJUST);
     HWND dialog = ColourDialog(main);
     ASSERT_NE(dialog, nullptr);
     MoveSlider(dialog, IDC_SUB_BRIGHTNESS_SLIDER, 80);
@@ -411,8 +429,7 @@ TEST_F(UtilityProcess, ColourAdjustmentReachesTheMonitorCancelPutsItBackAndDataR
     EXPECT_EQ(Dumped(dump, 0, "vcp 10"), 50) << "Cancel writes back the opening value";
 
     // Another value kept with OK; Restore brings the registered one back.
-    ::PostMessageA(page, WM_COMMAND, MAKEWPARAM(IDC_COLOR_ADJUST, BN_CLICKED),
-                   reinterpret_cast<LPARAM>(::GetDlgItem(page, IDC_COLOR_ADJUST)));
+    PostClick(page, IDC_COLOR_ADJUST);
     dialog = ColourDialog(main);
     ASSERT_NE(dialog, nullptr);
     MoveSlider(dialog, IDC_SUB_BRIGHTNESS_SLIDER, 70);
@@ -427,6 +444,126 @@ TEST_F(UtilityProcess, ColourAdjustmentReachesTheMonitorCancelPutsItBackAndDataR
     EXPECT_EQ(utility.Exit(), 0u);
     ::RegDeleteKeyA(HKEY_CURRENT_USER, (std::string(kRootKey) + "\\Color").c_str());
     ::DeleteFileA(dump.c_str());
+}
+
+// Xvfb runs no window manager, and Wine waits 2 s for one to confirm every managed window it
+// hides or destroys, which would add 2 s to every box a test closes. While this lives the
+// utilities started are left unmanaged; Wine reads the setting when a program starts.
+struct UnmanagedUtilityWindows {
+    static constexpr char kKey[] = "Software\\Wine\\AppDefaults\\DimoraDdcci.exe\\X11 Driver";
+    UnmanagedUtilityWindows() {
+        ::RegSetKeyValueA(HKEY_CURRENT_USER, kKey, "Managed", REG_SZ, "N", 2);
+    }
+    ~UnmanagedUtilityWindows() { ::RegDeleteKeyValueA(HKEY_CURRENT_USER, kKey, "Managed"); }
+};
+
+// The ms from a display change sent now until the utility shows what the displays give (a rescan
+// more than `rescans`, both overlays, the coloured icon, both monitors, no loop open), or -1 when
+// that has not come within `limitMs`.
+long SettleAfterDisplayChange(Utility& utility, HWND main, LRESULT rescans, DWORD limitMs) {
+    const DWORD changed = ::GetTickCount();
+    ::SendMessageA(main, WM_DISPLAYCHANGE, 32, MAKELPARAM(1600, 1000));
+    if (!Overlays(main).empty())
+        return -1;
+    while (::GetTickCount() - changed < limitMs) {
+        Pump(50);
+        if (utility.Query(kQueryRescans) == rescans + 1 && Overlays(main).size() == 2 &&
+            utility.Query(kQueryTrayState) == 1 && utility.Query(kQueryMonitorCount) == 2 &&
+            utility.Query(kQueryModalLoops) == 0)
+            return static_cast<long>(::GetTickCount() - changed);
+    }
+    return -1;
+}
+
+// The program's message loops as a user opens them: each one is counted while it is open (the
+// rescan, Exit and the command line must know), and a display change ends it and rescans at once
+// after: within 2 s of what the same change takes with nothing open (the rescan's own monitor
+// pauses) the overlays are back, the icon is coloured and both monitors are listed. A question
+// ended this way is answered with the button that changes nothing.
+TEST_F(UtilityProcess, ADisplayChangeEndsWhateverLoopIsOpenAndRescansAtOnce) {
+    const struct {
+        const char* name;
+        UINT message; // posted to the main window; 0: the colour page's button `wParam` clicked
+        WPARAM wParam;
+        LPARAM lParam;
+    } loops[] = {
+        {"About box", WM_SYSCOMMAND, IDM_ABOUTBOX, 0},
+        {"notification menu", WM_TRAY_NOTIFY, 0, WM_RBUTTONUP},
+        {"monitor connection list", WM_COMMAND, ID_TRAY_MONITOR_LIST, 0},
+        {"colour adjustment dialog", 0, IDC_COLOR_ADJUST, 0},
+        {"colour page's question (Delete)", 0, IDC_COLOR_DELETE, 0},
+    };
+    SetFilter(nullptr);
+    const UnmanagedUtilityWindows unmanaged;
+    Utility utility("dual.txt");
+    const HWND main = utility.Main();
+    ASSERT_NE(main, nullptr);
+    const long floorMs =
+        SettleAfterDisplayChange(utility, main, utility.Query(kQueryRescans), 20000);
+    ASSERT_GT(floorMs, 0);
+    std::printf("nothing open: settled %ld ms after the display change\n", floorMs);
+    for (const auto& loop : loops) {
+        SCOPED_TRACE(loop.name);
+        if (loop.message) {
+            ::PostMessageA(main, loop.message, loop.wParam, loop.lParam);
+        } else {
+            const HWND page = ShowColourPage(utility, main);
+            ASSERT_NE(page, nullptr);
+            if (loop.wParam == IDC_COLOR_DELETE)
+                RegisterData(page, "Evening");
+            PostClick(page, static_cast<int>(loop.wParam));
+        }
+        ASSERT_EQ(utility.QueryUntil(kQueryModalLoops, 1), 1) << "counted while it is open";
+        const long ms = SettleAfterDisplayChange(utility, main, utility.Query(kQueryRescans),
+                                                 static_cast<DWORD>(floorMs) + 2000);
+        EXPECT_GT(ms, 0) << "rescans " << utility.Query(kQueryRescans) << ", overlays "
+                         << Overlays(main).size() << ", loops " << utility.Query(kQueryModalLoops);
+        std::printf("%s: settled %ld ms after the display change\n", loop.name, ms);
+        utility.QueryUntil(kQueryModalLoops, 0, 20000); // settled, for the next row
+    }
+    EXPECT_EQ(StoredRecordSize("Evening", nullptr), 172u)
+        << "the question's Cancel deletes nothing";
+    EXPECT_EQ(utility.Exit(), 0u);
+    ::RegDeleteKeyA(HKEY_CURRENT_USER, (std::string(kRootKey) + "\\Color").c_str());
+}
+
+// Exit ends in bounded time whatever is open. An installer's close first meets the shown window,
+// which only hides, also with the colour adjustment dialog open over it: the window stays hidden
+// after the dialog. Then, with the dialog, the About box, the monitor list and the menu open one
+// inside the other, the close of the hidden window ends the program within 5 s.
+TEST_F(UtilityProcess, ExitEndsWithinFiveSecondsWhateverIsOpen) {
+    const UnmanagedUtilityWindows unmanaged;
+    Utility utility("dual.txt");
+    const HWND main = utility.Main();
+    ASSERT_NE(main, nullptr);
+    HWND page = ShowColourPage(utility, main);
+    ASSERT_NE(page, nullptr);
+    PostClick(page, IDC_COLOR_ADJUST);
+    HWND dialog = ColourDialog(main);
+    ASSERT_NE(dialog, nullptr);
+    ::SendMessageA(main, WM_CLOSE, 0, 0);
+    EXPECT_EQ(utility.Query(kQueryMainShown), 0);
+    ::PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+    WaitGone(dialog);
+    Pump(300);
+    EXPECT_FALSE(::IsWindowVisible(main)) << "hidden, as the program takes it to be";
+    EXPECT_EQ(utility.Query(kQueryMainShown), 0);
+
+    page = ShowColourPage(utility, main);
+    ASSERT_NE(page, nullptr);
+    PostClick(page, IDC_COLOR_ADJUST);
+    ASSERT_NE(ColourDialog(main), nullptr);
+    ::PostMessageA(main, WM_SYSCOMMAND, IDM_ABOUTBOX, 0);
+    ASSERT_EQ(utility.QueryUntil(kQueryModalLoops, 2), 2);
+    ::PostMessageA(main, WM_COMMAND, ID_TRAY_MONITOR_LIST, 0);
+    ASSERT_EQ(utility.QueryUntil(kQueryModalLoops, 3), 3);
+    ::PostMessageA(main, WM_TRAY_NOTIFY, 0, WM_RBUTTONUP);
+    ASSERT_EQ(utility.QueryUntil(kQueryModalLoops, 4), 4);
+    ::SendMessageA(main, WM_CLOSE, 0, 0); // shown: hides
+    const DWORD closed = ::GetTickCount();
+    ::SendMessageA(main, WM_CLOSE, 0, 0); // hidden: an installer making way
+    EXPECT_EQ(utility.WaitExit(5000), 0u);
+    std::printf("ended %lu ms after the close\n", ::GetTickCount() - closed);
 }
 
 } // namespace

@@ -23,7 +23,7 @@ bool CDimoraDlg::OnSysCommand(WPARAM command) {
     // The system reserves the low four bits of its commands.
     switch (command & 0xFFF0) {
     case IDM_ABOUTBOX: {
-        CAboutDlg about;
+        CAboutDlg about(m_context.shell);
         RunModal(m_context.shell, [&] { return about.DoModal(m_hWnd); });
         return true;
     }

@@ -5,6 +5,7 @@
 #include "framework/foreground_win.h"
 #include "utility/res/resource.h"
 #include "utility/shell/page_keys.h"
+#include "utility/ui/system_dialogs_win.h"
 #include "utility/ui/user_messages.h"
 
 void CDimoraDlg::ShowWindowNormal() {
@@ -55,6 +56,15 @@ void CDimoraDlg::CloseAuxiliaryDialogs() {
         if (dialog && ::IsWindow(static_cast<HWND>(dialog)))
             ::SendMessageA(static_cast<HWND>(dialog), WM_CLOSE_FOR_RESCAN, 0, 0);
     }
+}
+
+void CDimoraDlg::EndModalLoops() {
+    CloseAuxiliaryDialogs();
+    if (HWND about = static_cast<HWND>(m_context.shell.m_hwndAbout); about && ::IsWindow(about))
+        ::SendMessageA(about, WM_CLOSE_FOR_RESCAN, 0, 0);
+    EndSystemDialogs();
+    // The notification menu, or the window's system menu.
+    ::EndMenu();
 }
 
 void CDimoraDlg::PostMonitorsChanged() {

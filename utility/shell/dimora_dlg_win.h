@@ -86,6 +86,7 @@ class CDimoraDlg : public CDialog, private MainWindowView {
     void FocusPageControl(int page, PageFocus where) override;
     bool ForwardMnemonic(int page, char letter) override;
     void CloseAuxiliaryDialogs() override;
+    void EndModalLoops() override;
     void PostMonitorsChanged() override;
     void SendFilterReapply() override;
     void PostExit() override;

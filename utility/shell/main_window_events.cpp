@@ -9,6 +9,8 @@ namespace {
 
 constexpr std::uint32_t kRescanDelayMs = 1000;
 constexpr std::uint32_t kRescanNotifyMs = 100;
+// How soon the rescan looks again after it asked the open loops to end.
+constexpr std::uint32_t kRescanAfterLoopsMs = 100;
 constexpr std::uint32_t kFilterReapplyDelayMs = 7000;
 
 // WTSRegisterSessionNotification fails with RPC_S_INVALID_BINDING while the terminal service
@@ -79,9 +81,17 @@ void MainWindowModel::OnDisplayChange() {
 }
 
 void MainWindowModel::OnRescanTimer() {
-    // A colour adjustment is running, or a message box or modal dialog whose caller may hold a
-    // monitor: the timer fires again a second later.
-    if (m_monitors.adjustmentBusy || m_shell.InModalLoop())
+    // A message box or modal dialog runs, whose caller may hold a monitor. Every one of the
+    // program's loops can be asked to end, and they are: the About box, a question or the menu
+    // would otherwise hold the rescan for as long as the user leaves them open, with the overlays
+    // gone and the icon and the monitor list stale. The rescan follows once they have ended.
+    if (m_shell.InModalLoop()) {
+        m_view.EndModalLoops();
+        m_rescanTimer = m_timers.SetTimer(TIMER_RESCAN, kRescanAfterLoopsMs);
+        return;
+    }
+    // A colour adjustment is running: the timer fires again.
+    if (m_monitors.adjustmentBusy)
         return;
     m_timers.KillTimer(TIMER_RESCAN);
     m_rescanTimer = false;

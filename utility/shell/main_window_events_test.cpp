@@ -85,21 +85,27 @@ TEST_F(MainWindowEventsTest, RescanWaitsWhileAColourAdjustmentRuns) {
     EXPECT_EQ(Model().RescanCount(), rescans + 1);
 }
 
-// A dialog's message loop dispatches the display change's rescan and the menu's Exit while the
-// code that opened the dialog waits: both wait until it has ended.
-TEST_F(MainWindowEventsTest, RescanAndExitWaitWhileADialogRuns) {
+// A dialog's message loop dispatches the display change's rescan and the menu's Exit (also as an
+// installer's close or ENDSESSION_CLOSEAPP post it) while the code that opened it waits: both ask
+// every open loop to end and wait until none runs.
+TEST_F(MainWindowEventsTest, RescanAndExitAskTheOpenLoopsToEndAndWaitForThem) {
     Running();
     const int rescans = Model().RescanCount();
     Model().OnEyeCareCommand([&] {
         Model().OnDisplayChange();
         FireRescan();
         EXPECT_EQ(Model().RescanCount(), rescans) << "the monitor list stays";
+        EXPECT_EQ(timers.running[TIMER_RESCAN], 100u) << "looked at again once they have ended";
         EXPECT_FALSE(Model().OnExitCommand()) << "the window stays";
         Model().OnTimer(TIMER_EXIT_RETRY);
-        EXPECT_EQ(view.Take(), (Lines{"close-dialogs"})) << "the dialogs are asked to close";
+        Model().OnTimer(TIMER_EXIT_RETRY);
+        EXPECT_EQ(view.Take(), (Lines{"end-loops", "end-loops", "end-loops", "end-loops"}))
+            << "asked by the rescan, by Exit and at every retry: a closed box's caller may have "
+               "opened another loop";
     });
     FireRescan();
     EXPECT_EQ(Model().RescanCount(), rescans + 1);
+    EXPECT_FALSE(timers.Runs(TIMER_RESCAN));
     Model().OnTimer(TIMER_EXIT_RETRY);
     EXPECT_EQ(view.Take(), (Lines{"page -1", "hide", "exit"})) << "Exit posted again";
     EXPECT_FALSE(timers.Runs(TIMER_EXIT_RETRY));
@@ -292,6 +298,18 @@ TEST_F(MainWindowEventsTest, ReminderTimersShowTheBalloonRemoveItAndWatchTheScre
     EXPECT_TRUE(Model().OnTimer(TIMER_SCREENSAVER_WATCH));
     EXPECT_FALSE(timers.Runs(TIMER_REMINDER));
     EXPECT_TRUE(Model().Reminder().Paused());
+}
+
+TEST_F(MainWindowEventsTest, AReminderWhoseMonitorComesWithARescanStartsThen) {
+    StoreReminder(2);
+    desktop.system.bus.Monitor(0).SetPlugged(false);
+    Running();
+    EXPECT_FALSE(timers.Runs(TIMER_REMINDER)) << "its monitor is not there";
+    desktop.system.bus.Monitor(0).SetPlugged(true);
+    Model().OnDisplayChange();
+    FireRescan();
+    EXPECT_EQ(timers.running[TIMER_REMINDER], 2u * 3'600'000);
+    EXPECT_TRUE(timers.Runs(TIMER_SCREENSAVER_WATCH));
 }
 
 TEST_F(MainWindowEventsTest, EyeCareDialogRunsOnlyWithAMonitorAndTheReminderFollowsIt) {

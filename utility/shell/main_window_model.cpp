@@ -133,15 +133,20 @@ void MainWindowModel::OnSettingsCommand() {
 bool MainWindowModel::OnExitCommand() {
     if (!m_shell.InModalLoop())
         return true;
-    m_view.CloseAuxiliaryDialogs();
+    m_view.EndModalLoops();
     if (!m_exitTimer)
         m_exitTimer = m_timers.SetTimer(TIMER_EXIT_RETRY, kExitRetryMs);
     return false;
 }
 
 void MainWindowModel::OnExitRetryTimer() {
-    if (m_shell.InModalLoop())
+    // Asked again at every retry, not once: a loop may have opened since the last request (the
+    // handler a closed box returned to asked another question), and Exit must end in bounded
+    // time whatever is open.
+    if (m_shell.InModalLoop()) {
+        m_view.EndModalLoops();
         return;
+    }
     m_timers.KillTimer(TIMER_EXIT_RETRY);
     m_exitTimer = false;
     m_view.PostExit();

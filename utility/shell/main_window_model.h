@@ -86,15 +86,16 @@ class MainWindowModel {
     void OnTaskbarCreated();
     // The menu's Exit: true when the window may be destroyed now. Dispatched inside a message
     // box or modal dialog of the program, the window and its models would go while that loop's
-    // caller still runs on them: the open dialogs are asked to close and Exit is posted again
-    // once no such loop runs.
+    // caller still runs on them: every open loop is asked to end, again every 100 ms until none
+    // runs, and Exit is then posted again.
     bool OnExitCommand();
     void OnKeepOnTop();
     KeyOutcome OnKeyDown(const KeyPress& key);
     // Answers whether the timer was the model's; others go to default handling.
     bool OnTimer(unsigned id);
     // The display configuration changed: overlays go, gamma devices are listed again, and the
-    // monitors are scanned again a second after the first change of a burst.
+    // monitors are scanned again a second after the first change of a burst (the open loops of
+    // the program are asked to end first; the rescan follows once they have).
     void OnDisplayChange();
     // Suspend and resume; the two resume messages of one resume do the resume's work once.
     void OnPowerBroadcast(std::uint32_t event);

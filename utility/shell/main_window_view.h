@@ -44,6 +44,10 @@ class MainWindowView {
     virtual bool ForwardMnemonic(int page, char letter) = 0;
     // Sends every open auxiliary dialog its close request.
     virtual void CloseAuxiliaryDialogs() = 0;
+    // Asks every open message loop of the program to end: the auxiliary dialogs as above, the
+    // About box, the message boxes (answered with the button that changes nothing) and the
+    // notification menu. Each ends once the message being handled is done.
+    virtual void EndModalLoops() = 0;
     // Posts the Auto Veltone page the news that the monitors changed.
     virtual void PostMonitorsChanged() = 0;
     // Sends the EyeCare Filter dialog its request to apply its filter again.

@@ -3,7 +3,8 @@
 // stack for the answer. Each of the program's message boxes and modal dialogs runs inside a
 // ModalLoop, which counts it in ShellState for as long as it runs. Work that would reshape or
 // free what the waiting code holds (the monitor rescan, the Auto Veltone page's list changes,
-// Exit) waits until no loop runs.
+// Exit) waits until no loop runs; the rescan and Exit ask every open loop to end, so that they
+// wait only for loops that will end.
 #pragma once
 
 #include "utility/ui/shell_state.h"

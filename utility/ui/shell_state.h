@@ -22,6 +22,8 @@ struct ShellState {
     WindowHandle m_hwndFilterFileDialog = nullptr;
     WindowHandle m_hwndEditMessage = nullptr;
     WindowHandle m_hwndFilterDialog = nullptr;
+    // The About box while it exists; Exit and a rescan ask it to close.
+    WindowHandle m_hwndAbout = nullptr;
 
     // One of the dialogs started from the notification menu runs; the menu is then greyed.
     bool AnyMenuDialogOpen() const {

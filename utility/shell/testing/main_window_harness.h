@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <functional>
 #include <memory>
 #include <string>
 #include <utility>
@@ -51,6 +52,11 @@ class RecordingView : public MainWindowView {
         return letter != 'Q'; // no page control has Q
     }
     void CloseAuxiliaryDialogs() override { Add("close-dialogs"); }
+    void EndModalLoops() override {
+        Add("end-loops");
+        if (endLoops)
+            endLoops();
+    }
     void PostMonitorsChanged() override { Add("monitors-changed"); }
     void SendFilterReapply() override { Add("filter-reapply"); }
     void PostExit() override { Add("exit"); }
@@ -71,6 +77,8 @@ class RecordingView : public MainWindowView {
     std::string windowDevice;
     std::deque<std::uint32_t> sessionErrors;
     int sessionTries = 0;
+    // What the loops asked to end do (a test's loop that closes, or one that stays open).
+    std::function<void()> endLoops;
     std::vector<std::string> events;
 
   private:
