@@ -74,7 +74,7 @@ struct CommandAnswer {
     bool monitorChanged = false;
     // Per monitor worked on, in the list's order; what refused the command before any monitor
     // (a dialog open) is `refusal`.
-    std::vector<MonitorOutcome> outcomes;
+    std::vector<MonitorOutcome> outcomes{};
     CommandRefusal refusal = CommandRefusal::None;
 };
 

@@ -3,6 +3,7 @@
 #include "utility/eyecare/filter_rules.h"
 
 #include <algorithm>
+#include <cstdio>
 
 namespace {
 
@@ -14,15 +15,15 @@ struct ActionRule {
 };
 
 constexpr ActionRule kRules[kHotkeyActionCount] = {
-    {CommandVerb::Set, CommandControl::Brightness, +1, kHotkeyBrightnessId},
-    {CommandVerb::Set, CommandControl::Brightness, -1, kHotkeyBrightnessId},
-    {CommandVerb::Set, CommandControl::Contrast, +1, kHotkeyContrastId},
-    {CommandVerb::Set, CommandControl::Contrast, -1, kHotkeyContrastId},
-    {CommandVerb::Set, CommandControl::Volume, +1, kHotkeyVolumeId},
-    {CommandVerb::Set, CommandControl::Volume, -1, kHotkeyVolumeId},
-    {CommandVerb::Mode, CommandControl::Brightness, +1, kHotkeyModeId},
-    {CommandVerb::Mode, CommandControl::Brightness, -1, kHotkeyModeId},
-    {CommandVerb::Filter, CommandControl::Brightness, 0, kHotkeyFilterId},
+    {CommandVerb::Set, CommandControl::Brightness, +1, IDS_HOTKEY_BRIGHTNESS},
+    {CommandVerb::Set, CommandControl::Brightness, -1, IDS_HOTKEY_BRIGHTNESS},
+    {CommandVerb::Set, CommandControl::Contrast, +1, IDS_HOTKEY_CONTRAST},
+    {CommandVerb::Set, CommandControl::Contrast, -1, IDS_HOTKEY_CONTRAST},
+    {CommandVerb::Set, CommandControl::Volume, +1, IDS_HOTKEY_VOLUME},
+    {CommandVerb::Set, CommandControl::Volume, -1, IDS_HOTKEY_VOLUME},
+    {CommandVerb::Mode, CommandControl::Brightness, +1, IDS_HOTKEY_MODE},
+    {CommandVerb::Mode, CommandControl::Brightness, -1, IDS_HOTKEY_MODE},
+    {CommandVerb::Filter, CommandControl::Brightness, 0, IDS_HOTKEY_FILTER},
 };
 
 const ActionRule& RuleOf(HotkeyAction action) {
@@ -43,12 +44,12 @@ int ChosenMonitor(const HotkeySettings& settings, const std::string& pointerDevi
 }
 
 std::string Refusal(const StringTable& strings, std::uint32_t whyId) {
-    return strings.Load(kHotkeyRefusedId) + strings.Load(whyId);
+    return strings.Load(IDS_HOTKEY_REFUSED) + strings.Load(whyId);
 }
 
 std::uint32_t ReasonId(CommandRefusal refusal) {
     const int offset = static_cast<int>(refusal) - static_cast<int>(CommandRefusal::NotOffered);
-    return kHotkeyWhyFirstId + static_cast<std::uint32_t>(std::max(offset, 0));
+    return static_cast<std::uint32_t>(IDS_HOTKEY_WHY_NOT_OFFERED + std::max(offset, 0));
 }
 
 // The outcome the value shows: the chosen monitor's, or the first monitor's.
@@ -86,7 +87,9 @@ bool HotkeyRequest(HotkeyAction action, int presses, const HotkeySettings& setti
     request.control = rule.control;
     if (rule.verb == CommandVerb::Set) {
         const int step = rule.direction * settings.step * presses;
-        request.value = (step < 0 ? "" : "+") + std::to_string(step);
+        char value[16];
+        std::snprintf(value, sizeof value, "%+d", step); // "+10", "-30"
+        request.value = value;
     } else if (rule.verb == CommandVerb::Mode) {
         request.modeStep = rule.direction * presses;
     } else if (presses % 2 == 0) {
@@ -120,7 +123,7 @@ HotkeyResult PressHotkey(HotkeyAction action, int presses, const HotkeySettings&
     const FilterSettings before = context.filter.applied;
     CommandRequest request;
     if (!HotkeyRequest(action, presses, settings, before, context.registry, request)) {
-        result.value.text = context.strings.Load(before.on ? kHotkeyOnId : kHotkeyOffId);
+        result.value.text = context.strings.Load(before.on ? IDS_HOTKEY_ON : IDS_HOTKEY_OFF);
         return result;
     }
     if (rule.verb == CommandVerb::Filter) {
@@ -132,7 +135,7 @@ HotkeyResult PressHotkey(HotkeyAction action, int presses, const HotkeySettings&
         result.value.text =
             result.value.refused
                 ? Refusal(context.strings, ReasonId(answer.refusal))
-                : context.strings.Load(context.filter.applied.on ? kHotkeyOnId : kHotkeyOffId);
+                : context.strings.Load(context.filter.applied.on ? IDS_HOTKEY_ON : IDS_HOTKEY_OFF);
         return result;
     }
     if (settings.monitors == HotkeyMonitors::Every) {
@@ -141,7 +144,7 @@ HotkeyResult PressHotkey(HotkeyAction action, int presses, const HotkeySettings&
         result.value.refused = true;
         result.value.text = Refusal(context.strings, settings.monitors == HotkeyMonitors::Current
                                                          ? ReasonId(CommandRefusal::NotOffered)
-                                                         : kHotkeyNoMonitorId);
+                                                         : IDS_HOTKEY_WHY_NO_MONITOR);
         return result;
     } else {
         request.target = MonitorTarget::Label;

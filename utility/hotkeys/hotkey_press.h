@@ -6,22 +6,12 @@
 #include "utility/command/command_runner.h"
 #include "utility/hotkeys/hotkey_settings.h"
 #include "utility/hotkeys/on_screen_value.h"
+#include "utility/res/resource.h"
 
 #include <string>
 
-// String ids of what the on-screen value says.
-inline constexpr std::uint32_t kHotkeyBrightnessId = 400;
-inline constexpr std::uint32_t kHotkeyContrastId = 401;
-inline constexpr std::uint32_t kHotkeyVolumeId = 402;
-inline constexpr std::uint32_t kHotkeyModeId = 403;
-inline constexpr std::uint32_t kHotkeyFilterId = 404;
-inline constexpr std::uint32_t kHotkeyOnId = 405;
-inline constexpr std::uint32_t kHotkeyOffId = 406;
-inline constexpr std::uint32_t kHotkeyRefusedId = 407; // "Refused: ", before the reason
-// The reasons, in the order of CommandRefusal from NotOffered on.
-inline constexpr std::uint32_t kHotkeyWhyFirstId = 408;
-inline constexpr std::uint32_t kHotkeyNoMonitorId = 415; // none under the pointer
-
+// What the on-screen value says: IDS_HOTKEY_* of the string table; the reasons for a refusal
+// follow IDS_HOTKEY_WHY_NOT_OFFERED in the order of CommandRefusal.
 struct HotkeyResult {
     OnScreenValue value;
     // The display device the value shows on ("\\.\DISPLAY2"); empty for the primary one.

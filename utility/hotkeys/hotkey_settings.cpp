@@ -44,6 +44,18 @@ void ReadInRange(RegistryPort& registry, const char* name, std::int64_t lowest,
 
 } // namespace
 
+unsigned HotkeyVirtualKey(HotkeyWord key) {
+    return key & 0xFFu;
+}
+
+unsigned HotkeyModifiers(HotkeyWord key) {
+    constexpr unsigned kShift = 0x1, kControl = 0x2, kAlt = 0x4;          // HOTKEYF_
+    constexpr unsigned kModAlt = 0x1, kModControl = 0x2, kModShift = 0x4; // MOD_
+    const unsigned flags = key >> 8;
+    return (flags & kShift ? kModShift : 0) | (flags & kControl ? kModControl : 0) |
+           (flags & kAlt ? kModAlt : 0);
+}
+
 const char* HotkeyValueName(HotkeyAction action) {
     return kValueNames[static_cast<std::size_t>(action)];
 }

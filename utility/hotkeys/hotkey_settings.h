@@ -39,6 +39,12 @@ inline constexpr int kHotkeyStepDefault = 10;
 using HotkeyWord = std::uint16_t;
 inline constexpr HotkeyWord kHotkeyModifierMask = 0x0F00; // shift, control, alt, extended
 
+// What RegisterHotKey takes for a key word: its virtual key, and its modifiers as MOD_ALT (1),
+// MOD_CONTROL (2) and MOD_SHIFT (4), where the control's HOTKEYF_ flags have shift first and alt
+// third; the control's extended-key flag has no part in a registration.
+unsigned HotkeyVirtualKey(HotkeyWord key);
+unsigned HotkeyModifiers(HotkeyWord key);
+
 struct HotkeySettings {
     std::array<HotkeyWord, kHotkeyActionCount> keys{};
     int step = kHotkeyStepDefault;

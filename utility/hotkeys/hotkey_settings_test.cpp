@@ -106,4 +106,21 @@ TEST(HotkeySettings, AValueThatCannotBeReadIsAsAbsent) {
     }
 }
 
+TEST(HotkeySettings, TheControlsFlagsBecomeTheRegistrationsModifiers) {
+    const struct {
+        HotkeyWord key;
+        unsigned virtualKey;
+        unsigned modifiers;
+    } cases[] = {
+        {0x0170, 0x70, 0x4}, // Shift+F1: MOD_SHIFT
+        {0x0441, 0x41, 0x1}, // Alt+A: MOD_ALT
+        {0x0E26, 0x26, 0x3}, // Ctrl+Alt+Up, an extended key: MOD_CONTROL | MOD_ALT
+        {0x0721, 0x21, 0x7},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(HotkeyVirtualKey(c.key), c.virtualKey) << c.key;
+        EXPECT_EQ(HotkeyModifiers(c.key), c.modifiers) << c.key;
+    }
+}
+
 } // namespace

@@ -11,6 +11,7 @@ struct ShellState {
     int m_monitorListOpen = 0;  // the monitor connection list runs
     int m_eyeCareOpen = 0;      // the EyeCare dialog runs
     int m_filterDialogOpen = 0; // the EyeCare Filter dialog runs
+    int m_hotkeysOpen = 0;      // the Shortcut Keys dialog runs
     // Message boxes and modal dialogs of the program now running (ModalLoop counts them).
     int m_modalLoops = 0;
 
@@ -22,10 +23,11 @@ struct ShellState {
     WindowHandle m_hwndFilterFileDialog = nullptr;
     WindowHandle m_hwndEditMessage = nullptr;
     WindowHandle m_hwndFilterDialog = nullptr;
+    WindowHandle m_hwndHotkeys = nullptr;
 
     // One of the dialogs started from the notification menu runs; the menu is then greyed.
     bool AnyMenuDialogOpen() const {
-        return m_eyeCareOpen || m_filterDialogOpen || m_monitorListOpen;
+        return m_eyeCareOpen || m_filterDialogOpen || m_monitorListOpen || m_hotkeysOpen;
     }
     bool InModalLoop() const { return m_modalLoops > 0; }
 };
