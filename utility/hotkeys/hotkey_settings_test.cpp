@@ -1,5 +1,5 @@
-// The shortcut keys' settings against every hostile shape of each stored value: what cannot be
-// read gives exactly what an absent value gives, the others kept.
+// The shortcut keys' settings against every hostile shape of each stored value, and values
+// beyond their ranges: what cannot be read gives exactly what an absent value gives.
 #include "utility/hotkeys/hotkey_settings.h"
 #include "utility/settings/settings_keys.h"
 #include "utility/settings/testing/hostile_values.h"
@@ -24,28 +24,21 @@ HotkeySettings Chosen() {
 
 const FilterSettings kKept{1, kFilterTypeUserFile, "C:\\mine\\sea.png", 64, -20};
 
-struct Loaded {
-    HotkeySettings settings;
-    bool kept = false;
-    FilterSettings filter{0, 0, "untouched", 0, 0};
-};
-
-Loaded StoreAndLoad(const StoredValue& value, const Shape& shape) {
+// The settings and the kept filter read back after `value` was stored as `bytes` of `type` (or
+// taken away, without bytes).
+auto StoreAndLoad(const StoredValue& value, std::uint32_t type, const std::string* bytes) {
     MemoryRegistry registry;
-    EXPECT_TRUE(SaveHotkeySettings(registry, Chosen()));
-    EXPECT_TRUE(SaveToggledFilter(registry, kKept));
+    SaveHotkeySettings(registry, Chosen());
+    SaveToggledFilter(registry, kKept);
     RegistryKey key = nullptr;
     registry.OpenKey(value.key.c_str(), RegistryAccess::ReadWrite, key);
     registry.DeleteValue(key, value.name);
     registry.CloseKey(key);
-    if (!shape.absent) {
-        const std::string bytes = shape.bytes(value);
-        StoreValue(registry, value, shape.type ? shape.type : value.type, &bytes);
-    }
-    Loaded loaded;
-    loaded.settings = LoadHotkeySettings(registry);
-    loaded.kept = LoadToggledFilter(registry, loaded.filter);
-    return loaded;
+    StoreValue(registry, value, type, bytes);
+    FilterSettings filter{0, 0, "untouched", 0, 0};
+    const bool kept = LoadToggledFilter(registry, filter);
+    return std::tuple(LoadHotkeySettings(registry), kept, filter.filePath, filter.alpha,
+                      filter.luminance);
 }
 
 TEST(HotkeySettings, AValueThatCannotBeReadIsAsAbsent) {
@@ -54,16 +47,19 @@ TEST(HotkeySettings, AValueThatCannotBeReadIsAsAbsent) {
     for (std::size_t i = 0; i < kHotkeyActionCount; ++i)
         values.push_back({key, HotkeyValueName(static_cast<HotkeyAction>(i)), kRegistryDword,
                           Le32(0x0370 + static_cast<std::uint32_t>(i)), 4});
-    values.push_back({key, "Step", kRegistryDword, Le32(3), 4});
-    values.push_back({key, "Monitor", kRegistryDword, Le32(2), 4});
-    values.push_back({key, "FilterType", kRegistryDword, Le32(2), 4});
-    values.push_back({key, "FilterAlpha", kRegistryDword, Le32(64), 4});
-    values.push_back(
-        {key, "FilterLuminance", kRegistryDword, Le32(static_cast<std::uint32_t>(-20)), 4});
+    const std::vector<std::pair<const char*, std::uint32_t>> numbers = {
+        {"Step", 3},
+        {"Monitor", 2},
+        {"FilterType", 2},
+        {"FilterAlpha", 64},
+        {"FilterLuminance", static_cast<std::uint32_t>(-20)}};
+    for (const auto& [name, number] : numbers)
+        values.push_back({key, name, kRegistryDword, Le32(number), 4});
     values.push_back({key, "FilterPath", kRegistryString, kKept.filePath + '\0', kFilterPathMax});
-    // Out of range: a key without a virtual key or with unknown modifiers, a step of 0 or 21,
-    // a fourth monitor choice.
-    const std::vector<std::pair<const char*, std::uint32_t>> beyond = {
+    // Beyond the ranges: no virtual key, unknown modifiers, more than 16 bits, a step of 0 or
+    // 21, a fourth monitor choice, no filter type or an unknown one, opacity over 255, luminance
+    // under -100.
+    const std::vector<std::pair<std::string_view, std::uint32_t>> beyond = {
         {"NextMode", 0x0300},  {"NextMode", 0x1070},
         {"NextMode", 0x10070}, {"Step", 0},
         {"Step", 21},          {"Monitor", 3},
@@ -71,37 +67,26 @@ TEST(HotkeySettings, AValueThatCannotBeReadIsAsAbsent) {
         {"FilterAlpha", 256},  {"FilterLuminance", static_cast<std::uint32_t>(-101)},
     };
     for (const StoredValue& value : values) {
-        const Loaded absent = StoreAndLoad(value, kShapes[0]);
-        EXPECT_NE(absent.settings == Chosen() && absent.kept, true) << value.name;
+        const auto absent = StoreAndLoad(value, value.type, nullptr);
+        EXPECT_NE(std::get<0>(absent) == Chosen() && std::get<1>(absent), true) << value.name;
         for (const Shape& shape : kShapes) {
-            Loaded expected = absent;
-            const std::string_view name = value.name;
-            // A path filling the capacity without its zero is ended after it, as the filter's own.
-            if (name == "FilterPath" && std::string_view(shape.what) == "one byte")
-                expected = {Chosen(), true, {1, 2, "\x7f", 64, -20}};
-            if (name == "FilterPath" && std::string_view(shape.what).starts_with("one short"))
-                expected = {Chosen(), true, {1, 2, std::string(kFilterPathMax - 1, 'A'), 64, -20}};
-            if (name == "FilterPath" && std::string_view(shape.what).starts_with("full"))
-                expected = {Chosen(), true, {1, 2, std::string(kFilterPathMax, 'B'), 64, -20}};
-            const Loaded loaded = StoreAndLoad(value, shape);
-            EXPECT_EQ(loaded.settings, expected.settings) << value.name << ": " << shape.what;
-            EXPECT_EQ(std::tie(loaded.kept, loaded.filter.filePath, loaded.filter.alpha,
-                               loaded.filter.luminance),
-                      std::tie(expected.kept, expected.filter.filePath, expected.filter.alpha,
-                               expected.filter.luminance))
+            const std::string bytes = shape.absent ? std::string() : shape.bytes(value);
+            auto expected = absent;
+            // A path is a text up to its first zero, or the whole value, as the filter's own.
+            const std::string path = bytes.substr(0, bytes.find('\0'));
+            if (std::string_view(value.name) == "FilterPath" && !shape.type && !path.empty() &&
+                bytes.size() <= kFilterPathMax)
+                expected = std::tuple(Chosen(), true, path, 64, -20);
+            EXPECT_EQ(StoreAndLoad(value, shape.type ? shape.type : value.type,
+                                   shape.absent ? nullptr : &bytes),
+                      expected)
                 << value.name << ": " << shape.what;
         }
         for (const auto& [name, number] : beyond) {
-            if (std::string_view(name) != value.name)
-                continue;
-            const Shape stored{"beyond", false, 0, nullptr};
-            StoredValue changed = value;
-            changed.bytes = Le32(number);
-            Shape asIs = stored;
-            asIs.bytes = [](const StoredValue& v) { return v.bytes; };
-            const Loaded loaded = StoreAndLoad(changed, asIs);
-            EXPECT_EQ(loaded.settings, absent.settings) << name << " " << number;
-            EXPECT_EQ(loaded.kept, absent.kept) << name << " " << number;
+            const std::string bytes = Le32(number);
+            if (name == value.name) {
+                EXPECT_EQ(StoreAndLoad(value, value.type, &bytes), absent) << name << number;
+            }
         }
     }
 }
