@@ -15,6 +15,9 @@
 
 namespace {
 
+// At most this many presses of one key go into one step; any beyond wait for the next one.
+constexpr int kMostPresses = 100;
+
 int IdOf(std::size_t action) {
     return HOTKEY_ID_FIRST + static_cast<int>(action);
 }
@@ -60,9 +63,10 @@ void CDimoraDlg::OnHotkey(WPARAM id) {
     // ends the run, so that the order of the keys is kept.
     int presses = 1;
     MSG queued;
-    while (::PeekMessageA(&queued, m_hWnd, WM_HOTKEY, WM_HOTKEY, PM_NOREMOVE) &&
-           queued.wParam == id)
-        presses += ::PeekMessageA(&queued, m_hWnd, WM_HOTKEY, WM_HOTKEY, PM_REMOVE) ? 1 : 0;
+    while (presses < kMostPresses &&
+           ::PeekMessageA(&queued, m_hWnd, WM_HOTKEY, WM_HOTKEY, PM_NOREMOVE) &&
+           queued.wParam == id && ::PeekMessageA(&queued, m_hWnd, WM_HOTKEY, WM_HOTKEY, PM_REMOVE))
+        ++presses;
 
     std::string pointerDevice;
     GetDisplayDeviceName(pointerDevice, nullptr, true);
