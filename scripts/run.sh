@@ -208,6 +208,9 @@ utility_shots() { # utility_shots LANG
   compositor_on
   shot filter-dialog 2 filter 1
   driver close-filter && sleep 1
+  shot hotkeys-dialog 1 hotkeys
+  driver close-hotkeys && sleep 1
+  shot on-screen-value 0.5 press-hotkey
   compositor_off
   shot reminder-balloon 3 balloon
   driver exit

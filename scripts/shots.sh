@@ -74,6 +74,8 @@ declare -A shots_caption=(
   [eyecare-dialog]="EyeCare dialog"
   [edit-message]="EyeCare message editor"
   [filter-dialog]="EyeCare Filter dialog previewing a default picture"
+  [hotkeys-dialog]="Shortcut Keys dialog"
+  [on-screen-value]="On-screen value after a shortcut key"
   [reminder-balloon]="EyeCare reminder balloon"
   [filter-overlay]="Stored EyeCare Filter at start-up"
   [installed-utility]="Utility started from its Start-menu shortcut"
@@ -96,7 +98,7 @@ declare -A shots_frame=([tray-menu]=tray [reminder-balloon]=tray [filter-dialog]
 # user's click that opened it would leave it (Wine activates windows while they are still hidden
 # and a window closing activates none), but that would close a menu, or end a link's hover.
 declare -A shots_as_they_are=([tray-menu]=1 [reminder-balloon]=1 [launcher-hover]=1
-  [filter-overlay]=1)
+  [filter-overlay]=1 [on-screen-value]=1)
 
 # shots_snap NAME: the windows of $shots_program (and for some the notification area with its
 # balloons) on the screen now; the whole screen when none can be found.

@@ -32,6 +32,11 @@
 //   uidriver filter N                opens the EyeCare Filter dialog (the menu's item) and picks
 //                                    line N of its picture list (1: the first default picture)
 //   uidriver close-filter            cancels the EyeCare Filter dialog
+//   uidriver hotkeys                 opens the Shortcut Keys dialog (the menu's item) and gives
+//                                    brightness up Ctrl+Alt+F9 and down Ctrl+Alt+F10
+//   uidriver close-hotkeys           OK in the Shortcut Keys dialog: the keys are registered
+//   uidriver press-hotkey            presses Ctrl+Alt+F9 with the pointer on the first display:
+//                                    the on-screen value shows
 //   uidriver tray-menu               opens the notification icon's menu with a right click on
 //                                    the icon
 //   uidriver close-menu              closes an open menu
@@ -72,6 +77,7 @@ int Usage() {
                  "| wait | show | page N | "
                  "colour-dialog | close-dialog | monitor-list | close-monitor-list | hide | "
                  "eyecare | edit-message | close-eyecare | balloon | filter N | close-filter | "
+                 "hotkeys | close-hotkeys | press-hotkey | "
                  "tray-menu | close-menu | park-tray | about | close-about | exit | frame EXE "
                  "[tray|dialog] | activate EXE\n");
     return 2;
@@ -220,6 +226,33 @@ int main(int argc, char** argv) {
                 ::Sleep(50);
         }
         return 0;
+    }
+    if (command == "hotkeys") {
+        ::PostMessageA(main, WM_COMMAND, ID_TRAY_HOTKEYS, 0);
+        const HWND dialog = WaitDialogWith(main, IDC_HOTKEY_FIRST);
+        if (!dialog)
+            return 1;
+        constexpr WPARAM kCtrlAlt = (HOTKEYF_CONTROL | HOTKEYF_ALT) << 8;
+        ::SendMessageA(::GetDlgItem(dialog, IDC_HOTKEY_FIRST), HKM_SETHOTKEY, kCtrlAlt | VK_F9, 0);
+        ::SendMessageA(::GetDlgItem(dialog, IDC_HOTKEY_FIRST + 1), HKM_SETHOTKEY, kCtrlAlt | VK_F10,
+                       0);
+        return 0;
+    }
+    if (command == "close-hotkeys") {
+        if (HWND dialog = WaitDialogWith(main, IDC_HOTKEY_FIRST))
+            PressOk(dialog);
+        return 0;
+    }
+    if (command == "press-hotkey") {
+        ::SetCursorPos(100, 100);
+        INPUT keys[6] = {};
+        const WORD chord[3] = {VK_CONTROL, VK_MENU, VK_F9};
+        for (int i = 0; i < 3; ++i) {
+            keys[i].type = keys[5 - i].type = INPUT_KEYBOARD;
+            keys[i].ki.wVk = keys[5 - i].ki.wVk = chord[i];
+            keys[5 - i].ki.dwFlags = KEYEVENTF_KEYUP;
+        }
+        return ::SendInput(6, keys, sizeof(INPUT)) == 6 ? 0 : 1;
     }
     if (command == "balloon") {
         ::PostMessageA(main, WM_TIMER, TIMER_REMINDER, 0);

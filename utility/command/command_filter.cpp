@@ -3,6 +3,7 @@
 #include "utility/command/command_views.h"
 #include "utility/command/command_work.h"
 #include "utility/eyecare/filter_rules.h"
+#include "utility/text/text_case.h"
 
 namespace command {
 
@@ -17,15 +18,31 @@ std::string Describe(const FilterSettings& filter, int picture) {
            std::to_string(filter.luminance);
 }
 
+// The default picture (1-based) that `path` names in the data folder, 0 for none: such a path is
+// chosen as the dialog's list entry, with that picture's stored values.
+int DefaultPictureAt(const CommandContext& context, const VSFilterModel& dialog,
+                     const std::string& path) {
+    const std::string& folder = context.filter.sources.dataFolder;
+    const auto& images = dialog.Images();
+    for (std::size_t i = 0; i < images.size(); ++i) {
+        if (EqualIgnoringCase(path, folder + images[i].fileName, context.codePage))
+            return static_cast<int>(i) + 1;
+    }
+    return 0;
+}
+
 // Chooses the request's picture in the open dialog; false, with the dialog's preview taken back,
 // when there is no such picture or it cannot be read.
-bool ChoosePicture(VSFilterModel& dialog, FilterDialogWindow& window, const CommandRequest& request,
-                   Report& report) {
+bool ChoosePicture(const CommandContext& context, VSFilterModel& dialog, FilterDialogWindow& window,
+                   CommandRequest request, Report& report) {
     const int pictures = static_cast<int>(dialog.Images().size());
     if (request.filterOff) {
         dialog.ImageSelected(0);
         return true;
     }
+    if (request.picture == 0 &&
+        (request.picture = DefaultPictureAt(context, dialog, request.pictureFile)) > 0)
+        request.pictureFile.clear();
     if (request.picture > pictures) {
         report.Fail(kCommandNotOffered, "filter: there is no default picture " +
                                             std::to_string(request.picture) + " (there are " +
@@ -74,7 +91,7 @@ void ApplyFilter(CommandContext& context, const CommandRequest& request, Report&
     FilterDialogWindow window;
     VSFilterModel dialog(window, context.registry, target.sources, target.applied, target.filter);
     dialog.Open();
-    if (!ChoosePicture(dialog, window, request, report))
+    if (!ChoosePicture(context, dialog, window, request, report))
         return;
     if (request.transmittance)
         dialog.AlphaSlider(*request.transmittance);
@@ -84,7 +101,10 @@ void ApplyFilter(CommandContext& context, const CommandRequest& request, Report&
         report.Fail(kCommandRefused, "filter: the settings could not be stored");
         return;
     }
-    report.Line("filter: " + Describe(target.applied, request.picture) +
+    const int picture = target.applied.fileType == kFilterTypeDefault
+                            ? DefaultPictureAt(context, dialog, target.applied.filePath)
+                            : 0;
+    report.Line("filter: " + Describe(target.applied, picture) +
                 (target.shown || !target.applied.on
                      ? ""
                      : " (stored: the utility shows it when it starts)"));

@@ -111,7 +111,7 @@ class Parser {
             if (!Count(plain, 2, 2) || !NoOptions(words, {"monitor"}) || !Control(plain[0]))
                 return false;
             m_request.value = plain[1];
-            return true;
+            return Relative();
         case CommandVerb::Restore:
             m_request.dataName = plain.empty() ? std::string() : plain[0];
             return Count(plain, 1, 1) && NoOptions(words, {"monitor"}) &&
@@ -167,6 +167,19 @@ class Parser {
         return m_request.target != MonitorTarget::All || Fail("/get reads one monitor");
     }
 
+    // "+10", "-5": a step from the value the box shows, for the settings shown as numbers.
+    bool Relative() {
+        const std::string& value = m_request.value;
+        if (value.empty() || (value[0] != '+' && value[0] != '-'))
+            return true;
+        int step = 0;
+        if (!Integer(value, step))
+            return Fail("a step (" + value + ") is a whole number after + or -");
+        const CommandControl control = m_request.control;
+        return (control != CommandControl::Temperature && control != CommandControl::Gamma) ||
+               Fail("the " + std::string(ControlName(control)) + " takes no step, only a value");
+    }
+
     bool Mode(const std::string& text) {
         m_request.mode = ModeNamed(text);
         return m_request.mode >= 0 || Fail("no picture mode is called " + text);
@@ -204,6 +217,13 @@ class Parser {
 };
 
 } // namespace
+
+std::optional<int> RelativeStep(std::string_view value) {
+    int step = 0;
+    if (value.empty() || (value[0] != '+' && value[0] != '-') || !Integer(value, step))
+        return std::nullopt;
+    return step;
+}
 
 int ModeNamed(std::string_view text) {
     int number = -1;
@@ -264,8 +284,9 @@ std::string CommandUsage() {
            "\n"
            "SETTING: brightness, contrast, temperature, gamma, red, green, blue, volume.\n"
            "VALUE as the utility shows it (brightness 64, temperature 6500K, gamma 2.2), or\n"
-           "raw:N for the monitor's own number. LABEL as /list shows it (1-2); without /monitor\n"
-           "the current monitor.\n"
+           "raw:N for the monitor's own number, or a step from the value shown (+10, -5; not for\n"
+           "temperature and gamma), held to the range; the new value is printed as /get prints\n"
+           "it. LABEL as /list shows it (1-2); without /monitor the current monitor.\n"
            "Without the utility running, a command works alone on the first monitor that can\n"
            "be controlled, and /filter is stored and shown from the utility's next start.\n"
            "Exit status: 0 done; 1 no such monitor, mode, data name or picture; 2 wrong command\n"

@@ -4,6 +4,7 @@
 
 #include "utility/command/command_request.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,6 +16,9 @@ bool ParseCommandLine(const std::vector<std::string>& args, CommandRequest& requ
 // The picture mode a MODE argument names: a number 0 ... 36, or an English name with or without
 // its " mode", in any case ("movie", "Cinema", "sRGB mode"); -1 for none.
 int ModeNamed(std::string_view text);
+
+// A /set VALUE that is a step from the value shown ("+10", "-5"): the step; none for a value.
+std::optional<int> RelativeStep(std::string_view value);
 
 // The name of a control as the command line spells it ("brightness").
 std::string_view ControlName(CommandControl control);

@@ -7,6 +7,7 @@
 #include "utility/pages/adjustment_data.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace command {
 
@@ -28,6 +29,22 @@ std::string OfferedModes(const CMonitorStatus& monitor) {
             modes += (modes.empty() ? "" : ", ") + ModeText(mode);
     }
     return modes.empty() ? "none" : modes;
+}
+
+// The item `step` items on from item `at` of the page's mode list, among the modes the monitor
+// offers, wrapping; `at` itself when it is the only one.
+int StepAmongOffered(const CMonitorStatus& monitor, const std::vector<ModeItem>& modes, int at,
+                     int step) {
+    std::vector<int> offered;
+    int from = 0;
+    for (std::size_t i = 0; i < modes.size(); ++i) {
+        if (static_cast<int>(i) == at)
+            from = static_cast<int>(offered.size());
+        if (static_cast<int>(i) == at || Offers(monitor, modes[i].mode))
+            offered.push_back(static_cast<int>(i));
+    }
+    const int count = static_cast<int>(offered.size());
+    return offered[static_cast<std::size_t>(((from + step) % count + count) % count)];
 }
 
 // The colour page over the monitor being worked on, shown (filled and checked) as a user finds
@@ -52,7 +69,7 @@ struct ShownColorPage {
 
 void SwitchMode(CommandContext& context, const CommandRequest& request, Report& report) {
     ForEachTarget(context, request, report, [&](CurrentMonitor& monitor, const std::string& label) {
-        if (!Offers(monitor.Status(), request.mode)) {
+        if (request.modeStep == 0 && !Offers(monitor.Status(), request.mode)) {
             report.Fail(kCommandNotOffered, label + ": mode " + ModeText(request.mode) +
                                                 " is not offered; the monitor offers " +
                                                 OfferedModes(monitor.Status()));
@@ -64,22 +81,37 @@ void SwitchMode(CommandContext& context, const CommandRequest& request, Report& 
             return;
         }
         const auto& modes = shown.window.modes;
-        const auto item = std::find_if(modes.begin(), modes.end(),
-                                       [&](const ModeItem& m) { return m.mode == request.mode; });
-        shown.page.ModeChanged(static_cast<int>(item - modes.begin()));
+        const auto item = std::find_if(modes.begin(), modes.end(), [&](const ModeItem& m) {
+            return m.mode == (request.modeStep == 0 ? request.mode : shown.ModeRead());
+        });
+        if (request.modeStep != 0 && item == modes.end()) {
+            report.Fail(kCommandNoAnswer, label + ": the monitor did not give its mode");
+            return;
+        }
+        const int at = static_cast<int>(item - modes.begin());
+        const int wanted = request.modeStep == 0
+                               ? at
+                               : StepAmongOffered(monitor.Status(), modes, at, request.modeStep);
+        const int mode =
+            request.modeStep == 0 ? request.mode : modes[static_cast<std::size_t>(wanted)].mode;
+        if (wanted < static_cast<int>(modes.size()))
+            report.Outcome()->modeName = modes[static_cast<std::size_t>(wanted)].name;
+        if (wanted != at || request.modeStep == 0)
+            shown.page.ModeChanged(wanted);
         // Read back, and another mode: the monitor acknowledged the write and ignored it.
-        if (shown.ModeRead() >= 0 && shown.ModeRead() != request.mode) {
+        if (shown.ModeRead() >= 0 && shown.ModeRead() != mode) {
             report.Fail(kCommandRefused, label + ": the monitor kept mode " +
                                              ModeText(shown.ModeRead()) + ", not " +
-                                             ModeText(request.mode));
+                                             ModeText(mode));
             return;
         }
         report.MonitorChanged();
-        if (shown.ModeRead() == request.mode)
-            report.Line(label + ": mode " + ModeText(request.mode));
+        report.Outcome()->mode = shown.ModeRead();
+        if (shown.ModeRead() == mode)
+            report.Line(label + ": mode " + ModeText(mode));
         else
             ReportRefusal(context, monitor, label, report,
-                          "the monitor did not take mode " + ModeText(request.mode));
+                          "the monitor did not take mode " + ModeText(mode));
     });
 }
 

@@ -26,6 +26,9 @@ struct CommandRequest {
     MonitorTarget target = MonitorTarget::Current;
     std::string label;
     int mode = -1; // /mode: the picture-mode number
+    // /mode by steps instead (the shortcut keys): +n the n-th next, -n the n-th previous of the
+    // modes the colour page lists for the monitor, wrapping; 0 takes `mode`.
+    int modeStep = 0;
     CommandControl control = CommandControl::Brightness;
     std::string value;    // /set: as typed ("64", "6500K", "2.2", "raw:40")
     std::string dataName; // /restore

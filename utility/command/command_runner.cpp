@@ -75,7 +75,8 @@ void Dispatch(CommandContext& context, const CommandRequest& request, Report& re
                              request.verb == CommandVerb::Restore;
     // The dialog works on its own copy of the monitor's values, and the rescan waits for it.
     if (monitorWork && context.monitors.adjustmentBusy) {
-        report.Fail(kCommandRefused, "the Color Adjustment dialog is open: close it first");
+        report.Fail(kCommandRefused, "the Color Adjustment dialog is open: close it first",
+                    CommandRefusal::DialogOpen);
         return;
     }
     switch (request.verb) {
@@ -108,7 +109,9 @@ void ForEachTarget(CommandContext& context, const CommandRequest& request, Repor
     for (int index : Targets(context, request, report)) {
         CurrentForWork current(context.monitors, index);
         CurrentMonitor monitor(context.ctrl, context.monitors);
+        report.Begin(index);
         work(monitor, monitor.Status().displayLabel);
+        report.End();
     }
 }
 
@@ -120,9 +123,12 @@ void ReportRefusal(CommandContext& context, CurrentMonitor& monitor, const std::
                                   PageSelect::Write, Retry::No)) {
         report.Fail(kCommandNoAnswer, label + ": the monitor did not answer");
     } else if ((owner & kOwnerBits) != 0 && !context.ctrl.IsOwnerFree(owner)) {
-        report.Fail(kCommandRefused, label + ": another program is working on the monitor");
+        report.Fail(kCommandRefused, label + ": another program is working on the monitor",
+                    CommandRefusal::OtherProgram);
     } else {
-        report.Fail(kCommandRefused, label + ": " + otherwise);
+        report.Fail(kCommandRefused, label + ": " + otherwise,
+                    otherwise == kNotPermittedNow ? CommandRefusal::NotPermitted
+                                                  : CommandRefusal::NotTaken);
     }
 }
 

@@ -38,12 +38,44 @@ struct CommandContext {
     FilterTarget& filter;
 };
 
+// Why a command did not do its work on a monitor, for a caller that says it in the user's
+// language instead of printing the English lines.
+enum class CommandRefusal {
+    None,
+    NotOffered,   // no such monitor, mode, setting, data or picture
+    ModeForbids,  // the picture mode does not let the setting change
+    NotPermitted, // the monitor does not permit adjustment now
+    OtherProgram, // another program is working on the monitor
+    NotTaken,     // the monitor answered but did not take it
+    NoAnswer,     // the monitor did not answer
+    DialogOpen,   // a dialog of the utility works on the same thing
+};
+
+// What a command did on one monitor of the list.
+struct MonitorOutcome {
+    int index = -1; // in the monitor list
+    int status = kCommandDone;
+    CommandRefusal refusal = CommandRefusal::None;
+    // /get and /set: the value box's number afterwards, and the numbers at the slider's ends.
+    bool hasValue = false;
+    int value = 0;
+    int minimum = 0;
+    int maximum = 0;
+    // /mode: the mode the monitor has afterwards and its name as the page lists it.
+    int mode = -1;
+    std::string modeName;
+};
+
 struct CommandAnswer {
     int status = kCommandDone;
     std::string text;   // the results: lines, each ended by '\n'
     std::string errors; // what went wrong, in lines as well
     // A monitor's settings changed: a page that shows them should be filled anew.
     bool monitorChanged = false;
+    // Per monitor worked on, in the list's order; what refused the command before any monitor
+    // (a dialog open) is `refusal`.
+    std::vector<MonitorOutcome> outcomes{};
+    CommandRefusal refusal = CommandRefusal::None;
 };
 
 // Parses `args` (the words after the program's name) and carries the command out.

@@ -1,110 +1,19 @@
 // The commands on simulated monitors: each does on the bus exactly what the page or dialog does
 // when the user takes the same path, takes values in the units the value boxes show, and when it
 // is refused or finds nothing to do, says so and changes nothing.
-#include "sim/sim_clock.h"
-#include "sim/testing/sim_machine.h"
-#include "utility/command/command_runner.h"
 #include "utility/command/command_views.h"
-#include "utility/eyecare/testing/ascii_codec.h"
-#include "utility/eyecare/testing/fake_overlays.h"
-#include "utility/monitor/testing/fake_gamma_port.h"
+#include "utility/command/testing/command_desk.h"
 #include "utility/monitor/vcp_codes.h"
 #include "utility/pages/adjustment_data.h"
 #include "utility/pages/testing/plain_views.h"
 #include "utility/settings/settings_keys.h"
-#include "utility/settings/testing/registry_dump.h"
-#include "utility/settings/testing/registry_memory.h"
-#include "utility/text/testing/code_pages.h"
-#include "utility/ui/testing/numbered_strings.h"
-#include "xml/testing/test_document.h"
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <functional>
-#include <map>
-#include <sstream>
 #include <tuple>
 
 namespace {
-
-using Args = std::vector<std::string>;
-
-std::string Description(const std::string& file) {
-    std::ifstream in(std::string(DIMORA_SIM_MONITORS "/") + file);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-// The in-memory registry, refusing every write while `refuse` is set (a policy, a full hive).
-struct RefusingRegistry : MemoryRegistry {
-    RegistryStatus SetValue(RegistryKey key, const char* name, std::uint32_t type, const void* data,
-                            std::uint32_t size) override {
-        return refuse ? kRegistryAccessDenied
-                      : MemoryRegistry::SetValue(key, name, type, data, size);
-    }
-    bool refuse = false;
-};
-
-// A machine with the monitors of a shipped description (lines in `extra` replace registers of
-// its last monitor), the monitor list built as at start-up, and everything a command works with.
-struct Desk {
-    explicit Desk(const std::string& file, const std::string& extra = "")
-        : sim(Description(file) + extra) {
-        RebuildMonitorList(sim.ctrl, monitors);
-        for (const char* known : {"amber.png", "paper.bmp"})
-            overlays.pictures[folder + known] = {64, 64};
-        overlays.pictures["C:\\mine\\one.bmp"] = {32, 32};
-        filter.CreateOverlayWindows();
-        sim.Take();
-    }
-    CommandAnswer Run(const Args& args) { return RunCommand(args, context); }
-    SimMonitor& Monitor(int i) { return sim.system.bus.Monitor(i); }
-    // Every register of monitor `i`, and the store commands it received.
-    std::map<std::string, std::uint32_t> Registers(int i) {
-        std::map<std::string, std::uint32_t> values;
-        SimMonitor& m = Monitor(i);
-        for (const auto& [code, reg] : m.Config().vcp)
-            values["vcp " + std::to_string(code)] = *m.Value(0, code);
-        for (const auto& [key, reg] : m.Config().vendor)
-            values["vendor " + std::to_string(key.first) + " " + std::to_string(key.second)] =
-                *m.Value(key.first, key.second);
-        values["owner"] = m.Owner();
-        values["stores"] = static_cast<std::uint32_t>(m.StoreCommands().size());
-        return values;
-    }
-
-    SimMachine sim;
-    CMonitorStatusAll monitors;
-    CurrentMonitor current{sim.ctrl, monitors};
-    RefusingRegistry registry;
-    NumberedStrings strings;
-    SingleByteCodePage codePage;
-    ShellState shell;
-    const std::string folder = std::string(EYECARE_TESTDATA_DIR) + "/mixed/";
-    SimTrace gammaTrace;
-    SimClock gammaClock{gammaTrace};
-    FakeGammaPort gammaPort;
-    GammaList gammaList;
-    FakeOverlayPort overlays;
-    FilterSettings applied;
-    ScreenFilter filter{monitors, applied, overlays, gammaPort, gammaClock, gammaList};
-    const CXMLHandler xml{MakeTestXmlDocument};
-    const FilterTextCodec codec = AsciiCodec();
-    VSFilterSources sources{xml, codec, folder, strings};
-    FilterTarget target{sources, applied, filter, true};
-    CommandContext context{sim.ctrl, monitors, registry, strings, codePage, shell, target};
-};
-
-// The words of a command line written as one text.
-Args Words(const std::string& line) {
-    std::istringstream in(line);
-    Args words;
-    for (std::string word; in >> word;)
-        words.push_back(word);
-    return words;
-}
 
 // "Evening" taken from the first monitor (brightness 50), which has been turned up since.
 void StoreEvening(Desk& desk) {
@@ -200,6 +109,14 @@ TEST(CommandRunner, ValuesAreTakenAndShownInTheUnitsOfTheValueBoxes) {
          "red 50 (raw:128 of 255); mode 0 (Text) does not let it change"},
         {"vendor 30 e2 3 36\n", "/set red raw:200", 0, 0x16, 200, "red 78 (raw:200 of 255)"},
         {"", "/get volume", 0, 0x62, 20, "volume 20 (raw:20 of 100)"},
+        // A step from the number shown, held to the range; between shown numbers the next one
+        // in the step's direction.
+        {brightness200, "/set brightness +10", 0, 0x10, 170, "brightness 85 (raw:170 of 200)"},
+        {brightness200, "/set brightness -80", 0, 0x10, 0, "brightness 0 (raw:0 of 200)"},
+        {"vcp 10 20 50\n", "/set brightness +5", 0, 0x10, 23, "brightness 46 (raw:23 of 50)"},
+        {"vcp 10 20 50\n", "/set brightness -5", 0, 0x10, 17, "brightness 34 (raw:17 of 50)"},
+        {"", "/set volume +90", 0, 0x62, 100, "volume 100 (raw:100 of 100)"},
+        {"", "/set volume -5", 0, 0x62, 15, "volume 15 (raw:15 of 100)"},
     };
     for (const auto& c : cases) {
         Desk desk("typical.txt", c.extra);
@@ -209,7 +126,9 @@ TEST(CommandRunner, ValuesAreTakenAndShownInTheUnitsOfTheValueBoxes) {
         EXPECT_EQ(desk.Monitor(0).Value(c.page, c.code), c.value) << c.line;
         // A change is stored as the dialog's OK stores it.
         const auto stores = c.line.rfind("/get", 0) == 0 ? std::vector<std::uint32_t>{}
-                                                         : std::vector<std::uint32_t>{kStoreColor};
+                            : c.code == kSpeakerVolumeCode
+                                ? std::vector<std::uint32_t>{kStoreSound}
+                                : std::vector<std::uint32_t>{kStoreColor};
         EXPECT_EQ(desk.Monitor(0).StoreCommands(), stores) << c.line;
     }
 }

@@ -8,6 +8,8 @@
 #include "utility/monitor/vcp_codes.h"
 #include "utility/pages/color_sub_rules.h"
 
+#include <algorithm>
+#include <array>
 #include <cctype>
 #include <cmath>
 #include <cstdlib>
@@ -95,6 +97,35 @@ std::optional<int> PositionFor(const ColorSubModel& dialog, ColorSlider slider,
     return std::nullopt;
 }
 
+// The slider position a step from the value shown leads to: the value box's number plus `step`,
+// held to the numbers the slider's ends show. Where no position shows that number, the next one
+// in the step's direction is taken; the first position that shows it wins, as for a value. The
+// numbers grow with the position.
+std::optional<int> PositionAfterStep(const ColorSubModel& dialog, ColorSlider slider, int step) {
+    const SliderState& range = dialog.Slider(slider);
+    const auto now = NumberIn(dialog.PositionText(slider, range.position));
+    if (!now)
+        return std::nullopt;
+    const double wanted = *now + step;
+    std::optional<double> last;  // the number of the run of positions seen last
+    std::optional<int> runStart; // the first position of that run
+    std::optional<int> first;    // the first position that shows a number
+    std::optional<int> below;    // going down: the last run that does not pass `wanted`
+    for (int p = range.minimum; p <= range.maximum; ++p) {
+        const auto shown = NumberIn(dialog.PositionText(slider, p));
+        if (!shown || (last && *shown == *last))
+            continue;
+        last = shown;
+        runStart = p;
+        first = first ? first : p;
+        if (step >= 0 && *shown >= wanted)
+            return p;
+        if (step < 0 && *shown <= wanted)
+            below = p;
+    }
+    return step >= 0 ? runStart : below ? below : first;
+}
+
 // The colour adjustment dialog, open on the monitor being worked on for the life of the object.
 struct OpenColorDialog {
     OpenColorDialog(CommandContext& context, CurrentMonitor& monitor)
@@ -132,7 +163,22 @@ struct Outcome {
     // The monitor turned the dialog away or did not take the write: the owner register says why,
     // `text` (when not empty) being the reason when it is free.
     bool refused = false;
+    CommandRefusal why = CommandRefusal::None;
+    // The value box's number afterwards and the numbers at the slider's ends.
+    std::optional<std::array<int, 3>> value = std::nullopt;
 };
+
+// The numbers `dialog` shows for `slider` now and at its ends.
+std::optional<std::array<int, 3>> NumbersShown(const ColorSubModel& dialog, ColorSlider slider) {
+    const SliderState& range = dialog.Slider(slider);
+    const auto value = NumberIn(dialog.PositionText(slider, range.position));
+    const auto minimum = NumberIn(dialog.PositionText(slider, range.minimum));
+    const auto maximum = NumberIn(dialog.PositionText(slider, range.maximum));
+    if (!value || !minimum || !maximum)
+        return std::nullopt;
+    return std::array<int, 3>{static_cast<int>(*value), static_cast<int>(*minimum),
+                              static_cast<int>(*maximum)};
+}
 
 Outcome UseColorDialog(CommandContext& context, const CommandRequest& request,
                        CurrentMonitor& monitor) {
@@ -150,11 +196,16 @@ Outcome UseColorDialog(CommandContext& context, const CommandRequest& request,
     const bool changeable = open.window.At(feature.slider).enabled;
     const std::string mode = "mode " + ModeText(open.snapshot.modeCurrent);
     if (request.verb == CommandVerb::Get)
-        return {kCommandDone, name + " " + open.Shown(feature.slider) +
-                                  (changeable ? "" : "; " + mode + " does not let it change")};
+        return {kCommandDone,
+                name + " " + open.Shown(feature.slider) +
+                    (changeable ? "" : "; " + mode + " does not let it change"),
+                false, CommandRefusal::None, NumbersShown(open.dialog, feature.slider)};
     if (!changeable)
-        return {kCommandRefused, mode + " does not let the " + name + " change"};
-    const auto position = PositionFor(open.dialog, feature.slider, request.value);
+        return {kCommandRefused, mode + " does not let the " + name + " change", false,
+                CommandRefusal::ModeForbids};
+    const auto step = RelativeStep(request.value);
+    const auto position = step ? PositionAfterStep(open.dialog, feature.slider, *step)
+                               : PositionFor(open.dialog, feature.slider, request.value);
     const SliderState& range = open.dialog.Slider(feature.slider);
     if (!position)
         return {kCommandRefused,
@@ -167,7 +218,8 @@ Outcome UseColorDialog(CommandContext& context, const CommandRequest& request,
     if (open.dialog.Slider(feature.slider).position != *position)
         return {kCommandRefused, "the monitor did not take " + name + " " + request.value, true};
     open.dialog.Ok();
-    return {kCommandDone, name + " " + open.Shown(feature.slider)};
+    return {kCommandDone, name + " " + open.Shown(feature.slider), false, CommandRefusal::None,
+            NumbersShown(open.dialog, feature.slider)};
 }
 
 Outcome UseSoundPage(CommandContext& context, const CommandRequest& request,
@@ -185,11 +237,19 @@ Outcome UseSoundPage(CommandContext& context, const CommandRequest& request,
         return "volume " + window.text + " (raw:" + window.text + " of " +
                std::to_string(window.maximum) + ")";
     };
+    const auto numbers = [&] {
+        const auto value = NumberIn(window.text);
+        return std::optional<std::array<int, 3>>(
+            {static_cast<int>(value.value_or(0)), 0, window.maximum});
+    };
     if (request.verb == CommandVerb::Get)
-        return {kCommandDone, shown()};
+        return {kCommandDone, shown(), false, CommandRefusal::None, numbers()};
     const auto raw = RawValue(request.value);
     const auto number = NumberIn(request.value);
-    const double wanted = raw ? static_cast<double>(*raw) : number.value_or(-1);
+    const auto step = RelativeStep(request.value);
+    const double wanted = step  ? std::clamp(window.position + *step, 0, window.maximum)
+                          : raw ? static_cast<double>(*raw)
+                                : number.value_or(-1);
     if (wanted < 0 || wanted > window.maximum || wanted != std::floor(wanted))
         return {kCommandRefused, "volume " + request.value +
                                      " is out of range; the monitor offers 0 to " +
@@ -200,7 +260,7 @@ Outcome UseSoundPage(CommandContext& context, const CommandRequest& request,
         return {kCommandRefused, "the monitor did not take volume " + request.value, true};
     // Leaving the page tells the monitor to keep its sound settings.
     page.PageHidden();
-    return {kCommandDone, shown()};
+    return {kCommandDone, shown(), false, CommandRefusal::None, numbers()};
 }
 
 } // namespace
@@ -217,7 +277,14 @@ void AccessSetting(CommandContext& context, const CommandRequest& request, Repor
         else if (outcome.status == kCommandDone)
             report.Line(label + ": " + outcome.text);
         else
-            report.Fail(outcome.status, label + ": " + outcome.text);
+            report.Fail(outcome.status, label + ": " + outcome.text, outcome.why);
+        if (outcome.value && outcome.status == kCommandDone) {
+            MonitorOutcome& seen = *report.Outcome();
+            seen.hasValue = true;
+            seen.value = (*outcome.value)[0];
+            seen.minimum = (*outcome.value)[1];
+            seen.maximum = (*outcome.value)[2];
+        }
         if (request.verb == CommandVerb::Set && outcome.status == kCommandDone)
             report.MonitorChanged();
     });

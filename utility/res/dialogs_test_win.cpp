@@ -242,6 +242,7 @@ TEST(UtilityDialogs, TextsSetAtRunTimeFitTheirControls) {
         {IDD_VTON, true, IDC_HYPERLINK, IDS_MAKER_URL},
         {IDD_COLOR, true, IDC_HYPERLINK, IDS_MAKER_URL},
         {IDD_SOUND, true, IDC_HYPERLINK, IDS_MAKER_URL},
+        {IDD_HOTKEYS, false, IDC_HOTKEY_MONITOR, IDS_HOTKEY_UNDER_POINTER},
     };
     Window host = HostWindow();
     for (WORD lang : kLanguages) {

@@ -21,6 +21,7 @@
 #define IDD_EYECARE 292
 #define IDD_EDIT_MSG 293
 #define IDD_VSFILTER 308
+#define IDD_HOTKEYS 312
 
 // Notification-icon menu: pop-up 0 with a current monitor, pop-up 1 (Exit only) without
 #define IDR_TRAY_MENU 155
@@ -123,6 +124,28 @@
 #define IDS_DATA_UNREADABLE 260
 #define IDS_DATA_NOT_SAVED 261
 #define IDS_NO_MODEL_NAME 262
+// The shortcut keys: what the on-screen value names and says, why a key was refused, the
+// dialog's monitor choices and its message for keys another program holds.
+#define IDS_HOTKEY_BRIGHTNESS 400
+#define IDS_HOTKEY_CONTRAST 401
+#define IDS_HOTKEY_VOLUME 402
+#define IDS_HOTKEY_MODE 403
+#define IDS_HOTKEY_FILTER 404
+#define IDS_HOTKEY_ON 405
+#define IDS_HOTKEY_OFF 406
+#define IDS_HOTKEY_REFUSED 407
+#define IDS_HOTKEY_WHY_NOT_OFFERED 408
+#define IDS_HOTKEY_WHY_MODE 409
+#define IDS_HOTKEY_WHY_NOT_PERMITTED 410
+#define IDS_HOTKEY_WHY_OTHER_PROGRAM 411
+#define IDS_HOTKEY_WHY_NOT_TAKEN 412
+#define IDS_HOTKEY_WHY_NO_ANSWER 413
+#define IDS_HOTKEY_WHY_DIALOG 414
+#define IDS_HOTKEY_WHY_NO_MONITOR 415
+#define IDS_HOTKEY_HELD 416
+#define IDS_HOTKEY_UNDER_POINTER 417
+#define IDS_HOTKEY_CURRENT 418
+#define IDS_HOTKEY_EVERY 419
 
 // Commands of the notification-icon menu
 #define ID_TRAY_EXIT 32771
@@ -130,6 +153,7 @@
 #define ID_TRAY_MONITOR_LIST 32782
 #define ID_TRAY_EYECARE 32792
 #define ID_TRAY_FILTER 32796
+#define ID_TRAY_HOTKEYS 32797
 
 // System-menu commands of the main window (the system keeps the low four bits for itself)
 #define IDM_ABOUTBOX 0x0010
@@ -240,3 +264,10 @@
 #define IDC_FILTER_ALPHA_PERCENT 1227
 #define IDC_FILTER_LUM_VALUE 1228
 #define IDC_FILTER_RESTORE 1229
+
+// Shortcut Keys dialog: a hot-key control per action, in the actions' order, then the step with
+// its spin button and the monitor choice
+#define IDC_HOTKEY_FIRST 1300
+#define IDC_HOTKEY_STEP 1310
+#define IDC_HOTKEY_STEP_SPIN 1311
+#define IDC_HOTKEY_MONITOR 1312

@@ -105,8 +105,8 @@ TEST(UtilityResources, TextsFitWhereTheProgramPutsThem) {
 }
 
 TEST(UtilityResources, TrayMenuHasTheTwoPopupsWithTheirCommands) {
-    const std::vector<UINT> full = {ID_TRAY_SETTINGS,     0, ID_TRAY_EYECARE, 0, ID_TRAY_FILTER, 0,
-                                    ID_TRAY_MONITOR_LIST, 0, ID_TRAY_EXIT};
+    const std::vector<UINT> full = {ID_TRAY_SETTINGS, 0, ID_TRAY_EYECARE,      0, ID_TRAY_FILTER,
+                                    ID_TRAY_HOTKEYS,  0, ID_TRAY_MONITOR_LIST, 0, ID_TRAY_EXIT};
     const std::vector<UINT> exitOnly = {ID_TRAY_EXIT};
     for (WORD lang : kLanguages) {
         SCOPED_TRACE(LanguageName(lang));

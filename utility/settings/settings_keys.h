@@ -39,6 +39,7 @@ inline constexpr char kVtoneSubKey[] = "Vtone";                // one sub-key pe
 inline constexpr char kEyeCareSubKey[] = "EyeCare";            // the reminder's monitor
 inline constexpr char kReminderSubKey[] = "EyeCare\\Reminder"; // the reminder itself
 inline constexpr char kVSFilterSubKey[] = "VSFilter";          // the screen filter
+inline constexpr char kHotkeysSubKey[] = "Hotkeys";            // the shortcut keys
 // The reminder's name inside "EyeCare", as DeleteSubKey of the EyeCare key takes it.
 inline constexpr char kReminderName[] = "Reminder";
 
@@ -48,3 +49,4 @@ inline constexpr auto kVtoneKey = JoinKeyPath(kRootKey, kVtoneSubKey);
 inline constexpr auto kEyeCareKey = JoinKeyPath(kRootKey, kEyeCareSubKey);
 inline constexpr auto kReminderKey = JoinKeyPath(kRootKey, kReminderSubKey);
 inline constexpr auto kVSFilterKey = JoinKeyPath(kRootKey, kVSFilterSubKey);
+inline constexpr auto kHotkeysKey = JoinKeyPath(kRootKey, kHotkeysSubKey);

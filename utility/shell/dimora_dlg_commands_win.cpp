@@ -1,5 +1,5 @@
 // The main window's commands: Close, the notification menu's Exit, Setting, and the dialogs the
-// menu opens (the monitor connection list, EyeCare, EyeCare Filter).
+// menu opens (the monitor connection list, EyeCare, EyeCare Filter, Shortcut Keys).
 #include "utility/shell/dimora_dlg_win.h"
 
 #include "utility/eyecare/dlg_eyecare_win.h"
@@ -50,6 +50,9 @@ bool CDimoraDlg::OnCommand(UINT id, UINT code, HWND control) {
         m_context.shell.m_filterDialogOpen = 0; // also when the window could not be made
         return true;
     }
+    case ID_TRAY_HOTKEYS:
+        RunHotkeysDialog();
+        return true;
     default:
         return CDialog::OnCommand(id, code, control);
     }

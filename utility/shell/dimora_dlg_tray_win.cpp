@@ -52,8 +52,8 @@ void CDimoraDlg::ShowTrayMenu(const TrayMenuChoice& choice) {
     HMENU popup = ::GetSubMenu(menu.Get(), choice.popup);
     if (choice.popup == 0) {
         if (choice.grayed) {
-            for (UINT id : {ID_TRAY_SETTINGS, ID_TRAY_EYECARE, ID_TRAY_FILTER, ID_TRAY_MONITOR_LIST,
-                            ID_TRAY_EXIT})
+            for (UINT id : {ID_TRAY_SETTINGS, ID_TRAY_EYECARE, ID_TRAY_FILTER, ID_TRAY_HOTKEYS,
+                            ID_TRAY_MONITOR_LIST, ID_TRAY_EXIT})
                 ::EnableMenuItem(popup, id, MF_BYCOMMAND | MF_GRAYED);
         }
         ::SetMenuDefaultItem(popup, ID_TRAY_SETTINGS, FALSE);

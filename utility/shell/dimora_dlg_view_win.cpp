@@ -52,7 +52,8 @@ void CDimoraDlg::CloseAuxiliaryDialogs() {
     const ShellState& shell = m_context.shell;
     for (WindowHandle dialog :
          {shell.m_hwndColorAdjust, shell.m_hwndMonitorList, shell.m_hwndEditMessage,
-          shell.m_hwndEyeCare, shell.m_hwndFilterFileDialog, shell.m_hwndFilterDialog}) {
+          shell.m_hwndEyeCare, shell.m_hwndFilterFileDialog, shell.m_hwndFilterDialog,
+          shell.m_hwndHotkeys}) {
         if (dialog && ::IsWindow(static_cast<HWND>(dialog)))
             ::SendMessageA(static_cast<HWND>(dialog), WM_CLOSE_FOR_RESCAN, 0, 0);
     }

@@ -72,6 +72,8 @@ bool CDimoraDlg::OnInitDialog() {
     m_model.StartReminder();
     SetUpDataFolderAndFilter();
     m_model.RegisterSessionNotifications();
+    // A key another program holds now is left out until the next start or the dialog's OK.
+    RegisterHotkeys(LoadHotkeySettings(m_context.registry));
     m_ready = true;
     return true;
 }
@@ -111,6 +113,9 @@ LRESULT CDimoraDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         break;
     case WM_COPYDATA:
         return OnCommandRequest(wParam, lParam);
+    case WM_HOTKEY:
+        OnHotkey(wParam);
+        return 0;
     case WM_PAGE_REFRESH:
         // Posted after a command changed a monitor; a question opened since then refreshes
         // nothing under it.
@@ -208,6 +213,8 @@ HBRUSH CDimoraDlg::OnCtlColor(HDC, HWND, UINT) {
 }
 
 void CDimoraDlg::OnDestroyWindow() {
+    UnregisterHotkeys();
+    m_onScreenValue.Hide();
     m_model.Shutdown();
 }
 

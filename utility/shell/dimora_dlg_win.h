@@ -19,6 +19,8 @@
 #include "utility/eyecare/filter_settings.h"
 #include "utility/eyecare/overlays_win.h"
 #include "utility/eyecare/screen_filter.h"
+#include "utility/hotkeys/hotkey_settings.h"
+#include "utility/hotkeys/on_screen_value_win.h"
 #include "utility/monitor/current_monitor.h"
 #include "utility/monitor/gamma.h"
 #include "utility/pages/dlg_color_win.h"
@@ -32,7 +34,9 @@
 #include "utility/ui/string_table.h"
 #include "utility/ui/window_timers_win.h"
 
+#include <array>
 #include <string>
+#include <vector>
 
 // What the main window and its pages work with; the application object owns all of it.
 struct MainWindowContext {
@@ -121,6 +125,15 @@ class CDimoraDlg : public CDialog, private MainWindowView {
     // A command of the command line from another start of the program; answers its status.
     LRESULT OnCommandRequest(WPARAM sender, LPARAM lParam);
 
+    // dimora_dlg_hotkeys_win.cpp
+    // Registers the shortcut keys of `settings` on this window in place of those registered
+    // before; answers the actions whose key another program holds (left unregistered).
+    std::vector<HotkeyAction> RegisterHotkeys(const HotkeySettings& settings);
+    void UnregisterHotkeys();
+    void OnHotkey(WPARAM id);
+    // The "Shortcut Keys" dialog.
+    void RunHotkeysDialog();
+
     MainWindowContext m_context;
     HICON m_hIcon = nullptr; // shared resource icon, owned by the system
     UINT m_taskbarCreatedMsg = 0;
@@ -139,6 +152,9 @@ class CDimoraDlg : public CDialog, private MainWindowView {
     MainWindowModel m_model;
     bool m_ready = false;          // the initialisation has finished
     bool m_commandRunning = false; // a command of the command line is being carried out
+    HotkeySettings m_hotkeys;
+    std::array<bool, kHotkeyActionCount> m_hotkeyRegistered{};
+    OnScreenValueWindow m_onScreenValue;
     LRESULT m_iconAfterMs = -1;
     DWORD m_iconTick = 0;
 };

@@ -11,6 +11,7 @@ struct ShellState {
     int m_monitorListOpen = 0;  // the monitor connection list runs
     int m_eyeCareOpen = 0;      // the EyeCare dialog runs
     int m_filterDialogOpen = 0; // the EyeCare Filter dialog runs
+    int m_hotkeysOpen = 0;      // the Shortcut Keys dialog runs
     // Message boxes and modal dialogs of the program now running (ModalLoop counts them).
     int m_modalLoops = 0;
 
@@ -24,10 +25,11 @@ struct ShellState {
     WindowHandle m_hwndFilterDialog = nullptr;
     // The About box while it exists; Exit and a rescan ask it to close.
     WindowHandle m_hwndAbout = nullptr;
+    WindowHandle m_hwndHotkeys = nullptr; // the Shortcut Keys dialog
 
     // One of the dialogs started from the notification menu runs; the menu is then greyed.
     bool AnyMenuDialogOpen() const {
-        return m_eyeCareOpen || m_filterDialogOpen || m_monitorListOpen;
+        return m_eyeCareOpen || m_filterDialogOpen || m_monitorListOpen || m_hotkeysOpen;
     }
     bool InModalLoop() const { return m_modalLoops > 0; }
 };

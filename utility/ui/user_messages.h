@@ -11,6 +11,10 @@ inline constexpr unsigned WM_CLOSE_FOR_RESCAN = 1139; // main window -> auxiliar
 inline constexpr unsigned WM_COLOR_DIALOG_LOAD = 1140;
 inline constexpr unsigned WM_FILTER_REAPPLY = 1141; // main window -> EyeCare Filter dialog
 
+// The main window's hot-key ids (RegisterHotKey): this first one for the first shortcut key's
+// action, one more for each further action.
+inline constexpr int HOTKEY_ID_FIRST = 1;
+
 inline constexpr unsigned TIMER_RESCAN_NOTIFY = 10;
 inline constexpr unsigned TIMER_REMINDER = 13;
 inline constexpr unsigned TIMER_FOREGROUND_WATCH = 14;

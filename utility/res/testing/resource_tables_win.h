@@ -73,6 +73,12 @@ inline const std::vector<DialogSpec>& Dialogs() {
           {"Static", {IDC_FILTER_ALPHA_CAPTION, IDC_FILTER_LUM_CAPTION, IDC_FILTER_ALPHA_PERCENT}},
           {"Button", {IDC_FILTER_BROWSE, IDC_FILTER_RESTORE, IDOK, IDCANCEL,
                       IDC_FILTER_SELECT_GROUP, IDC_FILTER_ADJUST_GROUP}}}},
+        {"ShortcutKeys", IDD_HOTKEYS, false, 0,
+         {{"msctls_hotkey32", {IDC_HOTKEY_FIRST, IDC_HOTKEY_FIRST + 1, IDC_HOTKEY_FIRST + 2,
+                               IDC_HOTKEY_FIRST + 3, IDC_HOTKEY_FIRST + 4, IDC_HOTKEY_FIRST + 5,
+                               IDC_HOTKEY_FIRST + 6, IDC_HOTKEY_FIRST + 7, IDC_HOTKEY_FIRST + 8}},
+          {"Edit", {IDC_HOTKEY_STEP}}, {"msctls_updown32", {IDC_HOTKEY_STEP_SPIN}},
+          {"ComboBox", {IDC_HOTKEY_MONITOR}}, {"Button", {IDOK, IDCANCEL}}}},
     };
     return dialogs;
 }
@@ -92,6 +98,8 @@ inline const std::vector<UINT>& StringIds() {
             IDS_PICTURE_DEFEXT, IDS_IMPORT_IMAGE_FAILED, IDS_IMPORT_FILE_FAILED,
             IDS_BALLOON_TITLE, IDS_REMINDER_MESSAGE, IDS_MAKER_URL, IDS_NAME_TOO_LONG,
             IDS_DATA_UNREADABLE, IDS_DATA_NOT_SAVED, IDS_NO_MODEL_NAME};
+        for (UINT id = IDS_HOTKEY_BRIGHTNESS; id <= IDS_HOTKEY_EVERY; ++id)
+            out.push_back(id);
         // clang-format on
         for (const PictureMode& mode : PictureModes())
             out.push_back(mode.nameId);
