@@ -106,9 +106,11 @@ void CLauncherDlg::CreatePage(std::size_t j) {
     RECT display = m_tab.GetClientRect();
     m_tab.AdjustRect(false, display);
     display.left -= kPageLeftOverlap;
-    if (j == 0)
-        page->SetWindowPos(HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
-    page->MoveWindow(display, j == 0);
+    // Placed, sized and (the first tab's) shown in one step. No redraw: the first page is made
+    // before the window shows, whose first paint draws it; the others are made hidden.
+    const UINT flags = SWP_NOACTIVATE | SWP_NOREDRAW | (j == 0 ? SWP_SHOWWINDOW : SWP_NOZORDER);
+    page->SetWindowPos(HWND_TOP, display.left, display.top, display.right - display.left,
+                       display.bottom - display.top, flags);
 }
 
 LRESULT CLauncherDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
