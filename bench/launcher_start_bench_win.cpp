@@ -132,11 +132,15 @@ std::string Cell(const Summary& summary, const std::string& name) {
     return text;
 }
 
-double Visible(const Marks& marks) {
-    for (const auto& [name, ms] : marks)
-        if (name == "visible")
+double MarkOf(const Marks& marks, const std::string& name) {
+    for (const auto& [label, ms] : marks)
+        if (label == name)
             return ms;
     return 0.0;
+}
+
+double Visible(const Marks& marks) {
+    return MarkOf(marks, "visible");
 }
 
 double Mean(const std::vector<Marks>& rounds, const std::string& name) {
@@ -206,14 +210,18 @@ int main(int argc, char** argv) {
     // Each round in the order run, the menu against the same round's floor: a trend over the
     // rounds shows here, a mere spread does not.
     std::vector<double> differences, floors;
-    std::printf("each round, visible (floor, menu, menu after floor; * the menu went first):\n");
+    // The entry beside it: what went before the program's first line (process start, loading)
+    // is the system's; what comes after is the program's own.
+    std::printf("each round (* the menu went first): floor entry/visible, menu entry/visible, the "
+                "menu visible after the floor\n");
     for (std::size_t i = 0; i < menu.size() && i < floor.size(); ++i) {
         const double floorMs = Visible(floor[i]);
         const double menuMs = Visible(menu[i]);
         differences.push_back(menuMs - floorMs);
         floors.push_back(floorMs);
-        std::printf("  %2zu%s %8.1f %8.1f %+8.1f ms\n", i + 1, i % 2 ? "*" : " ", floorMs, menuMs,
-                    menuMs - floorMs);
+        std::printf("  %2zu%s %7.1f / %7.1f   %7.1f / %7.1f   %+8.1f ms\n", i + 1,
+                    i % 2 ? "*" : " ", MarkOf(floor[i], "entry"), floorMs, MarkOf(menu[i], "entry"),
+                    menuMs, menuMs - floorMs);
     }
     const auto [low, high] = std::minmax_element(differences.begin(), differences.end());
     const auto [floorLow, floorHigh] = std::minmax_element(floors.begin(), floors.end());
