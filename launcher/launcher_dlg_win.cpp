@@ -63,7 +63,10 @@ bool CLauncherDlg::OnInitDialog() {
     start_marks::Mark("tabs");
     CreatePages();
     start_marks::Mark("pages made");
-    return true;
+    // No focus yet: the dialog manager would activate the hidden window for it, and the window
+    // is activated again when it shows. Shown, it is activated once, and the default dialog
+    // handling then gives the focus to the first control that takes it (the tab control).
+    return false;
 }
 
 void CLauncherDlg::InsertTabs() {
