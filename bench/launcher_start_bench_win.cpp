@@ -22,6 +22,8 @@ namespace {
 constexpr double kGoalMs = 30;
 constexpr DWORD kMarksLimitMs = 60000;
 constexpr DWORD kExitLimitMs = 10000;
+// The processor time a program used until it was visible; its row is no time from creation.
+constexpr char kProcessorTime[] = "processor time used";
 
 // One start: each mark's milliseconds after the process was created, in the program's order.
 using Marks = std::vector<std::pair<std::string, double>>;
@@ -42,11 +44,14 @@ bool ReadMarks(const std::string& path, LONGLONG started, Marks& marks) {
         const std::string label = text.substr(0, space);
         if (label == "frequency")
             frequency = static_cast<double>(value);
+        else if (label == "cpu")
+            marks.emplace_back(kProcessorTime, static_cast<double>(value) / 10000.0);
         else if (frequency > 0)
             marks.emplace_back(label, static_cast<double>(value - started) * 1000.0 / frequency);
     }
     std::fclose(file);
-    return !marks.empty() && marks.back().first == "visible";
+    return std::any_of(marks.begin(), marks.end(),
+                       [](const auto& mark) { return mark.first == "visible"; });
 }
 
 BOOL CALLBACK CloseWindowsOf(HWND window, LPARAM pid) {
@@ -127,6 +132,29 @@ std::string Cell(const Summary& summary, const std::string& name) {
     return text;
 }
 
+double MarkOf(const Marks& marks, const std::string& name) {
+    for (const auto& [label, ms] : marks)
+        if (label == name)
+            return ms;
+    return 0.0;
+}
+
+double Visible(const Marks& marks) {
+    return MarkOf(marks, "visible");
+}
+
+double Mean(const std::vector<Marks>& rounds, const std::string& name) {
+    double sum = 0;
+    int count = 0;
+    for (const Marks& marks : rounds)
+        for (const auto& [label, value] : marks)
+            if (label == name) {
+                sum += value;
+                ++count;
+            }
+    return count ? sum / count : 0.0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -142,10 +170,18 @@ int main(int argc, char** argv) {
         std::string(folder) + "dimora_start_marks_" + std::to_string(::GetCurrentProcessId());
     std::vector<Marks> menu, floor;
     // One start of each first, unmeasured: the first start of a program reads its files cold.
+    // The two take turns at going first, so that neither always meets what the other's start
+    // and end left behind (a server still tidying up, files just read).
+    const std::string floorArgument = std::string("\"") + argv[3] + "\"";
     for (int round = -1; round < rounds; ++round) {
         Marks floorMarks, menuMarks;
-        if (!RunOnce(argv[2], std::string("\"") + argv[3] + "\"", marksPath, floorMarks) ||
-            !RunOnce(argv[1], "", marksPath, menuMarks))
+        const bool floorFirst = round % 2 == 0;
+        const bool started = floorFirst
+                                 ? RunOnce(argv[2], floorArgument, marksPath, floorMarks) &&
+                                       RunOnce(argv[1], "", marksPath, menuMarks)
+                                 : RunOnce(argv[1], "", marksPath, menuMarks) &&
+                                       RunOnce(argv[2], floorArgument, marksPath, floorMarks);
+        if (!started)
             return 1;
         if (round >= 0) {
             floor.push_back(floorMarks);
@@ -161,31 +197,48 @@ int main(int argc, char** argv) {
         if (std::find(names.begin(), names.end(), name) == names.end())
             names.push_back(name);
     for (const std::string& name : names)
-        std::printf("  %-26s %12s %12s\n", name.c_str(), Cell(ours, name).c_str(),
-                    Cell(base, name).c_str());
+        if (name != kProcessorTime)
+            std::printf("  %-26s %12s %12s\n", name.c_str(), Cell(ours, name).c_str(),
+                        Cell(base, name).c_str());
     std::printf("(floor: a window with one tab control of the version 6 common controls, shown\n"
                 " after the disk's description is read into the system's XML DOM document;\n"
                 " visible: shown and the last paint of any of its windows drawn)\n");
-    // The spread: each round's menu against the same round's floor.
-    std::vector<double> differences;
+    // Wine counts processor time in 10 ms steps: the mean over the rounds says more than one.
+    std::printf("processor time used until visible, mean of the rounds: launcher %.1f ms, "
+                "floor %.1f ms\n",
+                Mean(menu, kProcessorTime), Mean(floor, kProcessorTime));
+    // Each round in the order run, the menu against the same round's floor: a trend over the
+    // rounds shows here, a mere spread does not.
+    std::vector<double> differences, floors;
+    // The entry beside it: what went before the program's first line (process start, loading)
+    // is the system's; what comes after is the program's own.
+    std::printf("each round (* the menu went first): floor entry/visible, menu entry/visible, the "
+                "menu visible after the floor\n");
     for (std::size_t i = 0; i < menu.size() && i < floor.size(); ++i) {
-        const auto visible = [](const Marks& marks) {
-            for (const auto& [name, ms] : marks)
-                if (name == "visible")
-                    return ms;
-            return 0.0;
-        };
-        differences.push_back(visible(menu[i]) - visible(floor[i]));
+        const double floorMs = Visible(floor[i]);
+        const double menuMs = Visible(menu[i]);
+        differences.push_back(menuMs - floorMs);
+        floors.push_back(floorMs);
+        std::printf("  %2zu%s %7.1f / %7.1f   %7.1f / %7.1f   %+8.1f ms\n", i + 1,
+                    i % 2 ? "*" : " ", MarkOf(floor[i], "entry"), floorMs, MarkOf(menu[i], "entry"),
+                    menuMs, menuMs - floorMs);
     }
-    std::sort(differences.begin(), differences.end());
-    std::printf("each round, the menu after the floor: ");
-    for (const double value : differences)
-        std::printf("%+.1f ", value);
-    std::printf("ms (spread %.1f ms)\n", differences.back() - differences.front());
+    const auto [low, high] = std::minmax_element(differences.begin(), differences.end());
+    const auto [floorLow, floorHigh] = std::minmax_element(floors.begin(), floors.end());
+    std::printf("spread of the rounds: the difference %.1f ms, the floor's own %.1f ms\n",
+                *high - *low, *floorHigh - *floorLow);
+    // What other programs on the machine add only ever delays a start: each program's quickest
+    // round is the nearest to its own cost.
+    std::vector<double> menus;
+    for (const Marks& marks : menu)
+        menus.push_back(Visible(marks));
+    const double menuBest = *std::min_element(menus.begin(), menus.end());
+    std::printf("quickest round of each: floor %.1f ms, menu %.1f ms (%+.1f ms)\n", *floorLow,
+                menuBest, menuBest - *floorLow);
     const double difference = ours.median.at("visible") - base.median.at("visible");
-    const double worst = differences.back();
     std::printf("goal: the menu visible at most %.0f ms after the floor's window in every round: "
-                "median %+.1f ms, worst %+.1f ms, %s\n",
-                kGoalMs, difference, worst, worst <= kGoalMs ? "met" : "MISSED");
+                "floor %.1f ms, menu %.1f ms, median %+.1f ms, worst %+.1f ms, %s\n",
+                kGoalMs, base.median.at("visible"), ours.median.at("visible"), difference, *high,
+                *high <= kGoalMs ? "met" : "MISSED");
     return 0;
 }

@@ -67,6 +67,8 @@ void CDlgCommon::SetUpButtons() {
             button.ShowWindow(SW_HIDE);
         }
     }
+    if (m_description)
+        ::SetWindowText(m_description, m_defaultText.c_str());
 }
 
 // The link is exactly as wide as its title, so only the title itself reacts to the pointer.
@@ -77,7 +79,8 @@ void CDlgCommon::FitButtonToText(CStaticButton& button, HDC measuringDc) {
     RECT rect = button.GetWindowRect();
     ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&rect), 2);
     rect.right = rect.left + extent.cx;
-    button.MoveWindow(rect, true);
+    // The page is not shown yet while it sets its buttons up: its first paint draws them.
+    button.MoveWindow(rect, button.IsWindowVisible());
 }
 
 LRESULT CDlgCommon::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -91,7 +94,7 @@ LRESULT CDlgCommon::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     // Where the skin is stretched to the page, it is stretched again to the size the main window
     // gives the page over its tab control, which differs from the template's.
-    if (message == WM_SIZE && m_brush)
+    if (message == WM_SIZE && m_brush && SkinFollowsSize(m_hWnd))
         m_pattern =
             LoadSkinBrush(m_hWnd, m_brush, IDB_PAGE_SKIN, IDB_PAGE_SKIN_LARGE, &m_tabClientRect);
     return CDialog::WindowProc(message, wParam, lParam);

@@ -37,7 +37,7 @@ HBRUSH CDlgInformation::OnCtlColor(HDC dc, HWND control, UINT type) {
 LRESULT CDlgInformation::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     // Where the skin is stretched to the page, it is stretched again to the size the main window
     // gives the page over its tab control, which differs from the template's.
-    if (message == WM_SIZE && m_brush)
+    if (message == WM_SIZE && m_brush && SkinFollowsSize(m_hWnd))
         m_pattern =
             LoadSkinBrush(m_hWnd, m_brush, IDB_INFO_SKIN, IDB_INFO_SKIN_LARGE, &m_tabClientRect);
     return CDialog::OnMessage(message, wParam, lParam);

@@ -63,7 +63,10 @@ bool CLauncherDlg::OnInitDialog() {
     start_marks::Mark("tabs");
     CreatePages();
     start_marks::Mark("pages made");
-    return true;
+    // No focus yet: the dialog manager would activate the hidden window for it, and the window
+    // is activated again when it shows. Shown, it is activated once, and the default dialog
+    // handling then gives the focus to the first control that takes it (the tab control).
+    return false;
 }
 
 void CLauncherDlg::InsertTabs() {
@@ -106,9 +109,11 @@ void CLauncherDlg::CreatePage(std::size_t j) {
     RECT display = m_tab.GetClientRect();
     m_tab.AdjustRect(false, display);
     display.left -= kPageLeftOverlap;
-    if (j == 0)
-        page->SetWindowPos(HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
-    page->MoveWindow(display, j == 0);
+    // Placed, sized and (the first tab's) shown in one step. No redraw: the first page is made
+    // before the window shows, whose first paint draws it; the others are made hidden.
+    const UINT flags = SWP_NOACTIVATE | SWP_NOREDRAW | (j == 0 ? SWP_SHOWWINDOW : SWP_NOZORDER);
+    page->SetWindowPos(HWND_TOP, display.left, display.top, display.right - display.left,
+                       display.bottom - display.top, flags);
 }
 
 LRESULT CLauncherDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -1,5 +1,6 @@
 #include "launcher/skin_brush_win.h"
 
+#include "framework/dpi_bitmap_rules.h"
 #include "framework/pattern_brush_win.h"
 #include "launcher/skin_rules.h"
 
@@ -21,4 +22,8 @@ SIZE LoadSkinBrush(HWND window, ScopedBrush& brush, UINT normalId, UINT largeId,
                 SkinStretchTarget(ToSkinRect(client), tabClientRight, dpi, pageVariant);
             return SIZE{target.right - target.left, target.bottom - target.top};
         });
+}
+
+bool SkinFollowsSize(HWND window) {
+    return BitmapIsStretched(WindowDpi(window));
 }

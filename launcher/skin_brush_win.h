@@ -12,3 +12,7 @@
 // loaded.
 SIZE LoadSkinBrush(HWND window, ScopedBrush& brush, UINT normalId, UINT largeId,
                    const RECT* pageTabClient);
+
+// Whether `window`'s skin depends on its size (stretched at this resolution): only then does a
+// page make its brush again when it is resized.
+bool SkinFollowsSize(HWND window);

@@ -13,8 +13,13 @@ void CStaticButton::Setup(const ItemInfo* item, const std::wstring* hoverText,
     m_description = description;
     m_currentText = defaultText;
     SetWindowText(item ? item->title.c_str() : L"");
-    RedrawNow();
-    ShowDescription(m_currentText);
+    // A page sets its buttons up before it is shown: its first paint draws them, and the page
+    // puts its default text into the description once. Each redraw and text here would be
+    // calls to the window system for nothing.
+    if (IsWindowVisible()) {
+        RedrawNow();
+        ShowDescription(m_currentText);
+    }
 }
 
 void CStaticButton::ResetHover(int state) {

@@ -16,7 +16,8 @@ class CStaticButton : public CLinkStatic {
     explicit CStaticButton(const int& windowActive);
 
     // Binds the button to `item` (null for an empty button): its title becomes the text, the
-    // current description text becomes `defaultText` and is shown in `description` at once.
+    // current description text becomes `defaultText`, shown in `description` at once when the
+    // button is visible (a page not yet shown shows its default text itself).
     // The strings must outlive the button (they belong to the item and the page).
     void Setup(const ItemInfo* item, const std::wstring* hoverText, const std::wstring* defaultText,
                HWND description);
