@@ -5,8 +5,9 @@
 #  - the utility's rooms include one way only: the system code page's text rules (`text/`) at the
 #    bottom, the monitor layer and the settings store on their own above it, `ui/` (what pages
 #    and dialogs share) below the pages and the EyeCare dialogs, `command/` (the command line,
-#    which drives their models) above those, and `shell/` (the application object and the main
-#    window, which hold every page) above them all;
+#    which drives their models) above those, `hotkeys/` (the shortcut keys, which run commands)
+#    above that, and `shell/` (the application object and the main window, which hold every
+#    page) above them all;
 #    the window framework includes neither program.
 # Prints every offence and fails when there is one.
 file(GLOB_RECURSE sources RELATIVE ${ROOT}
@@ -17,18 +18,20 @@ file(GLOB_RECURSE sources RELATIVE ${ROOT}
 set(offences 0)
 # Each room with the rooms above it, whose headers it may not include.
 set(rooms framework utility/text utility/monitor utility/settings utility/ui utility/eyecare
-          utility/pages utility/command)
+          utility/pages utility/command utility/hotkeys)
 set(above_framework utility/ launcher/)
 set(above_utility/text utility/monitor/ utility/settings/ utility/ui/ utility/eyecare/
-                       utility/pages/ utility/command/ utility/shell/)
+                       utility/pages/ utility/command/ utility/hotkeys/ utility/shell/)
 set(above_utility/monitor utility/settings/ utility/ui/ utility/eyecare/ utility/pages/
-                          utility/command/ utility/shell/)
+                          utility/command/ utility/hotkeys/ utility/shell/)
 set(above_utility/settings utility/ui/ utility/eyecare/ utility/pages/ utility/command/
-                           utility/shell/)
-set(above_utility/ui utility/eyecare/ utility/pages/ utility/command/ utility/shell/)
-set(above_utility/eyecare utility/command/ utility/shell/)
-set(above_utility/pages utility/command/ utility/shell/)
-set(above_utility/command utility/shell/)
+                           utility/hotkeys/ utility/shell/)
+set(above_utility/ui utility/eyecare/ utility/pages/ utility/command/ utility/hotkeys/
+                     utility/shell/)
+set(above_utility/eyecare utility/command/ utility/hotkeys/ utility/shell/)
+set(above_utility/pages utility/command/ utility/hotkeys/ utility/shell/)
+set(above_utility/command utility/hotkeys/ utility/shell/)
+set(above_utility/hotkeys utility/shell/)
 foreach(source ${sources})
   file(STRINGS ${ROOT}/${source} includes REGEX "^[ \t]*#[ \t]*include")
   get_filename_component(name ${source} NAME)
