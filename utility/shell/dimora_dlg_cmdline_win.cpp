@@ -21,27 +21,31 @@ LRESULT CDimoraDlg::OnCommandRequest(WPARAM sender, LPARAM lParam) {
     if (m_ready && (m_commandRunning || m_context.shell.InModalLoop())) {
         answer = BusyAnswer();
     } else if (m_ready) {
-        m_commandRunning = true;
-        HCURSOR previous = ::SetCursor(::LoadCursorA(nullptr, IDC_WAIT));
-        const CXMLHandler xml([] { return std::make_unique<MsxmlDocument>(); });
-        const FilterTextCodec codec = SystemCodePageCodec();
-        const VSFilterSources sources{xml, codec, m_context.dataFolder, m_context.strings};
-        FilterTarget target{sources, m_context.filter, m_screenFilter, true};
-        const SystemCodePage codePage;
-        CommandContext context{m_context.deviceCtrl,
-                               m_context.monitors,
-                               m_context.registry,
-                               m_context.strings,
-                               codePage,
-                               m_context.shell,
-                               target};
-        answer = RunCommand(message.words, context);
-        ::SetCursor(previous);
-        m_commandRunning = false;
+        RunAsCommand([&](CommandContext& context) { answer = RunCommand(message.words, context); });
         // The page on show follows what the command changed, once this message is answered.
         if (answer.monitorChanged && m_context.shell.m_mainShown)
             PostMessage(WM_PAGE_REFRESH);
     }
     SendCommandAnswer(m_hWnd, reinterpret_cast<HWND>(sender), message, answer.text, answer.errors);
     return static_cast<LRESULT>(kCommandAnswered | static_cast<unsigned>(answer.status));
+}
+
+void CDimoraDlg::RunAsCommand(const std::function<void(CommandContext&)>& work) {
+    m_commandRunning = true;
+    HCURSOR previous = ::SetCursor(::LoadCursorA(nullptr, IDC_WAIT));
+    const CXMLHandler xml([] { return std::make_unique<MsxmlDocument>(); });
+    const FilterTextCodec codec = SystemCodePageCodec();
+    const VSFilterSources sources{xml, codec, m_context.dataFolder, m_context.strings};
+    FilterTarget target{sources, m_context.filter, m_screenFilter, true};
+    const SystemCodePage codePage;
+    CommandContext context{m_context.deviceCtrl,
+                           m_context.monitors,
+                           m_context.registry,
+                           m_context.strings,
+                           codePage,
+                           m_context.shell,
+                           target};
+    work(context);
+    ::SetCursor(previous);
+    m_commandRunning = false;
 }

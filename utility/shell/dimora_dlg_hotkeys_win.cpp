@@ -4,14 +4,11 @@
 #include "utility/shell/dimora_dlg_win.h"
 
 #include "utility/command/command_runner.h"
-#include "utility/eyecare/filter_text_codec_win.h"
 #include "utility/hotkeys/dlg_hotkeys_win.h"
 #include "utility/hotkeys/hotkey_press.h"
-#include "utility/text/code_page_win.h"
 #include "utility/ui/display_names_win.h"
 #include "utility/ui/modal_loop.h"
 #include "utility/ui/user_messages.h"
-#include "xml/win/xml_dom_msxml_win.h"
 
 namespace {
 
@@ -70,24 +67,11 @@ void CDimoraDlg::OnHotkey(WPARAM id) {
 
     std::string pointerDevice;
     GetDisplayDeviceName(pointerDevice, nullptr, true);
-    m_commandRunning = true;
-    HCURSOR previous = ::SetCursor(::LoadCursorA(nullptr, IDC_WAIT));
-    const CXMLHandler xml([] { return std::make_unique<MsxmlDocument>(); });
-    const FilterTextCodec codec = SystemCodePageCodec();
-    const VSFilterSources sources{xml, codec, m_context.dataFolder, m_context.strings};
-    FilterTarget target{sources, m_context.filter, m_screenFilter, true};
-    const SystemCodePage codePage;
-    CommandContext context{m_context.deviceCtrl,
-                           m_context.monitors,
-                           m_context.registry,
-                           m_context.strings,
-                           codePage,
-                           m_context.shell,
-                           target};
-    const HotkeyResult result =
-        PressHotkey(static_cast<HotkeyAction>(action), presses, m_hotkeys, pointerDevice, context);
-    ::SetCursor(previous);
-    m_commandRunning = false;
+    HotkeyResult result;
+    RunAsCommand([&](CommandContext& context) {
+        result = PressHotkey(static_cast<HotkeyAction>(action), presses, m_hotkeys, pointerDevice,
+                             context);
+    });
     m_onScreenValue.Show(m_hWnd, result.value, result.device);
     // The page on show follows what the key changed, as after a command.
     if (result.monitorChanged && m_context.shell.m_mainShown)

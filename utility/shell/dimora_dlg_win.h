@@ -35,8 +35,11 @@
 #include "utility/ui/window_timers_win.h"
 
 #include <array>
+#include <functional>
 #include <string>
 #include <vector>
+
+struct CommandContext;
 
 // What the main window and its pages work with; the application object owns all of it.
 struct MainWindowContext {
@@ -124,6 +127,9 @@ class CDimoraDlg : public CDialog, private MainWindowView {
     // dimora_dlg_cmdline_win.cpp
     // A command of the command line from another start of the program; answers its status.
     LRESULT OnCommandRequest(WPARAM sender, LPARAM lParam);
+    // Runs `work` as the one command running (with the wait cursor), on the program's own
+    // monitor list, settings and screen filter: a command's and a shortcut key's work.
+    void RunAsCommand(const std::function<void(CommandContext&)>& work);
 
     // dimora_dlg_hotkeys_win.cpp
     // Registers the shortcut keys of `settings` on this window in place of those registered
