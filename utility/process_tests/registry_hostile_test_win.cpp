@@ -56,6 +56,11 @@ const std::vector<Hostile>& HostileValues() {
         {"VSFilter", "FilePath", REG_SZ, Bytes(261, 'p')},
         {"VSFilter", "Alpha", REG_DWORD, ""},
         {"VSFilter", "Luminance", REG_SZ, "\x7f\x7f\x7f"},
+        {"Hotkeys", "BrightnessUp", REG_BINARY, Bytes(5, '\x70')},           // one long: no key
+        {"Hotkeys", "NextMode", REG_SZ, std::string("\x71\x03\x00\x00", 4)}, // another type
+        {"Hotkeys", "Step", REG_DWORD, "\xff\xff\xff\xff"},                  // beyond the range
+        {"Hotkeys", "Monitor", REG_DWORD, "\x07"},          // one byte, out of range
+        {"Hotkeys", "FilterPath", REG_SZ, Bytes(261, 'p')}, // one long, no terminator
     };
     return values;
 }
