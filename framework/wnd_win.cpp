@@ -4,6 +4,7 @@
 
 #include "framework/app_win.h"
 
+#include <algorithm>
 #include <unordered_map>
 #include <vector>
 
@@ -38,12 +39,25 @@ bool IsSystemHelperWindow(HWND window) {
     return lstrcmpi(name, TEXT("IME")) == 0 || lstrcmpi(name, TEXT("MSCTFIME UI")) == 0;
 }
 
+void RemoveCreationHook() {
+    if (g_creationHook) {
+        ::UnhookWindowsHookEx(g_creationHook);
+        g_creationHook = nullptr;
+    }
+}
+
 } // namespace
 
 // Creations in progress, innermost last: a dialog may create its pages while it is created.
 std::vector<CWnd::Creation*>& CWnd::PendingCreations() {
     static std::vector<Creation*> pending;
     return pending;
+}
+
+bool CWnd::AwaitsWindow() {
+    const auto& pending = PendingCreations();
+    return std::any_of(pending.begin(), pending.end(),
+                       [](const Creation* creation) { return !creation->window; });
 }
 
 CWnd::~CWnd() {
@@ -93,7 +107,12 @@ LRESULT CALLBACK CWnd::CreationHook(int code, WPARAM wParam, LPARAM lParam) {
                 window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CWnd::WindowProcedure)));
         }
     }
-    return ::CallNextHookEx(g_creationHook, code, wParam, lParam);
+    const LRESULT result = ::CallNextHookEx(g_creationHook, code, wParam, lParam);
+    // Once the window is found, the hook goes: the controls its template makes, each passing
+    // through every hook of the thread, need none.
+    if (!AwaitsWindow())
+        RemoveCreationHook();
+    return result;
 }
 
 // The window being created meets its object on its first message.
@@ -108,20 +127,17 @@ CWnd* CWnd::BindCreated(HWND window) {
 }
 
 void CWnd::BeginCreation(Creation& creation) {
-    auto& pending = PendingCreations();
-    if (pending.empty())
+    PendingCreations().push_back(&creation);
+    if (!g_creationHook)
         g_creationHook =
             ::SetWindowsHookEx(WH_CBT, &CWnd::CreationHook, nullptr, ::GetCurrentThreadId());
-    pending.push_back(&creation);
 }
 
 HWND CWnd::EndCreation(Creation& creation, HWND created) {
     auto& pending = PendingCreations();
     pending.pop_back();
-    if (pending.empty() && g_creationHook) {
-        ::UnhookWindowsHookEx(g_creationHook);
-        g_creationHook = nullptr;
-    }
+    if (!AwaitsWindow())
+        RemoveCreationHook();
     bool hooked = creation.window == created;
     if (!created || !::IsWindow(created))
         return nullptr;

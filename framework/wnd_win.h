@@ -134,6 +134,9 @@ class CWnd {
         WNDPROC original;
     };
     static std::vector<Creation*>& PendingCreations();
+    // Whether a creation in progress has not met its window yet: the creation hook is needed
+    // only then.
+    static bool AwaitsWindow();
 
     static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam,
                                             LPARAM lParam);
