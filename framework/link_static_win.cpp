@@ -7,13 +7,15 @@
 
 void CLinkStatic::PreSubclassWindow() {
     // Without SS_NOTIFY a static neither reports clicks nor receives the mouse.
-    ModifyStyle(0, SS_NOTIFY);
+    if (!(GetStyle() & SS_NOTIFY))
+        ModifyStyle(0, SS_NOTIFY);
     LOGFONT description = FontDescription(GetFont());
     description.lfUnderline = TRUE;
     if (m_look.weight != 0)
         description.lfWeight = m_look.weight;
     m_font.Reset(::CreateFontIndirect(&description));
-    SetFont(m_font.Get(), true);
+    // A link not yet shown is drawn by its first paint.
+    SetFont(m_font.Get(), IsWindowVisible());
     CStatic::PreSubclassWindow();
 }
 

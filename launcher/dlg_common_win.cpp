@@ -56,22 +56,23 @@ void CDlgCommon::SetUpButtons() {
     SelectObjectScope selectFont(measuringDc.Get(), measuringFont.Get());
     for (std::size_t p = 0; p < plan.size(); ++p) {
         CStaticButton& button = m_buttons[p];
+        // The template makes every link hidden and disabled: a place without an item stays so,
+        // and costs the page no paint.
         if (const ItemInfo* item = plan[p].item) {
             button.Setup(item, &item->caption, &m_defaultText, m_description);
-            button.EnableWindow(plan[p].enabled);
+            if (plan[p].enabled)
+                button.EnableWindow(true);
             FitButtonToText(button, measuringDc.Get());
         } else {
-            // A place without an item shows nothing: hidden, it costs the page no paint.
             button.Setup(nullptr, &m_defaultText, &m_defaultText, m_description);
-            button.EnableWindow(false);
-            button.ShowWindow(SW_HIDE);
         }
     }
     if (m_description)
         ::SetWindowText(m_description, m_defaultText.c_str());
 }
 
-// The link is exactly as wide as its title, so only the title itself reacts to the pointer.
+// The link is exactly as wide as its title, so only the title itself reacts to the pointer; it
+// is shown in the same step.
 void CDlgCommon::FitButtonToText(CStaticButton& button, HDC measuringDc) {
     const TString title = button.GetWindowText();
     SIZE extent{0, 0};
@@ -80,7 +81,10 @@ void CDlgCommon::FitButtonToText(CStaticButton& button, HDC measuringDc) {
     ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&rect), 2);
     rect.right = rect.left + extent.cx;
     // The page is not shown yet while it sets its buttons up: its first paint draws them.
-    button.MoveWindow(rect, button.IsWindowVisible());
+    const UINT redraw = IsWindowVisible() ? 0 : SWP_NOREDRAW;
+    button.SetWindowPos(nullptr, rect.left, rect.top, rect.right - rect.left,
+                        rect.bottom - rect.top,
+                        SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW | redraw);
 }
 
 LRESULT CDlgCommon::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -12,7 +12,9 @@ void CStaticButton::Setup(const ItemInfo* item, const std::wstring* hoverText,
     m_defaultText = defaultText;
     m_description = description;
     m_currentText = defaultText;
-    SetWindowText(item ? item->title.c_str() : L"");
+    // A place without an item keeps the template's empty text.
+    if (item || ::GetWindowTextLength(m_hWnd) > 0)
+        SetWindowText(item ? item->title.c_str() : L"");
     // A page sets its buttons up before it is shown: its first paint draws them, and the page
     // puts its default text into the description once. Each redraw and text here would be
     // calls to the window system for nothing.
