@@ -46,8 +46,9 @@ CDialog* CLauncherDlg::PageOfKind(long long kind) {
 bool CLauncherDlg::OnInitDialog() {
     start_marks::Mark("dialog made");
     CDialog::OnInitDialog();
+    // The big icon only: the system makes the caption's small icon from it, and every icon set
+    // costs a conversion (under Wine, one for the window manager).
     SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_icon));
-    SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_icon));
     m_tab.SubclassDlgItem(IDC_TAB, *this);
     // Windows 2000 (and an unknown system) keeps the themed tab control.
     if (GetCurrentOsMask() & os_mask::kXpOrLater)
