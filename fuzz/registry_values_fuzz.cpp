@@ -3,10 +3,14 @@
 // application table and the adjustment data also the sub-key or value name that follows), a type
 // byte, a 16-bit length and that many bytes. Checks: the readers keep their bounds (reminder
 // hours 1 ... 24, texts of at most 255 bytes, a filter path of at most 260, table and data names
-// that can be stored), close every key they open and write nothing.
+// that can be stored, shortcut keys the hot-key control can show, the keys' step and monitor
+// choice and the filter the filter key keeps within their ranges), close every key they open and
+// write nothing.
 #include "fuzz/testing/fuzz_check.h"
+#include "utility/eyecare/filter_rules.h"
 #include "utility/eyecare/filter_settings.h"
 #include "utility/eyecare/reminder_settings.h"
+#include "utility/hotkeys/hotkey_settings.h"
 #include "utility/pages/adjustment_data.h"
 #include "utility/pages/app_mode_table.h"
 #include "utility/settings/settings_keys.h"
@@ -27,7 +31,7 @@ struct Value {
 };
 
 // Values at fixed places; the application entries and adjustment data come after them.
-const std::array<Value, 17> kValues{{
+const std::array<Value, 32> kValues{{
     {kRootKey, "NoTopmost"},
     {kRootKey, "ModeChange"},
     {kRootKey, "MonIndepend"},
@@ -45,6 +49,21 @@ const std::array<Value, 17> kValues{{
     {kVSFilterKey.data(), "Alpha"},
     {kVSFilterKey.data(), "Luminance"},
     {kVSFilterKey.data(), "ModAlpha"},
+    {kHotkeysKey.data(), "BrightnessUp"},
+    {kHotkeysKey.data(), "BrightnessDown"},
+    {kHotkeysKey.data(), "ContrastUp"},
+    {kHotkeysKey.data(), "ContrastDown"},
+    {kHotkeysKey.data(), "VolumeUp"},
+    {kHotkeysKey.data(), "VolumeDown"},
+    {kHotkeysKey.data(), "NextMode"},
+    {kHotkeysKey.data(), "PreviousMode"},
+    {kHotkeysKey.data(), "FilterToggle"},
+    {kHotkeysKey.data(), "Step"},
+    {kHotkeysKey.data(), "Monitor"},
+    {kHotkeysKey.data(), "FilterType"},
+    {kHotkeysKey.data(), "FilterPath"},
+    {kHotkeysKey.data(), "FilterAlpha"},
+    {kHotkeysKey.data(), "FilterLuminance"},
 }};
 
 class Input {
@@ -88,6 +107,24 @@ class NoStrings : public StringTable {
 void CheckText(const std::string& text, std::size_t most) {
     FUZZ_CHECK(text.size() <= most);
     FUZZ_CHECK(text.find('\0') == std::string::npos);
+}
+
+void ReadHotkeys(RegistryPort& port) {
+    const HotkeySettings keys = LoadHotkeySettings(port);
+    for (const HotkeyWord key : keys.keys)
+        FUZZ_CHECK(key == 0 || ((key & 0xFF) != 0 && (key & ~(kHotkeyModifierMask | 0xFF)) == 0));
+    FUZZ_CHECK(keys.step >= kHotkeyStepMin && keys.step <= kHotkeyStepMax);
+    FUZZ_CHECK(keys.monitors == HotkeyMonitors::UnderPointer ||
+               keys.monitors == HotkeyMonitors::Current || keys.monitors == HotkeyMonitors::Every);
+
+    FilterSettings kept;
+    if (LoadToggledFilter(port, kept)) {
+        FUZZ_CHECK(kept.fileType == kFilterTypeDefault || kept.fileType == kFilterTypeUserFile);
+        FUZZ_CHECK(!kept.filePath.empty());
+        CheckText(kept.filePath, kFilterPathMax);
+        FUZZ_CHECK(kept.alpha >= 0 && kept.alpha <= kAlphaMax);
+        FUZZ_CHECK(kept.luminance == ClampLuminance(kept.luminance));
+    }
 }
 
 void ReadEverything(const CRegistry& registry) {
@@ -146,6 +183,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const std::string before = DumpRegistry(port, kRootKey);
     ReadEverything(CRegistry(port));
+    ReadHotkeys(port);
     FUZZ_CHECK(DumpRegistry(port, kRootKey) == before);
     FUZZ_CHECK(port.OpenHandleCount() == 0);
     return 0;
