@@ -1,6 +1,5 @@
 #include "launcher/dlg_common_win.h"
 
-#include "framework/font_win.h"
 #include "framework/pattern_brush_win.h"
 #include "launcher/core/win/windows_version_win.h"
 #include "launcher/item_actions_win.h"
@@ -11,8 +10,6 @@
 #include <utility>
 
 namespace {
-
-constexpr LONG kMeasuringWeight = 800;
 
 bool IsItemButtonId(int id) {
     return id >= IDC_ITEM_FIRST && id <= IDC_ITEM_LAST;
@@ -47,13 +44,7 @@ bool CDlgCommon::OnInitDialog() {
 
 void CDlgCommon::SetUpButtons() {
     const auto plan = PlanItemButtons(m_tab, GetCurrentOsMask());
-    // Titles are measured in the page's font made bold, as the links draw them.
-    LOGFONT description = FontDescription(GetFont());
-    description.lfWeight = kMeasuringWeight;
-    ScopedFont measuringFont(::CreateFontIndirect(&description));
-    ClientDC pageDc(m_hWnd);
-    ScopedCreatedDC measuringDc(::CreateCompatibleDC(pageDc.Get()));
-    SelectObjectScope selectFont(measuringDc.Get(), measuringFont.Get());
+    ClientDC measuringDc(m_hWnd);
     for (std::size_t p = 0; p < plan.size(); ++p) {
         CStaticButton& button = m_buttons[p];
         // The template makes every link hidden and disabled: a place without an item stays so,
@@ -72,10 +63,11 @@ void CDlgCommon::SetUpButtons() {
 }
 
 // The link is exactly as wide as its title, so only the title itself reacts to the pointer; it
-// is shown in the same step.
+// is shown in the same step. The title is measured in the link's own font, the one it draws with.
 void CDlgCommon::FitButtonToText(CStaticButton& button, HDC measuringDc) {
     const TString title = button.GetWindowText();
     SIZE extent{0, 0};
+    SelectObjectScope selectFont(measuringDc, button.GetFont());
     ::GetTextExtentPoint32(measuringDc, title.c_str(), static_cast<int>(title.size()), &extent);
     RECT rect = button.GetWindowRect();
     ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&rect), 2);
