@@ -7,8 +7,7 @@
 
 void CLinkStatic::PreSubclassWindow() {
     // Without SS_NOTIFY a static neither reports clicks nor receives the mouse.
-    if (!(GetStyle() & SS_NOTIFY))
-        ModifyStyle(0, SS_NOTIFY);
+    ModifyStyle(0, SS_NOTIFY);
     LOGFONT description = FontDescription(GetFont());
     description.lfUnderline = TRUE;
     if (m_look.weight != 0)

@@ -109,7 +109,11 @@ bool CWnd::MoveWindow(const RECT& rect, bool repaint) {
 }
 
 void CWnd::ModifyStyle(DWORD remove, DWORD add, UINT swpFlags) {
-    DWORD style = (GetStyle() & ~remove) | add;
+    const DWORD current = GetStyle();
+    const DWORD style = (current & ~remove) | add;
+    // A style already as asked costs the window no change and no frame recalculation.
+    if (style == current)
+        return;
     ::SetWindowLongPtr(m_hWnd, GWL_STYLE, static_cast<LONG_PTR>(style));
     if (swpFlags)
         SetWindowPos(nullptr, 0, 0, 0, 0,

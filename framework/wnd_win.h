@@ -90,7 +90,8 @@ class CWnd {
     bool KillTimer(UINT_PTR id) { return ::KillTimer(m_hWnd, id) != FALSE; }
     DWORD GetStyle() const { return static_cast<DWORD>(::GetWindowLongPtr(m_hWnd, GWL_STYLE)); }
     DWORD GetExStyle() const { return static_cast<DWORD>(::GetWindowLongPtr(m_hWnd, GWL_EXSTYLE)); }
-    // Removes and adds window styles; with `swpFlags`, the frame is recomputed as well.
+    // Removes and adds window styles; with `swpFlags`, the frame is recomputed as well. A style
+    // already as asked is left alone.
     void ModifyStyle(DWORD remove, DWORD add, UINT swpFlags = 0);
 
   protected:

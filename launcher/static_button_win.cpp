@@ -13,8 +13,10 @@ void CStaticButton::Setup(const ItemInfo* item, const std::wstring* hoverText,
     m_description = description;
     m_currentText = defaultText;
     // A place without an item keeps the template's empty text.
-    if (item || ::GetWindowTextLength(m_hWnd) > 0)
-        SetWindowText(item ? item->title.c_str() : L"");
+    if (item)
+        SetWindowText(item->title.c_str());
+    else if (::GetWindowTextLength(m_hWnd) > 0)
+        SetWindowText(L"");
     // A page sets its buttons up before it is shown: its first paint draws them, and the page
     // puts its default text into the description once. Each redraw and text here would be
     // calls to the window system for nothing.
